@@ -1,0 +1,321 @@
+#include "core/BSPTree.h"
+
+#include <algorithm>
+
+namespace quillmere {
+
+namespace {
+
+void collectLeaves(const Node& node, std::vector<WindowId>& into) {
+    if (node.isTile()) {
+        into.insert(into.end(), node.ids().begin(), node.ids().end());
+        return;
+    }
+    collectLeaves(node.first(), into);
+    collectLeaves(node.second(), into);
+}
+
+const Node* tileHolding(const Node& node, WindowId id) {
+    if (node.isTile())
+        return std::find(node.ids().begin(), node.ids().end(), id) != node.ids().end() ? &node : nullptr;
+    if (const Node* found = tileHolding(node.first(), id))
+        return found;
+    return tileHolding(node.second(), id);
+}
+
+void collectTiles(const Node& node, Rect rect, double gap, std::vector<TileRect>& into) {
+    if (node.isTile()) {
+        into.push_back({node.ids(), rect});
+        return;
+    }
+    const auto [first, second] = rect.split(node.axis(), node.ratio(), gap);
+    collectTiles(node.first(), first, gap, into);
+    collectTiles(node.second(), second, gap, into);
+}
+
+Axis preferredAxis(Rect rect) { return rect.width() >= rect.height() ? Axis::horizontal : Axis::vertical; }
+
+bool fitsWithin(const MinimumSizes& minimumSizes, WindowId id, Rect part, double tolerance) {
+    const auto entry = minimumSizes.find(id);
+    if (entry == minimumSizes.end())
+        return true;
+    return entry->second.width <= part.width() + tolerance && entry->second.height <= part.height() + tolerance;
+}
+
+} // namespace
+
+std::vector<WindowId> BSPTree::leaves(const Node& node) {
+    std::vector<WindowId> result;
+    collectLeaves(node, result);
+    return result;
+}
+
+std::vector<WindowId> BSPTree::leaves() const { return root ? leaves(*root) : std::vector<WindowId>{}; }
+
+std::vector<WindowId> BSPTree::windows() const {
+    auto result = leaves();
+    std::erase_if(result, isHole);
+    return result;
+}
+
+std::vector<WindowId> BSPTree::holes() const {
+    auto result = leaves();
+    std::erase_if(result, [](WindowId id) { return !isHole(id); });
+    return result;
+}
+
+bool BSPTree::contains(WindowId id) const { return !isHole(id) && root && tileHolding(*root, id); }
+
+std::vector<WindowId> BSPTree::stack(WindowId containing) const {
+    if (!root)
+        return {};
+    const Node* tile = tileHolding(*root, containing);
+    return tile ? tile->ids() : std::vector<WindowId>{};
+}
+
+std::vector<TileRect> BSPTree::tiles(Rect area, double gap) const {
+    std::vector<TileRect> result;
+    if (root)
+        collectTiles(*root, area, gap, result);
+    return result;
+}
+
+FrameMap BSPTree::frames(Rect area, double gap) const {
+    FrameMap result;
+    for (const auto& tile : tiles(area, gap))
+        for (WindowId id : tile.windows)
+            result.emplace(id, tile.rect);
+    return result;
+}
+
+void BSPTree::insert(WindowId id, std::optional<WindowId> beside, Rect area, double gap,
+                     std::optional<Direction> preselect, double ratio, const MinimumSizes& minimumSizes,
+                     const IdSet& keeping) {
+    if (!root) {
+        root = Node::leaf(id);
+        return;
+    }
+    if (tileHolding(*root, id))
+        return;
+
+    const auto present = windows();
+    WindowId target;
+    if (beside && !isHole(*beside) && tileHolding(*root, *beside)) {
+        target = *beside;
+    } else if (!present.empty()) {
+        target = present.back();
+    } else {
+        const auto allHoles = holes();
+        const auto freeHole =
+            std::find_if(allHoles.begin(), allHoles.end(), [&](WindowId hole) { return !keeping.contains(hole); });
+        if (freeHole != allHoles.end()) {
+            replace(*freeHole, id);
+            return;
+        }
+        target = allHoles.back();
+    }
+
+    const auto allTiles = tiles(area, gap);
+    const auto targetTile = std::find_if(allTiles.begin(), allTiles.end(), [&](const TileRect& tile) {
+        return std::find(tile.windows.begin(), tile.windows.end(), target) != tile.windows.end();
+    });
+
+    const bool newFirst = preselect && isLeading(*preselect);
+    const double splitRatio = newFirst ? 1.0 - ratio : ratio;
+
+    struct Candidate {
+        const TileRect* tile;
+        Axis axis;
+    };
+    std::vector<Candidate> candidates;
+    if (preselect) {
+        candidates.push_back({&*targetTile, axisOf(*preselect)});
+    } else {
+        const Axis preferred = preferredAxis(targetTile->rect);
+        candidates.push_back({&*targetTile, preferred});
+        candidates.push_back({&*targetTile, flipped(preferred)});
+        std::vector<const TileRect*> others;
+        for (const auto& tile : allTiles)
+            if (&tile != &*targetTile && std::any_of(tile.windows.begin(), tile.windows.end(),
+                                                     [](WindowId leaf) { return !isHole(leaf); }))
+                others.push_back(&tile);
+        std::stable_sort(others.begin(), others.end(),
+                         [](const TileRect* a, const TileRect* b) { return a->rect.area() > b->rect.area(); });
+        for (const TileRect* tile : others) {
+            const Axis axis = preferredAxis(tile->rect);
+            candidates.push_back({tile, axis});
+            candidates.push_back({tile, flipped(axis)});
+        }
+    }
+
+    const double tolerance = std::max(gap, 1.0);
+    for (const auto& candidate : candidates) {
+        const auto [first, second] = candidate.tile->rect.split(candidate.axis, splitRatio, gap);
+        const Rect newPart = newFirst ? first : second;
+        const Rect keptPart = newFirst ? second : first;
+        const bool fits = fitsWithin(minimumSizes, id, newPart, tolerance) &&
+                          std::all_of(candidate.tile->windows.begin(), candidate.tile->windows.end(),
+                                      [&](WindowId kept) { return fitsWithin(minimumSizes, kept, keptPart, tolerance); });
+        if (!fits)
+            continue;
+        root = replacingTile(candidate.tile->windows.front(), *root, [&](const std::vector<WindowId>& ids) {
+            Node newTile = Node::leaf(id);
+            Node oldTile = Node::tile(ids);
+            return newFirst ? Node::split(candidate.axis, splitRatio, newTile, oldTile)
+                            : Node::split(candidate.axis, splitRatio, oldTile, newTile);
+        });
+        return;
+    }
+
+    root = replacingTile(target, *root, [&](const std::vector<WindowId>& ids) {
+        std::vector<WindowId> stacked{id};
+        stacked.insert(stacked.end(), ids.begin(), ids.end());
+        return Node::tile(std::move(stacked));
+    });
+}
+
+std::optional<Node> BSPTree::removing(WindowId id, const Node& from) {
+    if (from.isTile()) {
+        const auto& ids = from.ids();
+        if (std::find(ids.begin(), ids.end(), id) == ids.end())
+            return from;
+        std::vector<WindowId> rest;
+        std::copy_if(ids.begin(), ids.end(), std::back_inserter(rest), [&](WindowId other) { return other != id; });
+        if (rest.empty())
+            return std::nullopt;
+        return Node::tile(std::move(rest));
+    }
+    auto first = removing(id, from.first());
+    auto second = removing(id, from.second());
+    if (!first)
+        return second;
+    if (!second)
+        return first;
+    if (*first == from.first() && *second == from.second())
+        return from;
+    return Node::split(from.axis(), from.ratio(), std::move(*first), std::move(*second));
+}
+
+void BSPTree::remove(WindowId id) {
+    if (root)
+        root = removing(id, *root);
+}
+
+void BSPTree::removeHoles() {
+    for (WindowId hole : holes())
+        remove(hole);
+}
+
+void BSPTree::replace(WindowId id, WindowId with) {
+    if (!root)
+        return;
+    root = mapTiles(*root, [&](const std::vector<WindowId>& ids) {
+        auto result = ids;
+        std::replace(result.begin(), result.end(), id, with);
+        return result;
+    });
+}
+
+Node BSPTree::replacingTile(WindowId containing, const Node& in,
+                            const std::function<Node(const std::vector<WindowId>&)>& with) {
+    if (in.isTile()) {
+        const auto& ids = in.ids();
+        return std::find(ids.begin(), ids.end(), containing) != ids.end() ? with(ids) : in;
+    }
+    if (tileHolding(in.first(), containing))
+        return Node::split(in.axis(), in.ratio(), replacingTile(containing, in.first(), with), in.second());
+    if (tileHolding(in.second(), containing))
+        return Node::split(in.axis(), in.ratio(), in.first(), replacingTile(containing, in.second(), with));
+    return in;
+}
+
+Node BSPTree::mapTiles(const Node& node,
+                       const std::function<std::vector<WindowId>(const std::vector<WindowId>&)>& f) {
+    if (node.isTile())
+        return Node::tile(f(node.ids()));
+    return Node::split(node.axis(), node.ratio(), mapTiles(node.first(), f), mapTiles(node.second(), f));
+}
+
+std::optional<BSPTree::Slot> BSPTree::slot(WindowId of) const {
+    if (!root)
+        return std::nullopt;
+    const auto isAloneTile = [&](const Node& node) { return node.isTile() && node.ids() == std::vector{of}; };
+    const std::function<std::optional<Slot>(const Node&)> find = [&](const Node& node) -> std::optional<Slot> {
+        if (node.isTile()) {
+            const auto& ids = node.ids();
+            const auto at = std::find(ids.begin(), ids.end(), of);
+            if (at == ids.end())
+                return std::nullopt;
+            if (ids.size() == 1)
+                return Slot{Slot::Alone{}};
+            std::vector<WindowId> others(ids.begin(), at);
+            others.insert(others.end(), at + 1, ids.end());
+            return Slot{Slot::Stacked{std::move(others), static_cast<int>(at - ids.begin())}};
+        }
+        if (isAloneTile(node.first()))
+            return Slot{Slot::Split{node.axis(), node.ratio(), true, leaves(node.second())}};
+        if (isAloneTile(node.second()))
+            return Slot{Slot::Split{node.axis(), node.ratio(), false, leaves(node.first())}};
+        if (auto found = find(node.first()))
+            return found;
+        return find(node.second());
+    };
+    return find(*root);
+}
+
+bool BSPTree::reinsert(WindowId id, const Slot& at) {
+    if (!root || contains(id))
+        return false;
+    const auto present = leaves();
+    const IdSet presentSet(present.begin(), present.end());
+
+    if (const auto* stacked = std::get_if<Slot::Stacked>(&at.value)) {
+        const auto anchor = std::find_if(stacked->others.begin(), stacked->others.end(),
+                                         [&](WindowId other) { return presentSet.contains(other); });
+        if (anchor == stacked->others.end())
+            return false;
+        root = replacingTile(*anchor, *root, [&](const std::vector<WindowId>& ids) {
+            auto result = ids;
+            const auto position = std::clamp<std::size_t>(std::max(stacked->index, 0), 0, result.size());
+            result.insert(result.begin() + static_cast<std::ptrdiff_t>(position), id);
+            return Node::tile(std::move(result));
+        });
+        return true;
+    }
+    if (const auto* split = std::get_if<Slot::Split>(&at.value)) {
+        IdSet survivors;
+        for (WindowId sibling : split->siblings)
+            if (presentSet.contains(sibling))
+                survivors.insert(sibling);
+        if (survivors.empty())
+            return false;
+        root = wrapping(*root, survivors, [&](const Node& node) {
+            return split->isFirst ? Node::split(split->axis, split->ratio, Node::leaf(id), node)
+                                  : Node::split(split->axis, split->ratio, node, Node::leaf(id));
+        });
+        return true;
+    }
+    return false;
+}
+
+Node BSPTree::wrapping(const Node& node, const IdSet& covering, const std::function<Node(const Node&)>& with) {
+    if (node.isSplit()) {
+        const auto coversAll = [&](const Node& child) {
+            const auto childLeaves = leaves(child);
+            const IdSet leafSet(childLeaves.begin(), childLeaves.end());
+            return std::all_of(covering.begin(), covering.end(), [&](WindowId id) { return leafSet.contains(id); });
+        };
+        if (coversAll(node.first()))
+            return Node::split(node.axis(), node.ratio(), wrapping(node.first(), covering, with), node.second());
+        if (coversAll(node.second()))
+            return Node::split(node.axis(), node.ratio(), node.first(), wrapping(node.second(), covering, with));
+    }
+    return with(node);
+}
+
+bool BSPTree::holdsOnlyFreeHoles(const Node& node, const IdSet& keeping) {
+    const auto all = leaves(node);
+    return std::all_of(all.begin(), all.end(), [&](WindowId id) { return isHole(id) && !keeping.contains(id); });
+}
+
+} // namespace quillmere
