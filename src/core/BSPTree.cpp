@@ -33,13 +33,16 @@ void collectTiles(const Node& node, Rect rect, double gap, std::vector<TileRect>
     collectTiles(node.second(), second, gap, into);
 }
 
-Axis preferredAxis(Rect rect) { return rect.width() >= rect.height() ? Axis::horizontal : Axis::vertical; }
+Axis preferredAxis(Rect rect) {
+    return rect.width() >= rect.height() ? Axis::horizontal : Axis::vertical;
+}
 
 bool fitsWithin(const MinimumSizes& minimumSizes, WindowId id, Rect part, double tolerance) {
     const auto entry = minimumSizes.find(id);
     if (entry == minimumSizes.end())
         return true;
-    return entry->second.width <= part.width() + tolerance && entry->second.height <= part.height() + tolerance;
+    return entry->second.width <= part.width() + tolerance &&
+           entry->second.height <= part.height() + tolerance;
 }
 
 } // namespace
@@ -50,7 +53,9 @@ std::vector<WindowId> BSPTree::leaves(const Node& node) {
     return result;
 }
 
-std::vector<WindowId> BSPTree::leaves() const { return root ? leaves(*root) : std::vector<WindowId>{}; }
+std::vector<WindowId> BSPTree::leaves() const {
+    return root ? leaves(*root) : std::vector<WindowId>{};
+}
 
 std::vector<WindowId> BSPTree::windows() const {
     auto result = leaves();
@@ -64,7 +69,9 @@ std::vector<WindowId> BSPTree::holes() const {
     return result;
 }
 
-bool BSPTree::contains(WindowId id) const { return !isHole(id) && root && tileHolding(*root, id); }
+bool BSPTree::contains(WindowId id) const {
+    return !isHole(id) && root && tileHolding(*root, id);
+}
 
 std::vector<WindowId> BSPTree::stack(WindowId containing) const {
     if (!root)
@@ -106,8 +113,8 @@ void BSPTree::insert(WindowId id, std::optional<WindowId> beside, Rect area, dou
         target = present.back();
     } else {
         const auto allHoles = holes();
-        const auto freeHole =
-            std::find_if(allHoles.begin(), allHoles.end(), [&](WindowId hole) { return !keeping.contains(hole); });
+        const auto freeHole = std::find_if(allHoles.begin(), allHoles.end(),
+                                           [&](WindowId hole) { return !keeping.contains(hole); });
         if (freeHole != allHoles.end()) {
             replace(*freeHole, id);
             return;
@@ -139,8 +146,9 @@ void BSPTree::insert(WindowId id, std::optional<WindowId> beside, Rect area, dou
             if (&tile != &*targetTile && std::any_of(tile.windows.begin(), tile.windows.end(),
                                                      [](WindowId leaf) { return !isHole(leaf); }))
                 others.push_back(&tile);
-        std::stable_sort(others.begin(), others.end(),
-                         [](const TileRect* a, const TileRect* b) { return a->rect.area() > b->rect.area(); });
+        std::stable_sort(others.begin(), others.end(), [](const TileRect* a, const TileRect* b) {
+            return a->rect.area() > b->rect.area();
+        });
         for (const TileRect* tile : others) {
             const Axis axis = preferredAxis(tile->rect);
             candidates.push_back({tile, axis});
@@ -153,9 +161,10 @@ void BSPTree::insert(WindowId id, std::optional<WindowId> beside, Rect area, dou
         const auto [first, second] = candidate.tile->rect.split(candidate.axis, splitRatio, gap);
         const Rect newPart = newFirst ? first : second;
         const Rect keptPart = newFirst ? second : first;
-        const bool fits = fitsWithin(minimumSizes, id, newPart, tolerance) &&
-                          std::all_of(candidate.tile->windows.begin(), candidate.tile->windows.end(),
-                                      [&](WindowId kept) { return fitsWithin(minimumSizes, kept, keptPart, tolerance); });
+        const bool fits =
+            fitsWithin(minimumSizes, id, newPart, tolerance) &&
+            std::all_of(candidate.tile->windows.begin(), candidate.tile->windows.end(),
+                        [&](WindowId kept) { return fitsWithin(minimumSizes, kept, keptPart, tolerance); });
         if (!fits)
             continue;
         root = replacingTile(candidate.tile->windows.front(), *root, [&](const std::vector<WindowId>& ids) {
@@ -180,7 +189,8 @@ std::optional<Node> BSPTree::removing(WindowId id, const Node& from) {
         if (std::find(ids.begin(), ids.end(), id) == ids.end())
             return from;
         std::vector<WindowId> rest;
-        std::copy_if(ids.begin(), ids.end(), std::back_inserter(rest), [&](WindowId other) { return other != id; });
+        std::copy_if(ids.begin(), ids.end(), std::back_inserter(rest),
+                     [&](WindowId other) { return other != id; });
         if (rest.empty())
             return std::nullopt;
         return Node::tile(std::move(rest));
@@ -240,7 +250,8 @@ std::optional<BSPTree::Slot> BSPTree::slot(WindowId of) const {
     if (!root)
         return std::nullopt;
     const auto isAloneTile = [&](const Node& node) { return node.isTile() && node.ids() == std::vector{of}; };
-    const std::function<std::optional<Slot>(const Node&)> find = [&](const Node& node) -> std::optional<Slot> {
+    const std::function<std::optional<Slot>(const Node&)> find =
+        [&](const Node& node) -> std::optional<Slot> {
         if (node.isTile()) {
             const auto& ids = node.ids();
             const auto at = std::find(ids.begin(), ids.end(), of);
@@ -298,24 +309,29 @@ bool BSPTree::reinsert(WindowId id, const Slot& at) {
     return false;
 }
 
-Node BSPTree::wrapping(const Node& node, const IdSet& covering, const std::function<Node(const Node&)>& with) {
+Node BSPTree::wrapping(const Node& node, const IdSet& covering,
+                       const std::function<Node(const Node&)>& with) {
     if (node.isSplit()) {
         const auto coversAll = [&](const Node& child) {
             const auto childLeaves = leaves(child);
             const IdSet leafSet(childLeaves.begin(), childLeaves.end());
-            return std::all_of(covering.begin(), covering.end(), [&](WindowId id) { return leafSet.contains(id); });
+            return std::all_of(covering.begin(), covering.end(),
+                               [&](WindowId id) { return leafSet.contains(id); });
         };
         if (coversAll(node.first()))
-            return Node::split(node.axis(), node.ratio(), wrapping(node.first(), covering, with), node.second());
+            return Node::split(node.axis(), node.ratio(), wrapping(node.first(), covering, with),
+                               node.second());
         if (coversAll(node.second()))
-            return Node::split(node.axis(), node.ratio(), node.first(), wrapping(node.second(), covering, with));
+            return Node::split(node.axis(), node.ratio(), node.first(),
+                               wrapping(node.second(), covering, with));
     }
     return with(node);
 }
 
 bool BSPTree::holdsOnlyFreeHoles(const Node& node, const IdSet& keeping) {
     const auto all = leaves(node);
-    return std::all_of(all.begin(), all.end(), [&](WindowId id) { return isHole(id) && !keeping.contains(id); });
+    return std::all_of(all.begin(), all.end(),
+                       [&](WindowId id) { return isHole(id) && !keeping.contains(id); });
 }
 
 } // namespace quillmere

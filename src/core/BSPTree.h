@@ -91,9 +91,11 @@ struct BSPTree {
     // Shared node helpers.
     static Node replacingTile(WindowId containing, const Node& in,
                               const std::function<Node(const std::vector<WindowId>&)>& with);
-    static Node mapTiles(const Node& node, const std::function<std::vector<WindowId>(const std::vector<WindowId>&)>& f);
+    static Node mapTiles(const Node& node,
+                         const std::function<std::vector<WindowId>(const std::vector<WindowId>&)>& f);
     static std::optional<Node> removing(WindowId id, const Node& from);
-    static Node wrapping(const Node& node, const IdSet& covering, const std::function<Node(const Node&)>& with);
+    static Node wrapping(const Node& node, const IdSet& covering,
+                         const std::function<Node(const Node&)>& with);
     static bool holdsOnlyFreeHoles(const Node& node, const IdSet& keeping);
 
     // The split nearest to the window (walking up from its tile) that `where` accepts, given its axis and

@@ -24,9 +24,8 @@ Adjusted adjustNearest(WindowId id, const Node& node, Rect rect, const IdSet& ke
     }
     const auto [firstRect, secondRect] = rect.split(node.axis(), node.ratio(), 0);
     for (const bool inFirst : {true, false}) {
-        const auto child =
-            adjustNearest(id, inFirst ? node.first() : node.second(), inFirst ? firstRect : secondRect, keeping,
-                          where, adjust);
+        const auto child = adjustNearest(id, inFirst ? node.first() : node.second(),
+                                         inFirst ? firstRect : secondRect, keeping, where, adjust);
         if (!child.found)
             continue;
         if (child.settled)
@@ -42,8 +41,8 @@ Adjusted adjustNearest(WindowId id, const Node& node, Rect rect, const IdSet& ke
             return {node.first(), true, true};
         if (*ratio < dropBelow && BSPTree::holdsOnlyFreeHoles(node.first(), keeping))
             return {node.second(), true, true};
-        return {Node::split(node.axis(), std::clamp(*ratio, BSPTree::ratioMin, BSPTree::ratioMax), node.first(),
-                            node.second()),
+        return {Node::split(node.axis(), std::clamp(*ratio, BSPTree::ratioMin, BSPTree::ratioMax),
+                            node.first(), node.second()),
                 true, true};
     }
     return {node, false, false};
@@ -71,15 +70,18 @@ Node balanced(const Node& node) {
         return node;
     const double first = weight(node.first(), node.axis());
     const double second = weight(node.second(), node.axis());
-    return Node::split(node.axis(), first / (first + second), balanced(node.first()), balanced(node.second()));
+    return Node::split(node.axis(), first / (first + second), balanced(node.first()),
+                       balanced(node.second()));
 }
 
 Node mirrored(const Node& node, Axis axis) {
     if (node.isTile())
         return node;
     if (node.axis() == axis)
-        return Node::split(axis, 1.0 - node.ratio(), mirrored(node.second(), axis), mirrored(node.first(), axis));
-    return Node::split(node.axis(), node.ratio(), mirrored(node.first(), axis), mirrored(node.second(), axis));
+        return Node::split(axis, 1.0 - node.ratio(), mirrored(node.second(), axis),
+                           mirrored(node.first(), axis));
+    return Node::split(node.axis(), node.ratio(), mirrored(node.first(), axis),
+                       mirrored(node.second(), axis));
 }
 
 Node rotated(const Node& node, Rotation rotation) {
@@ -157,9 +159,11 @@ void BSPTree::toggleSplit(WindowId ofParentOf) {
     if (!root || root->isTile())
         return;
     const auto holds = [&](const Node& node) {
-        return node.isTile() && std::find(node.ids().begin(), node.ids().end(), ofParentOf) != node.ids().end();
+        return node.isTile() &&
+               std::find(node.ids().begin(), node.ids().end(), ofParentOf) != node.ids().end();
     };
-    const std::function<std::optional<Node>(const Node&)> flip = [&](const Node& node) -> std::optional<Node> {
+    const std::function<std::optional<Node>(const Node&)> flip =
+        [&](const Node& node) -> std::optional<Node> {
         if (node.isTile())
             return std::nullopt;
         if (holds(node.first()) || holds(node.second()))

@@ -9,10 +9,14 @@ namespace quillmere {
 // How a split divides its area: side by side (the width) or one above the other (the height).
 enum class Axis { horizontal, vertical };
 
-constexpr Axis flipped(Axis axis) { return axis == Axis::horizontal ? Axis::vertical : Axis::horizontal; }
+constexpr Axis flipped(Axis axis) {
+    return axis == Axis::horizontal ? Axis::vertical : Axis::horizontal;
+}
 
 // The stored text of an axis, as documents write it.
-constexpr std::string_view text(Axis axis) { return axis == Axis::horizontal ? "horizontal" : "vertical"; }
+constexpr std::string_view text(Axis axis) {
+    return axis == Axis::horizontal ? "horizontal" : "vertical";
+}
 
 constexpr std::optional<Axis> parseAxis(std::string_view text) {
     if (text == "horizontal")

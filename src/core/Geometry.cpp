@@ -11,9 +11,13 @@ Rect Rect::null() {
     return Rect(infinity, infinity, 0, 0);
 }
 
-bool Rect::isNull() const { return std::isinf(origin.x) || std::isinf(origin.y); }
+bool Rect::isNull() const {
+    return std::isinf(origin.x) || std::isinf(origin.y);
+}
 
-bool Rect::isEmpty() const { return isNull() || size.width == 0 || size.height == 0; }
+bool Rect::isEmpty() const {
+    return isNull() || size.width == 0 || size.height == 0;
+}
 
 Rect Rect::standardized() const {
     if (isNull())
@@ -30,14 +34,30 @@ Rect Rect::standardized() const {
     return result;
 }
 
-double Rect::width() const { return std::abs(size.width); }
-double Rect::height() const { return std::abs(size.height); }
-double Rect::minX() const { return std::min(origin.x, origin.x + size.width); }
-double Rect::maxX() const { return std::max(origin.x, origin.x + size.width); }
-double Rect::midX() const { return origin.x + size.width / 2; }
-double Rect::minY() const { return std::min(origin.y, origin.y + size.height); }
-double Rect::maxY() const { return std::max(origin.y, origin.y + size.height); }
-double Rect::midY() const { return origin.y + size.height / 2; }
+double Rect::width() const {
+    return std::abs(size.width);
+}
+double Rect::height() const {
+    return std::abs(size.height);
+}
+double Rect::minX() const {
+    return std::min(origin.x, origin.x + size.width);
+}
+double Rect::maxX() const {
+    return std::max(origin.x, origin.x + size.width);
+}
+double Rect::midX() const {
+    return origin.x + size.width / 2;
+}
+double Rect::minY() const {
+    return std::min(origin.y, origin.y + size.height);
+}
+double Rect::maxY() const {
+    return std::max(origin.y, origin.y + size.height);
+}
+double Rect::midY() const {
+    return origin.y + size.height / 2;
+}
 
 Rect Rect::integral() const {
     if (isNull())
@@ -69,7 +89,9 @@ Rect Rect::intersection(const Rect& other) const {
     return Rect(x, y, right - x, bottom - y);
 }
 
-bool Rect::intersects(const Rect& other) const { return !intersection(other).isNull(); }
+bool Rect::intersects(const Rect& other) const {
+    return !intersection(other).isNull();
+}
 
 bool Rect::contains(Point point) const {
     if (isNull())
@@ -80,7 +102,8 @@ bool Rect::contains(Point point) const {
 bool Rect::contains(const Rect& other) const {
     if (isNull() || other.isNull())
         return false;
-    return other.minX() >= minX() && other.maxX() <= maxX() && other.minY() >= minY() && other.maxY() <= maxY();
+    return other.minX() >= minX() && other.maxX() <= maxX() && other.minY() >= minY() &&
+           other.maxY() <= maxY();
 }
 
 Rect Rect::insetBy(double dx, double dy) const {

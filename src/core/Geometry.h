@@ -58,7 +58,8 @@ struct Rect {
     Rect offsetBy(double dx, double dy) const;
 
     // The one rule by which every tiled rectangle is computed: the first part gets
-    // round(ratio × (length − gap)) points, halves away from zero, then the gap, and the second part the rest.
+    // round(ratio × (length − gap)) points, halves away from zero, then the gap, and the second part the
+    // rest.
     std::pair<Rect, Rect> split(Axis along, double ratio, double gap) const;
 
     // Core Graphics equality: standardised rectangles compared, every null rectangle equal to every other.

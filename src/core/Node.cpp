@@ -26,7 +26,8 @@ bool operator==(const Node& a, const Node& b) {
         return false;
     if (a.isTile())
         return a.ids() == b.ids();
-    return a.axis() == b.axis() && a.ratio() == b.ratio() && a.first() == b.first() && a.second() == b.second();
+    return a.axis() == b.axis() && a.ratio() == b.ratio() && a.first() == b.first() &&
+           a.second() == b.second();
 }
 
 } // namespace quillmere

@@ -45,7 +45,8 @@ constexpr std::string_view detail(TileAlgorithm algorithm) {
     case TileAlgorithm::bsp:
         return "A new window splits the focused window's tile in two.";
     case TileAlgorithm::i3:
-        return "A new window joins the focused window's row or column, and the row shares its space out evenly, "
+        return "A new window joins the focused window's row or column, and the row shares its space out "
+               "evenly, "
                "as in i3 and AeroSpace.";
     case TileAlgorithm::masterStack:
         return "One main window keeps the split ratio; the rest share a column beside it.";
@@ -62,9 +63,9 @@ constexpr std::string_view name(StackAlgorithm algorithm) {
 }
 
 constexpr std::string_view detail(StackAlgorithm algorithm) {
-    return algorithm == StackAlgorithm::fill
-               ? "Every window fills the Space."
-               : "The front window leaves a strip at each side where the windows before and after it peek out.";
+    return algorithm == StackAlgorithm::fill ? "Every window fills the Space."
+                                             : "The front window leaves a strip at each side where the "
+                                               "windows before and after it peek out.";
 }
 
 constexpr std::optional<TileAlgorithm> parseTileAlgorithm(std::string_view stored) {

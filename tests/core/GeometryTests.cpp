@@ -26,13 +26,14 @@ TEST_P(SplitTest, FirstPartIsRoundedAwayFromZeroAndSecondTakesTheRest) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SplitTest,
-    testing::Values(SplitCase{{0, 0, 1001, 600}, Axis::horizontal, 0.5, 10, {0, 0, 496, 600}, {506, 0, 495, 600}},
-                    SplitCase{{0, 0, 999, 600}, Axis::horizontal, 0.5, 10, {0, 0, 495, 600}, {505, 0, 494, 600}},
-                    SplitCase{{0, 0, 800, 601}, Axis::vertical, 0.5, 0, {0, 0, 800, 301}, {0, 301, 800, 300}},
-                    SplitCase{{0, 0, 800, 600}, Axis::horizontal, 1, 0, {0, 0, 800, 600}, {800, 0, 0, 600}},
-                    SplitCase{{100, 50, 1000, 600}, Axis::vertical, 0.3, 10, {100, 50, 1000, 177}, {100, 237, 1000, 413}},
-                    // A negative ratio gives a first part of negative length, read standardised.
-                    SplitCase{{0, 0, 100, 100}, Axis::horizontal, -0.5, 0, {-50, 0, 50, 100}, {0, 0, 100, 100}}));
+    testing::Values(
+        SplitCase{{0, 0, 1001, 600}, Axis::horizontal, 0.5, 10, {0, 0, 496, 600}, {506, 0, 495, 600}},
+        SplitCase{{0, 0, 999, 600}, Axis::horizontal, 0.5, 10, {0, 0, 495, 600}, {505, 0, 494, 600}},
+        SplitCase{{0, 0, 800, 601}, Axis::vertical, 0.5, 0, {0, 0, 800, 301}, {0, 301, 800, 300}},
+        SplitCase{{0, 0, 800, 600}, Axis::horizontal, 1, 0, {0, 0, 800, 600}, {800, 0, 0, 600}},
+        SplitCase{{100, 50, 1000, 600}, Axis::vertical, 0.3, 10, {100, 50, 1000, 177}, {100, 237, 1000, 413}},
+        // A negative ratio gives a first part of negative length, read standardised.
+        SplitCase{{0, 0, 100, 100}, Axis::horizontal, -0.5, 0, {-50, 0, 50, 100}, {0, 0, 100, 100}}));
 
 TEST(RectTest, AccessorsReadTheStandardisedRectangle) {
     const Rect r(100, 100, -40, -20);
