@@ -226,17 +226,29 @@ void BSPTree::replace(WindowId id, WindowId with) {
     });
 }
 
-Node BSPTree::replacingTile(WindowId containing, const Node& in,
-                            const std::function<Node(const std::vector<WindowId>&)>& with) {
+namespace {
+
+// One pass: the rebuilt node, or none when the id is in no tile below it.
+std::optional<Node> replacedTile(WindowId containing, const Node& in,
+                                 const std::function<Node(const std::vector<WindowId>&)>& with) {
     if (in.isTile()) {
         const auto& ids = in.ids();
-        return std::find(ids.begin(), ids.end(), containing) != ids.end() ? with(ids) : in;
+        if (std::find(ids.begin(), ids.end(), containing) == ids.end())
+            return std::nullopt;
+        return with(ids);
     }
-    if (tileHolding(in.first(), containing))
-        return Node::split(in.axis(), in.ratio(), replacingTile(containing, in.first(), with), in.second());
-    if (tileHolding(in.second(), containing))
-        return Node::split(in.axis(), in.ratio(), in.first(), replacingTile(containing, in.second(), with));
-    return in;
+    if (auto first = replacedTile(containing, in.first(), with))
+        return Node::split(in.axis(), in.ratio(), std::move(*first), in.second());
+    if (auto second = replacedTile(containing, in.second(), with))
+        return Node::split(in.axis(), in.ratio(), in.first(), std::move(*second));
+    return std::nullopt;
+}
+
+} // namespace
+
+Node BSPTree::replacingTile(WindowId containing, const Node& in,
+                            const std::function<Node(const std::vector<WindowId>&)>& with) {
+    return replacedTile(containing, in, with).value_or(in);
 }
 
 Node BSPTree::mapTiles(const Node& node,
