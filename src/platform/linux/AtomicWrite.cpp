@@ -1,0 +1,132 @@
+#include "platform/AtomicWrite.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <random>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+#include <variant>
+
+namespace quillmere {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The kernel's own limit on links followed while resolving one path.
+constexpr int maximumLinkHops = 40;
+
+FileError failure(const fs::path& path, std::error_code error) {
+    return {path.string() + ": " + error.message()};
+}
+
+FileError failure(const fs::path& path, int error) {
+    return failure(path, std::error_code(error, std::generic_category()));
+}
+
+// The file a write to path lands on, following symbolic links the way opening the path would.
+std::variant<fs::path, FileError> resolveLinks(const fs::path& path) {
+    auto target = path;
+    for (int hops = 0;; ++hops) {
+        std::error_code error;
+        const auto status = fs::symlink_status(target, error);
+        if (!fs::is_symlink(status)) {
+            // A missing file is created; any other failure shows when the folder is written to.
+            return target;
+        }
+        if (hops == maximumLinkHops) {
+            return failure(path, ELOOP);
+        }
+        const auto link = fs::read_symlink(target, error);
+        if (error) {
+            return failure(target, error);
+        }
+        target = link.is_absolute() ? link : target.parent_path() / link;
+    }
+}
+
+// Created with O_EXCL under an unguessable name so that it never opens someone else's file, and with the
+// usual mode so that the process's umask applies to a new file.
+int createTemporary(const fs::path& target, fs::path& temporary) {
+    std::random_device random;
+    for (;;) {
+        temporary = target;
+        temporary.replace_filename("." + target.filename().string() + ".tmp-" + std::to_string(random()));
+        const int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor >= 0 || errno != EEXIST) {
+            return descriptor;
+        }
+    }
+}
+
+int writeAll(int descriptor, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const auto written = ::write(descriptor, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return errno;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return 0;
+}
+
+// Fills the temporary file and closes it; answers 0 or the errno of the step that failed.
+int fill(int descriptor, const fs::path& target, std::string_view bytes) {
+    int error = 0;
+    struct stat existing;
+    if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) &&
+        ::fchmod(descriptor, existing.st_mode & 07777) != 0) {
+        error = errno;
+    }
+    if (error == 0) {
+        error = writeAll(descriptor, bytes);
+    }
+    if (error == 0 && ::fsync(descriptor) != 0) {
+        error = errno;
+    }
+    if (::close(descriptor) != 0 && error == 0) {
+        error = errno;
+    }
+    return error;
+}
+
+// Makes the rename itself durable. The new content is already in place, so a failure here is not one of
+// the write.
+void syncFolder(const fs::path& folder) {
+    const int descriptor = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor >= 0) {
+        ::fsync(descriptor);
+        ::close(descriptor);
+    }
+}
+
+} // namespace
+
+std::optional<FileError> writeAtomically(const fs::path& path, std::string_view bytes) {
+    const auto resolved = resolveLinks(path);
+    if (const auto* error = std::get_if<FileError>(&resolved)) {
+        return *error;
+    }
+    const auto& target = std::get<fs::path>(resolved);
+
+    fs::path temporary;
+    const int descriptor = createTemporary(target, temporary);
+    if (descriptor < 0) {
+        return failure(target, errno);
+    }
+    int error = fill(descriptor, target, bytes);
+    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) {
+        error = errno;
+    }
+    if (error != 0) {
+        ::unlink(temporary.c_str());
+        return failure(target, error);
+    }
+    syncFolder(target.parent_path());
+    return std::nullopt;
+}
+
+} // namespace quillmere
