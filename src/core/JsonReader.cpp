@@ -10,9 +10,9 @@ namespace {
 std::string typeName(const nlohmann::json& value) {
     switch (value.type()) {
     case nlohmann::json::value_t::null:
-        return "null value";
+        return "null";
     case nlohmann::json::value_t::boolean:
-        return "bool";
+        return "a boolean";
     case nlohmann::json::value_t::string:
         return "a string";
     case nlohmann::json::value_t::array:
@@ -50,22 +50,18 @@ void JsonReader::mismatch(std::string_view expected) const {
 
 JsonReader JsonReader::operator[](std::string_view key) const {
     if (!value_.is_object())
-        mismatch("Dictionary");
+        mismatch("Dictionary<String, Any>");
     const auto member = value_.find(key);
     if (member == value_.end())
         fail(DecodingError::Kind::keyNotFound, "No value associated with key \"" + std::string(key) + "\".");
     auto path = path_;
     path.emplace_back(key);
-    if (member->is_null())
-        JsonReader(*member, path)
-            .fail(DecodingError::Kind::valueNotFound,
-                  "Expected a value for key \"" + std::string(key) + "\" but found null instead.");
     return JsonReader(*member, std::move(path));
 }
 
 std::optional<JsonReader> JsonReader::optional(std::string_view key) const {
     if (!value_.is_object())
-        mismatch("Dictionary");
+        mismatch("Dictionary<String, Any>");
     const auto member = value_.find(key);
     if (member == value_.end() || member->is_null())
         return std::nullopt;
@@ -86,38 +82,9 @@ double JsonReader::number() const {
     return value_.get<double>();
 }
 
-std::int64_t JsonReader::integer() const {
-    if (value_.is_number_integer() && !value_.is_number_unsigned())
-        return value_.get<std::int64_t>();
-    if (value_.is_number_unsigned()) {
-        const auto value = value_.get<std::uint64_t>();
-        if (value <= static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()))
-            return static_cast<std::int64_t>(value);
-        fail(DecodingError::Kind::dataCorrupted, "Number " + value_.dump() + " does not fit in Int.");
-    }
-    if (value_.is_number_float()) {
-        const double value = value_.get<double>();
-        // A whole number written with a fraction (3.0) is still that integer.
-        if (std::trunc(value) == value && value >= -9223372036854775808.0 && value < 9223372036854775808.0)
-            return static_cast<std::int64_t>(value);
-        fail(DecodingError::Kind::dataCorrupted, "Number " + value_.dump() + " is not representable in Int.");
-    }
-    mismatch("Int");
-}
-
-std::uint64_t JsonReader::unsignedInteger() const {
-    if (value_.is_number_unsigned())
-        return value_.get<std::uint64_t>();
-    if (value_.is_number_integer())
-        fail(DecodingError::Kind::dataCorrupted, "Number " + value_.dump() + " does not fit in UInt.");
-    if (value_.is_number_float()) {
-        const double value = value_.get<double>();
-        if (std::trunc(value) == value && value >= 0 && value < 18446744073709551616.0)
-            return static_cast<std::uint64_t>(value);
-        fail(DecodingError::Kind::dataCorrupted,
-             "Number " + value_.dump() + " is not representable in UInt.");
-    }
-    mismatch("UInt");
+void JsonReader::doesNotFit(std::string_view typeName) const {
+    fail(DecodingError::Kind::dataCorrupted,
+         "Parsed JSON number <" + value_.dump() + "> does not fit in " + std::string(typeName) + ".");
 }
 
 std::string JsonReader::string() const {
@@ -137,6 +104,27 @@ std::vector<JsonReader> JsonReader::elements() const {
         result.emplace_back(value_[index], std::move(path));
     }
     return result;
+}
+
+JsonReader JsonReader::element(std::size_t index) const {
+    if (!value_.is_array())
+        mismatch("Array<Any>");
+    auto path = path_;
+    path.push_back(std::to_string(index));
+    if (index >= value_.size())
+        JsonReader(value_, std::move(path))
+            .fail(DecodingError::Kind::valueNotFound, "Unkeyed container is at end.");
+    return JsonReader(value_[index], std::move(path));
+}
+
+Rect JsonReader::rect() const {
+    const auto origin = element(0);
+    const auto size = element(1);
+    const double x = origin.element(0).number();
+    const double y = origin.element(1).number();
+    const double width = size.element(0).number();
+    const double height = size.element(1).number();
+    return Rect(x, y, width, height);
 }
 
 std::vector<std::pair<std::string, JsonReader>> JsonReader::members() const {

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "core/Geometry.h"
 #include "core/Result.h"
 
+#include <cmath>
+#include <concepts>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
@@ -35,17 +39,21 @@ class JsonReader {
   public:
     JsonReader(const nlohmann::json& value, std::vector<std::string> path = {});
 
-    // A member that must be there and must not be null.
+    // A member that must be there; a null there fails the typed read that follows.
     JsonReader operator[](std::string_view key) const;
     // A member that may be missing or null; both mean absent.
     std::optional<JsonReader> optional(std::string_view key) const;
 
     bool boolean() const;
     double number() const;
-    std::int64_t integer() const;
-    std::uint64_t unsignedInteger() const;
+    // Any JSON number whose value is a whole number within T's range (3.0 reads as 3), and nothing else.
+    template <std::integral T> T integer(std::string_view typeName = "Int") const;
     std::string string() const;
     std::vector<JsonReader> elements() const;
+    // The element at a list position, which must be there.
+    JsonReader element(std::size_t index) const;
+    // A rectangle written as [[x, y], [width, height]]; extra elements are ignored.
+    Rect rect() const;
     // An object's members in key order.
     std::vector<std::pair<std::string, JsonReader>> members() const;
 
@@ -69,14 +77,38 @@ class JsonReader {
     [[noreturn]] void fail(DecodingError::Kind kind, std::string description) const;
 
   private:
+    [[noreturn]] void doesNotFit(std::string_view typeName) const;
     [[noreturn]] void mismatch(std::string_view expected) const;
     const nlohmann::json& value_;
     std::vector<std::string> path_;
 };
 
+template <std::integral T> T JsonReader::integer(std::string_view typeName) const {
+    if (!value_.is_number())
+        mismatch(typeName);
+    if (value_.is_number_unsigned()) {
+        if (const auto number = value_.get<std::uint64_t>(); std::in_range<T>(number))
+            return static_cast<T>(number);
+    } else if (value_.is_number_integer()) {
+        if (const auto number = value_.get<std::int64_t>(); std::in_range<T>(number))
+            return static_cast<T>(number);
+    } else {
+        const double number = value_.get<double>();
+        const double lowest = static_cast<double>(std::numeric_limits<T>::min());
+        // T's maximum plus one: a power of two, so exact as a double.
+        const double beyond = 2.0 * static_cast<double>(std::numeric_limits<T>::max() / 2 + 1);
+        if (std::trunc(number) == number && number >= lowest && number < beyond)
+            return static_cast<T>(number);
+    }
+    doesNotFit(typeName);
+}
+
 // Parses the bytes and reads them with `read`; text that is not JSON fails with an empty path.
 template <class T>
 Decoded<T> decodeJson(std::string_view bytes, const std::function<T(const JsonReader&)>& read);
+// Reads a value already parsed.
+template <class T>
+Decoded<T> decodeJsonValue(const nlohmann::json& json, const std::function<T(const JsonReader&)>& read);
 
 namespace detail {
 struct JsonFailure {
@@ -87,15 +119,20 @@ DecodingError notJson();
 } // namespace detail
 
 template <class T>
+Decoded<T> decodeJsonValue(const nlohmann::json& json, const std::function<T(const JsonReader&)>& read) {
+    try {
+        return read(JsonReader(json));
+    } catch (const detail::JsonFailure& failure) {
+        return failure.error;
+    }
+}
+
+template <class T>
 Decoded<T> decodeJson(std::string_view bytes, const std::function<T(const JsonReader&)>& read) {
     const auto json = detail::parseJson(bytes);
     if (!json)
         return detail::notJson();
-    try {
-        return read(JsonReader(*json));
-    } catch (const detail::JsonFailure& failure) {
-        return failure.error;
-    }
+    return decodeJsonValue<T>(*json, read);
 }
 
 } // namespace quillmere

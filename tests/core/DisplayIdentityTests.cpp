@@ -51,25 +51,21 @@ TEST_F(ProfileDisplayCodingTest, WritesEveryKeyAndTheFrameAsTwoPairs) {
 
 TEST_F(ProfileDisplayCodingTest, RoundTripsThroughTextAndIgnoresUnknownKeys) {
     json encoded = json::parse(json(display).dump());
-    EXPECT_EQ(std::get<ProfileDisplay>(decodeProfileDisplay(encoded)), display);
+    EXPECT_EQ(decodeProfileDisplay(encoded).value(), display);
     encoded["extra"] = {1, 2};
     encoded["identity"]["colour"] = "red";
-    EXPECT_EQ(std::get<ProfileDisplay>(decodeProfileDisplay(encoded)), display);
-    EXPECT_EQ(std::get<DisplayIdentity>(decodeDisplayIdentity(encoded["identity"])), display.identity);
+    EXPECT_EQ(decodeProfileDisplay(encoded).value(), display);
+    EXPECT_EQ(decodeDisplayIdentity(encoded["identity"]).value(), display.identity);
 }
 
 TEST_F(ProfileDisplayCodingTest, NumbersOfEitherKindReadWhenTheirValueFits) {
     const json whole = 3.0;
     const json frameOfIntegers = json::parse("[[0, 0], [100, 50]]");
-    EXPECT_EQ(
-        std::get<ProfileDisplay>(decodeProfileDisplay(edited("/desktops"_json_pointer, &whole))).desktops, 3);
-    EXPECT_EQ(
-        std::get<ProfileDisplay>(decodeProfileDisplay(edited("/frame"_json_pointer, &frameOfIntegers))).frame,
-        Rect(0, 0, 100, 50));
+    EXPECT_EQ(decodeProfileDisplay(edited("/desktops"_json_pointer, &whole)).value().desktops, 3);
+    EXPECT_EQ(decodeProfileDisplay(edited("/frame"_json_pointer, &frameOfIntegers)).value().frame,
+              Rect(0, 0, 100, 50));
     const json negative = -2;
-    EXPECT_EQ(
-        std::get<ProfileDisplay>(decodeProfileDisplay(edited("/desktops"_json_pointer, &negative))).desktops,
-        -2);
+    EXPECT_EQ(decodeProfileDisplay(edited("/desktops"_json_pointer, &negative)).value().desktops, -2);
 }
 
 struct FailureCase {
@@ -86,9 +82,9 @@ TEST_P(ProfileDisplayFailureTest, FailsWithThePathAndKindOfTheFirstFault) {
     const FailureCase& c = GetParam();
     const std::optional<json> value = c.value ? std::optional(json::parse(*c.value)) : std::nullopt;
     const auto result = decodeProfileDisplay(edited(json::json_pointer(c.where), value ? &*value : nullptr));
-    ASSERT_TRUE(std::holds_alternative<DisplayDecodingError>(result));
-    const auto& error = std::get<DisplayDecodingError>(result);
-    EXPECT_EQ(error.codingPath, c.codingPath);
+    ASSERT_FALSE(result.ok());
+    const auto& error = result.error();
+    EXPECT_EQ(error.path, c.codingPath);
     EXPECT_EQ(error.description, c.description);
 }
 
@@ -150,9 +146,9 @@ TEST_F(ProfileDisplayCodingTest, TheFirstFaultInFieldOrderIsReported) {
     encoded["desktops"] = "3";
     encoded["identity"]["builtIn"] = "no";
     encoded["identity"]["vendor"] = "x";
-    const auto error = std::get<DisplayDecodingError>(decodeProfileDisplay(encoded));
-    EXPECT_EQ(error.codingPath, (std::vector<std::string>{"identity", "vendor"}));
-    EXPECT_EQ(std::get<DisplayDecodingError>(decodeProfileDisplay(json::array())).description,
+    const auto error = decodeProfileDisplay(encoded).error();
+    EXPECT_EQ(error.path, (std::vector<std::string>{"identity", "vendor"}));
+    EXPECT_EQ(decodeProfileDisplay(json::array()).error().description,
               "Expected to decode Dictionary<String, Any> but found an array instead.");
 }
 

@@ -18,7 +18,7 @@ Sample readSample(const JsonReader& json) {
     sample.flag = json["flag"].boolean();
     sample.padding = json.optional("padding", &JsonReader::number);
     for (const auto& entry : json["spaces"].elements())
-        sample.spaces.push_back(entry["space"].integer());
+        sample.spaces.push_back(entry["space"].integer<std::int64_t>());
     return sample;
 }
 
@@ -70,7 +70,7 @@ TEST(JsonReaderTest, NullOrMissingOptionalsAreAbsentAndWholeFloatsAreIntegers) {
 }
 
 TEST(JsonReaderTest, UnsignedRefusesNegativeNumbers) {
-    const auto read = [](const JsonReader& json) { return json["id"].unsignedInteger(); };
+    const auto read = [](const JsonReader& json) { return json["id"].integer<std::uint64_t>("UInt64"); };
     EXPECT_FALSE((decodeJson<std::uint64_t>(R"({"id": -1})", read).ok()));
     EXPECT_EQ((decodeJson<std::uint64_t>(R"({"id": 18446744073709551615})", read).value()),
               18446744073709551615u);
