@@ -1,5 +1,7 @@
 #include "core/BSPTree.h"
 
+#include "core/MinimumSizeFit.h"
+
 #include <algorithm>
 
 namespace quillmere {
@@ -35,14 +37,6 @@ void collectTiles(const Node& node, Rect rect, double gap, std::vector<TileRect>
 
 Axis preferredAxis(Rect rect) {
     return rect.width() >= rect.height() ? Axis::horizontal : Axis::vertical;
-}
-
-bool fitsWithin(const MinimumSizes& minimumSizes, WindowId id, Rect part, double tolerance) {
-    const auto entry = minimumSizes.find(id);
-    if (entry == minimumSizes.end())
-        return true;
-    return entry->second.width <= part.width() + tolerance &&
-           entry->second.height <= part.height() + tolerance;
 }
 
 } // namespace
@@ -156,15 +150,13 @@ void BSPTree::insert(WindowId id, std::optional<WindowId> beside, Rect area, dou
         }
     }
 
-    const double tolerance = std::max(gap, 1.0);
+    const double tolerance = minimumSizeTolerance(gap);
     for (const auto& candidate : candidates) {
         const auto [first, second] = candidate.tile->rect.split(candidate.axis, splitRatio, gap);
         const Rect newPart = newFirst ? first : second;
         const Rect keptPart = newFirst ? second : first;
-        const bool fits =
-            fitsWithin(minimumSizes, id, newPart, tolerance) &&
-            std::all_of(candidate.tile->windows.begin(), candidate.tile->windows.end(),
-                        [&](WindowId kept) { return fitsWithin(minimumSizes, kept, keptPart, tolerance); });
+        const bool fits = fitsWithin(minimumSizes, id, newPart, tolerance) &&
+                          allFitWithin(minimumSizes, candidate.tile->windows, keptPart, tolerance);
         if (!fits)
             continue;
         root = replacingTile(candidate.tile->windows.front(), *root, [&](const std::vector<WindowId>& ids) {

@@ -5,6 +5,7 @@
 #include "core/Rotation.h"
 #include "core/WindowId.h"
 
+#include <cstddef>
 #include <functional>
 #include <map>
 #include <optional>
@@ -87,6 +88,50 @@ struct BSPTree {
     void balance();
     void mirror(Axis axis);
     void rotate(Rotation rotation);
+
+    // Rows and columns: a container is a maximal chain of same-axis splits, read as one row (horizontal) or
+    // column (vertical); its members are the subtrees hanging off the chain, each with its share of the
+    // container's length.
+    struct Member {
+        Node node;
+        double share = 1;
+        friend bool operator==(const Member&, const Member&) = default;
+    };
+    using Members = std::vector<Member>;
+    using ContainerTransform = std::function<Node(Axis axis, const Members& members, std::size_t index)>;
+    static Members members(const Node& node, Axis along);
+    // Lays a non-empty member list out as one container leaning to the second side; only proportions count.
+    static Node container(const Members& members, Axis along);
+    // The innermost container that has the window's tile as a direct member, replaced by the transform's
+    // node (given the container's axis, its members and the index of that tile).
+    static Node rewritingContainer(WindowId of, const Node& in, const ContainerTransform& transform);
+    void insertJoining(WindowId id, std::optional<WindowId> beside, Rect in);
+    void removeFromContainer(WindowId id);
+    void toggleContainer(WindowId of);
+
+    // Main and stack: one main tile beside a container of every other tile.
+    struct MainShape {
+        Axis axis = Axis::horizontal;
+        bool mainFirst = true;
+        double share = 0.5;
+        friend bool operator==(const MainShape&, const MainShape&) = default;
+    };
+    MainShape mainShape(double defaultShare) const;
+    void arrangeMain(const MainShape& shape, std::optional<WindowId> adding);
+
+    // Fitting to minimum sizes, compared with a tolerance of max(gap, 1) points.
+    void normalize(Rect in, double gap, const MinimumSizes& minimumSizes);
+    bool overflows(Rect in, double gap, const MinimumSizes& minimumSizes) const;
+    static double minimumLength(const Node& node, Axis along, double gap, const MinimumSizes& minimumSizes);
+    // The stepping helpers answer none when nothing changed.
+    static std::optional<Node> unstackingOne(const Node& node, Rect rect, double gap,
+                                             const MinimumSizes& minimumSizes);
+    static Node fitting(const Node& node, Rect rect, double gap, const MinimumSizes& minimumSizes);
+    static std::optional<Node> mergingOneOverflow(const Node& node, Rect rect, double gap,
+                                                  const MinimumSizes& minimumSizes);
+    // Stacks the ids behind the windows of the node's tile that touches a merged neighbour: the leading tile
+    // along the axis when `toTileNearest` is true (the neighbour lay before the node), else the trailing one.
+    static Node appending(const std::vector<WindowId>& ids, bool toTileNearest, Axis along, const Node& in);
 
     // Shared node helpers.
     static Node replacingTile(WindowId containing, const Node& in,
