@@ -1,7 +1,10 @@
 #pragma once
 
 #include "core/BSPTree.h"
+#include "core/Command.h"
 #include "core/Geometry.h"
+#include "core/KeyChord.h"
+#include "core/RegionText.h"
 #include "support/Trees.h"
 
 #include <ostream>
@@ -21,5 +24,13 @@ inline void PrintTo(const BSPTree& tree, std::ostream* out) {
     else
         *out << "empty";
 }
+
+inline void PrintTo(const Command& command, std::ostream* out) {
+    *out << "Command #" << command.value.index() << " \"" << command.text() << "\"";
+}
+
+inline void PrintTo(const Region& region, std::ostream* out) { *out << "Region \"" << text(region) << "\""; }
+
+inline void PrintTo(const KeyChord& chord, std::ostream* out) { *out << "KeyChord \"" << chord.text() << "\""; }
 
 } // namespace quillmere
