@@ -2,6 +2,7 @@
 
 #include "core/BSPTree.h"
 #include "core/Direction.h"
+#include "core/DropAction.h"
 #include "core/Geometry.h"
 #include "core/LayoutMode.h"
 #include "core/Rotation.h"
@@ -90,6 +91,22 @@ struct SpaceLayout {
     void balance();
     void mirror(Axis axis);
     void rotate(Rotation rotation);
+
+    // Directional moves. Neighbours are always windows in front of their tiles: a tile whose front id is a
+    // hole is never one, so only a drop moves a window onto a hole.
+    std::optional<WindowId> neighbor(WindowId of, Direction toward, Rect in) const;
+    // Ties are settled in the map's order, ascending window id.
+    static std::optional<WindowId> nearest(WindowId to, Direction toward, const FrameMap& in);
+    void swap(WindowId window, Direction toward, Rect in);
+    void join(WindowId window, Direction toward, Rect in, double gap);
+
+    // Where the next new window goes; the same preselection again clears it.
+    void preselect(Direction direction, WindowId beside);
+    std::optional<Rect> preselectionRect(Rect in, double gap) const;
+
+    // Drags of tiled windows, bsp mode only.
+    std::optional<DropOutcome> drop(WindowId window, Point at, Rect in, double gap) const;
+    void perform(const DropAction& action, WindowId dragging, Rect in, double gap);
 
     friend bool operator==(const SpaceLayout&, const SpaceLayout&) = default;
 
