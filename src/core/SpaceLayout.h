@@ -36,6 +36,19 @@ struct SpaceLayout {
         friend bool operator==(const Pop&, const Pop&) = default;
     };
 
+    // Where a window sat, to put it back after it has been away.
+    struct Slot {
+        struct Tiled {
+            BSPTree::Slot slot;
+            friend bool operator==(const Tiled&, const Tiled&) = default;
+        };
+        struct Floating {
+            friend bool operator==(const Floating&, const Floating&) = default;
+        };
+        std::variant<Tiled, Floating> value;
+        friend bool operator==(const Slot&, const Slot&) = default;
+    };
+
     static constexpr double accordionPadding = 30;
 
     LayoutMode mode;
@@ -108,6 +121,21 @@ struct SpaceLayout {
     std::optional<DropOutcome> drop(WindowId window, Point at, Rect in, double gap) const;
     void perform(const DropAction& action, WindowId dragging, Rect in, double gap);
 
+    // Pop-out swaps a window into the biggest tile (the main tile under master-stack); popping the popped
+    // window out again, or popIn, swaps the pair back.
+    void popOut(WindowId window, Rect in);
+    void popIn();
+
+    std::optional<Slot> slot(WindowId of) const;
+    // True when the window was placed; false leaves the layout unchanged.
+    bool reinsert(WindowId window, const Slot& at);
+    // The new id takes the old one's place, floating state, zoom and pop.
+    void replace(WindowId old, WindowId with);
+
+    // Border moves keep the holes reserved in `waiting`; they apply in every mode.
+    void moveEdge(Direction edge, WindowId of, double by, Rect in);
+    void moveBorder(WindowId of, Axis along, double by, Rect in);
+
     friend bool operator==(const SpaceLayout&, const SpaceLayout&) = default;
 
   private:
@@ -116,6 +144,8 @@ struct SpaceLayout {
     void tile(WindowId window, std::optional<WindowId> beside, Rect in, double gap, double ratio,
               const MinimumSizes& minimumSizes);
     IdSet reservedHoles() const;
+    std::optional<TileRect> popTarget(Rect in) const;
+    void swapBack();
 };
 
 } // namespace quillmere
