@@ -1,0 +1,104 @@
+#pragma once
+
+#include "core/BSPTree.h"
+#include "core/Direction.h"
+#include "core/Geometry.h"
+#include "core/LayoutMode.h"
+#include "core/Rotation.h"
+#include "core/TileAlgorithm.h"
+#include "core/WindowId.h"
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <variant>
+
+namespace quillmere {
+
+// The layout state of one Space. A plain value: every operation changes it in place and none fails; a
+// request that does not apply (an unknown window, a mode in which it means nothing) leaves it unchanged.
+//
+// Invariants the operations keep: a window is in `tree` or in `floating`, never both; `zoomed` and both ids
+// of `popped` are windows of `tree`; `preselection` and `front` are cleared when their window is removed.
+struct SpaceLayout {
+    struct Preselection {
+        WindowId window = 0;
+        Direction direction = Direction::west;
+        friend bool operator==(const Preselection&, const Preselection&) = default;
+    };
+
+    // The window popped out into the pop target and the window it changed places with.
+    struct Pop {
+        WindowId window = 0;
+        WindowId displaced = 0;
+        friend bool operator==(const Pop&, const Pop&) = default;
+    };
+
+    static constexpr double accordionPadding = 30;
+
+    LayoutMode mode;
+    TileAlgorithm tiling;
+    StackAlgorithm stacking;
+    BSPTree tree;
+    std::set<WindowId> floating;
+    std::optional<WindowId> zoomed;
+    std::optional<Preselection> preselection;
+    // The tree from before the current sizing run.
+    std::optional<BSPTree> previousTree;
+    WindowId nextHole = BSPTree::firstHole;
+    // Holes reserved for a window of an application, by its bundle identifier.
+    std::map<WindowId, std::string> waiting;
+    std::optional<WindowId> front;
+    std::optional<Pop> popped;
+
+    SpaceLayout(LayoutMode mode, TileAlgorithm tiling, StackAlgorithm stacking);
+
+    // Tiled or floating; holes are never windows.
+    bool contains(WindowId window) const;
+
+    // The frame of every window the layout arranges. In bsp mode holes get their tiles' rectangles too, so
+    // callers that move windows skip ids from BSPTree::firstHole up. Floating windows never appear.
+    FrameMap frames(Rect in, double gap) const;
+    FrameMap accordionFrames(Rect in) const;
+
+    // Precedence: a hole reserved for the window's application, then the floating flag, then a live
+    // preselection, then the first free hole, then the tiling algorithm.
+    void add(WindowId window, const std::optional<std::string>& app, std::optional<WindowId> beside, Rect in,
+             double gap, bool floats, double ratio, const MinimumSizes& minimumSizes);
+    // Also drops every hole and forgets every reserved place: the Space's arrangement no longer matches
+    // whatever they were kept for.
+    void remove(WindowId window);
+
+    // A fresh hole id: `nextHole`, which then advances. Once the hole ids have run out (or `nextHole` names
+    // a hole still in use) the lowest hole id that neither the tree nor `waiting` uses is taken; it never
+    // wraps to 0, which is a real window.
+    WindowId makeHole();
+
+    void toggleFloat(WindowId window, std::optional<WindowId> beside, Rect in);
+    void toggleZoom(WindowId window);
+    // `share` is the main share when the root is not a split.
+    void setTiling(TileAlgorithm algorithm, double share);
+    void focus(WindowId window);
+    // Within a tile the list holds its holes too; callers that focus the answer skip holes.
+    std::optional<WindowId> cycle(WindowId from, bool forward) const;
+    // In bsp mode holes stacked in a tile count like windows.
+    int stackedOutOfSight() const;
+
+    void normalize(Rect in, double gap, const MinimumSizes& minimumSizes);
+    void toggleSplit(WindowId of);
+    void balance();
+    void mirror(Axis axis);
+    void rotate(Rotation rotation);
+
+    friend bool operator==(const SpaceLayout&, const SpaceLayout&) = default;
+
+  private:
+    // Takes a tiled window out of the tree the way the tiling algorithm closes the gap.
+    void takeOut(WindowId window);
+    void tile(WindowId window, std::optional<WindowId> beside, Rect in, double gap, double ratio,
+              const MinimumSizes& minimumSizes);
+    IdSet reservedHoles() const;
+};
+
+} // namespace quillmere
