@@ -22,8 +22,8 @@ bool isSchemeCharacter(char c) {
 bool startsWithNumber(std::string_view text) {
     std::int32_t offset = 0;
     UChar32 c = 0;
-    U8_NEXT(reinterpret_cast<const std::uint8_t*>(text.data()), offset, static_cast<std::int32_t>(text.size()),
-            c);
+    U8_NEXT(reinterpret_cast<const std::uint8_t*>(text.data()), offset,
+            static_cast<std::int32_t>(text.size()), c);
     return c >= 0 && u_getIntPropertyValue(c, UCHAR_NUMERIC_TYPE) != U_NT_NONE;
 }
 

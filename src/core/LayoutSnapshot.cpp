@@ -34,7 +34,8 @@ double readRatio(const JsonReader& json) {
 } // namespace
 
 LayoutSnapshot LayoutSnapshot::tile(std::vector<WindowRef> refs) {
-    return LayoutSnapshot(std::make_shared<const Data>(Data{true, std::move(refs), Axis::horizontal, 0.5, {}}));
+    return LayoutSnapshot(
+        std::make_shared<const Data>(Data{true, std::move(refs), Axis::horizontal, 0.5, {}}));
 }
 
 LayoutSnapshot LayoutSnapshot::split(Axis axis, double ratio, LayoutSnapshot first, LayoutSnapshot second) {
@@ -53,7 +54,8 @@ bool operator==(const LayoutSnapshot& a, const LayoutSnapshot& b) {
         return true;
     if (a.isTile() || b.isTile())
         return a.isTile() && b.isTile() && a.refs() == b.refs();
-    return a.axis() == b.axis() && a.ratio() == b.ratio() && a.first() == b.first() && a.second() == b.second();
+    return a.axis() == b.axis() && a.ratio() == b.ratio() && a.first() == b.first() &&
+           a.second() == b.second();
 }
 
 void to_json(nlohmann::json& json, const LayoutSnapshot& layout) {
@@ -74,7 +76,8 @@ LayoutSnapshot readLayoutSnapshot(const JsonReader& json) {
         return LayoutSnapshot::tile(readWindowRefs(json));
     const Axis axis = json["axis"].text(parseAxis, "Axis");
     const double ratio = readRatio(json["ratio"]);
-    return LayoutSnapshot::split(axis, ratio, readLayoutSnapshot(json["first"]), readLayoutSnapshot(json["second"]));
+    return LayoutSnapshot::split(axis, ratio, readLayoutSnapshot(json["first"]),
+                                 readLayoutSnapshot(json["second"]));
 }
 
 } // namespace quillmere

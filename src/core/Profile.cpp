@@ -8,7 +8,8 @@ namespace quillmere {
 
 namespace {
 
-template <class T, class Read> std::optional<std::vector<T>> readList(const JsonReader& json, std::string_view key, Read read) {
+template <class T, class Read>
+std::optional<std::vector<T>> readList(const JsonReader& json, std::string_view key, Read read) {
     const auto member = json.optional(key);
     if (!member)
         return std::nullopt;

@@ -49,7 +49,8 @@ LayoutSnapshot appendingToLastTile(const LayoutSnapshot& node, std::vector<Windo
         refs.insert(refs.end(), from, to);
         return LayoutSnapshot::tile(std::move(refs));
     }
-    return LayoutSnapshot::split(node.axis(), node.ratio(), node.first(), appendingToLastTile(node.second(), from, to));
+    return LayoutSnapshot::split(node.axis(), node.ratio(), node.first(),
+                                 appendingToLastTile(node.second(), from, to));
 }
 
 class Numbering {
@@ -122,8 +123,9 @@ std::vector<LayoutDivider> LayoutSnapshot::dividers(Rect in, double gap) const {
     if (isTile())
         return {};
     const auto [a, b] = in.split(axis(), ratio(), gap);
-    const Rect strip = axis() == Axis::horizontal ? Rect(a.maxX(), in.minY(), b.minX() - a.maxX(), in.height())
-                                                  : Rect(in.minX(), a.maxY(), in.width(), b.minY() - a.maxY());
+    const Rect strip = axis() == Axis::horizontal
+                           ? Rect(a.maxX(), in.minY(), b.minX() - a.maxX(), in.height())
+                           : Rect(in.minX(), a.maxY(), in.width(), b.minY() - a.maxY());
     std::vector<LayoutDivider> result{LayoutDivider{{}, axis(), strip, in}};
     for (LayoutDivider divider : first().dividers(a, gap)) {
         divider.path = prefixed(false, std::move(divider.path));
@@ -285,7 +287,8 @@ std::string profileFileName(std::string_view name) {
     return file + ".json";
 }
 
-std::optional<std::string> profileNameProblem(std::string_view name, const std::optional<std::string>& current,
+std::optional<std::string> profileNameProblem(std::string_view name,
+                                              const std::optional<std::string>& current,
                                               const std::set<std::string>& taken) {
     const std::string trimmed(trimmingSpacesAndTabs(name));
     if (trimmed.empty())

@@ -18,7 +18,8 @@ std::string profileFileName(std::string_view name);
 
 // Why a name cannot be used for a profile (blank, too long for a file name, or the file of another profile
 // that is not `current`), or none.
-std::optional<std::string> profileNameProblem(std::string_view name, const std::optional<std::string>& current,
+std::optional<std::string> profileNameProblem(std::string_view name,
+                                              const std::optional<std::string>& current,
                                               const std::set<std::string>& taken);
 
 } // namespace quillmere

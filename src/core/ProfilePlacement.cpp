@@ -15,7 +15,7 @@ namespace {
 // number never fits a display and ends as no room.
 std::int64_t saturated(__int128 value) {
     return static_cast<std::int64_t>(std::clamp<__int128>(value, std::numeric_limits<std::int64_t>::min(),
-                                                         std::numeric_limits<std::int64_t>::max()));
+                                                          std::numeric_limits<std::int64_t>::max()));
 }
 
 std::int64_t plus(std::int64_t a, std::int64_t b) {
@@ -64,8 +64,9 @@ std::vector<ProfilePlacement> Desktops::place(const Profile& profile) const {
     const std::vector<DisplayIdentity> recorded = profile.recordedDisplays();
     const std::map<std::string, DisplaySpaces> assigned = assign(recorded);
     std::vector<DisplayIdentity> missing;
-    std::ranges::copy_if(recorded, std::back_inserter(missing),
-                         [&](const DisplayIdentity& identity) { return !assigned.contains(identity.signature()); });
+    std::ranges::copy_if(recorded, std::back_inserter(missing), [&](const DisplayIdentity& identity) {
+        return !assigned.contains(identity.signature());
+    });
 
     std::int64_t m = 0;
     for (const DisplayIdentity& identity : missing)
@@ -80,7 +81,8 @@ std::vector<ProfilePlacement> Desktops::place(const Profile& profile) const {
 
     std::vector<ProfilePlacement> placements;
     for (const SpaceSnapshot& snapshot : profile.spaces) {
-        ProfilePlacement placement{snapshot, std::nullopt, std::nullopt, snapshot.space, ProfilePlacement::NoRoom{}};
+        ProfilePlacement placement{snapshot, std::nullopt, std::nullopt, snapshot.space,
+                                   ProfilePlacement::NoRoom{}};
         const auto appendedAt = snapshot.display ? offsets.find(*snapshot.display) : offsets.end();
         if (appendedAt != offsets.end() && host) {
             placement.display = *host;

@@ -1,9 +1,8 @@
 #include "core/Trimming.h"
 
+#include <cstdint>
 #include <unicode/uchar.h>
 #include <unicode/utf8.h>
-
-#include <cstdint>
 
 namespace quillmere {
 

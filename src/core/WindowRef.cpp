@@ -20,7 +20,8 @@ std::optional<WindowRef> WindowRef::parse(std::string_view text) {
     return WindowRef{std::string(text.substr(0, hash)), *index};
 }
 
-std::map<WindowId, WindowRef> WindowRef::assign(const std::vector<std::pair<WindowId, std::string>>& windows) {
+std::map<WindowId, WindowRef>
+WindowRef::assign(const std::vector<std::pair<WindowId, std::string>>& windows) {
     auto sorted = windows;
     std::ranges::stable_sort(sorted, {}, &std::pair<WindowId, std::string>::first);
     std::map<std::string, std::int64_t> counters;

@@ -2,7 +2,6 @@
 #include "support/Printers.h"
 
 #include <gtest/gtest.h>
-
 #include <limits>
 
 namespace quillmere {
@@ -56,14 +55,17 @@ TEST(LayoutGeometryTest, QuartersHaveTheRootDividerFirstThenEachHalfs) {
     const auto dividers = named("Quarters").dividers(Rect(0, 0, 906, 606), 6);
     ASSERT_EQ(dividers.size(), 3u);
     EXPECT_EQ(dividers[0], (LayoutDivider{{}, Axis::horizontal, Rect(450, 0, 6, 606), Rect(0, 0, 906, 606)}));
-    EXPECT_EQ(dividers[1], (LayoutDivider{{false}, Axis::vertical, Rect(0, 300, 450, 6), Rect(0, 0, 450, 606)}));
-    EXPECT_EQ(dividers[2], (LayoutDivider{{true}, Axis::vertical, Rect(456, 300, 450, 6), Rect(456, 0, 450, 606)}));
+    EXPECT_EQ(dividers[1],
+              (LayoutDivider{{false}, Axis::vertical, Rect(0, 300, 450, 6), Rect(0, 0, 450, 606)}));
+    EXPECT_EQ(dividers[2],
+              (LayoutDivider{{true}, Axis::vertical, Rect(456, 300, 450, 6), Rect(456, 0, 450, 606)}));
     EXPECT_EQ(named("Rows").dividers(Rect(0, 0, 100, 100), 0)[0].strip, Rect(0, 50, 100, 0));
     EXPECT_TRUE(named("Single").dividers(Rect(0, 0, 100, 100), 6).empty());
 }
 
 TEST(LayoutPathTest, NodeFollowsThePathAndAPathThroughATileFindsNothing) {
-    const LayoutSnapshot quarters = named("Quarters").filled({ref("a", 0), ref("b", 0), ref("c", 0), ref("d", 0)});
+    const LayoutSnapshot quarters =
+        named("Quarters").filled({ref("a", 0), ref("b", 0), ref("c", 0), ref("d", 0)});
     EXPECT_EQ(quarters.node({}), quarters);
     EXPECT_EQ(quarters.node({true, false}), tile({ref("c", 0)}));
     EXPECT_EQ(named("Halves").node({true, false}), std::nullopt);
@@ -93,36 +95,50 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, LayoutEditTest,
     testing::Values(
         EditCase{"replace the root", h(0.5, a, b), [](auto& l) { return l.replacing({}, c); }, c},
-        EditCase{"replace the second", h(0.3, a, b), [](auto& l) { return l.replacing({true}, c); }, h(0.3, a, c)},
-        EditCase{"replace under a tile", h(0.3, a, b), [](auto& l) { return l.replacing({true, true}, c); },
+        EditCase{"replace the second", h(0.3, a, b), [](auto& l) { return l.replacing({true}, c); },
+                 h(0.3, a, c)},
+        EditCase{"replace under a tile", h(0.3, a, b),
+                 [](auto& l) {
+                     return l.replacing({true, true}, c);
+                 },
                  h(0.3, a, b)},
         EditCase{"split the second tile", h(0.5, a, b),
                  [](auto& l) { return l.splitting({true}, Axis::vertical); }, h(0.5, a, v(0.5, b, tile()))},
-        EditCase{"split the root", a, [](auto& l) { return l.splitting({}, Axis::horizontal); }, h(0.5, a, tile())},
+        EditCase{"split the root", a, [](auto& l) { return l.splitting({}, Axis::horizontal); },
+                 h(0.5, a, tile())},
         EditCase{"split nowhere", a, [](auto& l) { return l.splitting({false}, Axis::horizontal); }, a},
         EditCase{"remove the root", h(0.5, a, b), [](auto& l) { return l.removing({}); }, tile()},
-        EditCase{"remove the main tile", h(0.5, a, v(0.25, b, c)), [](auto& l) { return l.removing({false}); },
-                 v(0.25, b, c)},
+        EditCase{"remove the main tile", h(0.5, a, v(0.25, b, c)),
+                 [](auto& l) { return l.removing({false}); }, v(0.25, b, c)},
         EditCase{"remove a stacked tile", h(0.5, a, v(0.25, b, c)),
-                 [](auto& l) { return l.removing({true, false}); }, h(0.5, a, c)},
-        EditCase{"remove below a tile", h(0.5, a, b), [](auto& l) { return l.removing({true, true}); },
+                 [](auto& l) {
+                     return l.removing({true, false});
+                 },
+                 h(0.5, a, c)},
+        EditCase{"remove below a tile", h(0.5, a, b),
+                 [](auto& l) {
+                     return l.removing({true, true});
+                 },
                  h(0.5, a, b)},
         EditCase{"ratio above the range", h(0.5, a, b), [](auto& l) { return l.settingRatio({}, 0.95); },
                  h(0.9, a, b)},
         EditCase{"ratio below the range", h(0.5, a, b), [](auto& l) { return l.settingRatio({}, 0.05); },
                  h(0.1, a, b)},
-        EditCase{"ratio at the edge", h(0.5, a, b), [](auto& l) { return l.settingRatio({}, 0.1); }, h(0.1, a, b)},
+        EditCase{"ratio at the edge", h(0.5, a, b), [](auto& l) { return l.settingRatio({}, 0.1); },
+                 h(0.1, a, b)},
         EditCase{"ratio of an inner split", h(0.5, a, v(0.5, b, c)),
                  [](auto& l) { return l.settingRatio({true}, 0.7); }, h(0.5, a, v(0.7, b, c))},
         EditCase{"ratio of a tile", h(0.5, a, b), [](auto& l) { return l.settingRatio({false}, 0.7); },
                  h(0.5, a, b)},
         EditCase{"ratio that is no number", h(0.5, a, b),
-                 [](auto& l) { return l.settingRatio({}, std::numeric_limits<double>::quiet_NaN()); }, h(0.5, a, b)},
+                 [](auto& l) { return l.settingRatio({}, std::numeric_limits<double>::quiet_NaN()); },
+                 h(0.5, a, b)},
         EditCase{"fill halves with three", named("Halves"),
                  [](auto& l) { return l.filled({ref("x", 0), ref("y", 0), ref("z", 0)}); },
                  h(0.5, tile({ref("x", 0)}), tile({ref("y", 0), ref("z", 0)}))},
         EditCase{"fill with nothing", named("Halves"), [](auto& l) { return l.filled({}); }, named("Halves")},
-        EditCase{"fill single with two", named("Single"), [](auto& l) { return l.filled({ref("x", 0), ref("y", 0)}); },
+        EditCase{"fill single with two", named("Single"),
+                 [](auto& l) { return l.filled({ref("x", 0), ref("y", 0)}); },
                  tile({ref("x", 0), ref("y", 0)})},
         EditCase{"fill around full tiles", h(0.5, tile(), v(0.5, a, b)),
                  [](auto& l) { return l.filled({ref("x", 0), ref("y", 0), ref("z", 0)}); },
@@ -140,13 +156,17 @@ TEST(ProfileRenumberTest, SortsDesktopsAndNumbersEachAppAcrossThemLeavingFullScr
                                  .tree = h(0.4, tile({ref("a", 7)}), tile({ref("b", 3)})),
                                  .others = {ref("a", 0)},
                                  .display = "D"},
-                   SpaceSnapshot{.space = 1, .mode = LayoutMode::stack, .tree = tile({ref("a", 5)}),
+                   SpaceSnapshot{.space = 1,
+                                 .mode = LayoutMode::stack,
+                                 .tree = tile({ref("a", 5)}),
                                  .floating = {ref("b", 9), ref("a", 5)}},
                    SpaceSnapshot{.space = 2, .floating = {ref("a", 1)}}},
         .fullScreen = std::vector<FullScreenSnapshot>{{{ref("a", 4)}}},
     };
     Profile expected = profile;
-    expected.spaces = {SpaceSnapshot{.space = 1, .mode = LayoutMode::stack, .tree = tile({ref("a", 0)}),
+    expected.spaces = {SpaceSnapshot{.space = 1,
+                                     .mode = LayoutMode::stack,
+                                     .tree = tile({ref("a", 0)}),
                                      .floating = {ref("b", 0), ref("a", 1)}},
                        SpaceSnapshot{.space = 2,
                                      .tree = h(0.4, tile({ref("a", 2)}), tile({ref("b", 1)})),
@@ -233,7 +253,9 @@ INSTANTIATE_TEST_SUITE_P(
                     ProblemCase{" \t\u2003", std::nullopt, {}, "Enter a name."},
                     ProblemCase{"Work", std::nullopt, {"Home"}, std::nullopt},
                     ProblemCase{"  Work ", std::nullopt, {"Work"}, "A profile called “Work” already exists."},
-                    ProblemCase{"Work/Play", std::nullopt, {"work-play"},
+                    ProblemCase{"Work/Play",
+                                std::nullopt,
+                                {"work-play"},
                                 "“Work/Play” would share a file with “work-play”."},
                     ProblemCase{"WORK", std::nullopt, {"Work"}, "“WORK” would share a file with “Work”."},
                     ProblemCase{"Work", "Work", {"Work", "Home"}, std::nullopt},

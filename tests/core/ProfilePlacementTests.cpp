@@ -4,7 +4,6 @@
 #include "support/Printers.h"
 
 #include <gtest/gtest.h>
-
 #include <limits>
 
 namespace quillmere {
@@ -45,7 +44,8 @@ void expectPlacements(const std::vector<ProfilePlacement>& placements, const Pro
         const ProfilePlacement& placement = placements[i];
         EXPECT_EQ(placement.snapshot, profile.spaces[i]);
         EXPECT_EQ(placement.space, expected[i].space);
-        EXPECT_EQ(placement.display ? std::optional(placement.display->id) : std::nullopt, expected[i].display);
+        EXPECT_EQ(placement.display ? std::optional(placement.display->id) : std::nullopt,
+                  expected[i].display);
         EXPECT_EQ(placement.number, expected[i].number);
         EXPECT_EQ(placement.reason, expected[i].reason);
     }
@@ -95,8 +95,8 @@ TEST_F(ProfilePlacementTest, EveryMissingDisplayGetsItsOwnRunInRecordedOrder) {
 TEST_F(ProfilePlacementTest, ADisplayWithAnotherSerialIsMatchedByName) {
     DisplayIdentity replaced = studio;
     replaced.serial = 8;
-    const Desktops desktops({present(panel, Rect(0, 0, 1512, 982), 3, 10),
-                             present(replaced, Rect(1512, 0, 2560, 1440), 2, 20)});
+    const Desktops desktops(
+        {present(panel, Rect(0, 0, 1512, 982), 3, 10), present(replaced, Rect(1512, 0, 2560, 1440), 2, 20)});
     expectPlacements(desktops.place(profile), profile,
                      {{11, panel.name, 1, Matched{}},
                       {13, panel.name, 3, Matched{}},
@@ -105,8 +105,8 @@ TEST_F(ProfilePlacementTest, ADisplayWithAnotherSerialIsMatchedByName) {
 }
 
 TEST_F(ProfilePlacementTest, SpacesWithoutADisplayGoToMainAndADesktopBeyondTheLastHasNoRoom) {
-    const Desktops desktops({present(studio, Rect(-2560, 0, 2560, 1440), 3, 20),
-                             present(panel, Rect(0, 0, 1512, 982), 2, 10)});
+    const Desktops desktops(
+        {present(studio, Rect(-2560, 0, 2560, 1440), 3, 20), present(panel, Rect(0, 0, 1512, 982), 2, 10)});
     profile.spaces = {SpaceSnapshot{.space = 2}, on(studio, 4), on(studio, 3)};
     expectPlacements(desktops.place(profile), profile,
                      {{12, panel.name, 2, Matched{}},
@@ -124,8 +124,7 @@ TEST_F(ProfilePlacementTest, WithoutAnyDisplayNothingHasRoom) {
 }
 
 TEST_F(ProfilePlacementTest, WithoutADisplayListAMissingDisplayCountsUpToItsHighestDesktop) {
-    const Profile named{.name = "Old",
-                        .spaces = {on(projector, 3), on(panel, 1), on(projector, 1)}};
+    const Profile named{.name = "Old", .spaces = {on(projector, 3), on(panel, 1), on(projector, 1)}};
     // A name-only identity's signature is the recorded text, which still finds the panel by its signature.
     expectPlacements(panelWith(6).place(named), named,
                      {{16, panel.name, 6, Appended{panel.name}},
@@ -174,19 +173,19 @@ const std::string both = panel.name + " + " + studio.name;
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ProfileMatchTest,
-    testing::Values(MatchCase{"same displays", std::nullopt, std::vector{studio, panel}, std::nullopt, false, true, true},
-                    MatchCase{"one display fewer", false, std::vector{panel}, std::nullopt, false, true, false},
-                    MatchCase{"spanning then, separate now", true, std::vector{panel, studio}, std::nullopt, false,
-                              false, false},
-                    MatchCase{"spanning then and now", true, std::vector{panel, studio}, std::nullopt, true, true,
-                              true},
-                    MatchCase{"absent spanning while spanning now", std::nullopt, std::vector{panel, studio},
-                              std::nullopt, true, false, false},
-                    MatchCase{"fingerprint only", std::nullopt, std::nullopt, both, false, true, true},
-                    MatchCase{"another fingerprint", std::nullopt, std::nullopt, panel.name, false, true, false},
-                    MatchCase{"nothing recorded", std::nullopt, std::nullopt, std::nullopt, false, true, false},
-                    MatchCase{"a list wins over the fingerprint", std::nullopt, std::vector{panel}, both, false,
-                              true, false}));
+    testing::Values(
+        MatchCase{"same displays", std::nullopt, std::vector{studio, panel}, std::nullopt, false, true, true},
+        MatchCase{"one display fewer", false, std::vector{panel}, std::nullopt, false, true, false},
+        MatchCase{"spanning then, separate now", true, std::vector{panel, studio}, std::nullopt, false, false,
+                  false},
+        MatchCase{"spanning then and now", true, std::vector{panel, studio}, std::nullopt, true, true, true},
+        MatchCase{"absent spanning while spanning now", std::nullopt, std::vector{panel, studio},
+                  std::nullopt, true, false, false},
+        MatchCase{"fingerprint only", std::nullopt, std::nullopt, both, false, true, true},
+        MatchCase{"another fingerprint", std::nullopt, std::nullopt, panel.name, false, true, false},
+        MatchCase{"nothing recorded", std::nullopt, std::nullopt, std::nullopt, false, true, false},
+        MatchCase{"a list wins over the fingerprint", std::nullopt, std::vector{panel}, both, false, true,
+                  false}));
 
 } // namespace
 } // namespace quillmere

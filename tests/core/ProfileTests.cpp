@@ -1,8 +1,7 @@
 #include "core/Profile.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
 namespace quillmere {
@@ -48,7 +47,8 @@ TEST(ProfileCodingTest, ASpaceWithOnlyItsNumberGainsModeAndEmptyListsWhenWritten
     ASSERT_EQ(profile.spaces.size(), 1u);
     EXPECT_EQ(profile.spaces[0], SpaceSnapshot{.space = 1});
     const auto json = nlohmann::json::parse(encoded(profile));
-    EXPECT_EQ(json["spaces"][0], nlohmann::json::parse(R"({"space": 1, "mode": "bsp", "floating": [], "others": []})"));
+    EXPECT_EQ(json["spaces"][0],
+              nlohmann::json::parse(R"({"space": 1, "mode": "bsp", "floating": [], "others": []})"));
 }
 
 struct TreeCase {
@@ -67,7 +67,8 @@ TEST_P(SpaceTreeTest, ReadsAsStoredAndRoundTrips) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SpaceTreeTest,
-    testing::Values(TreeCase{R"(, "tree": null)", std::nullopt}, TreeCase{R"(, "tree": [])", LayoutSnapshot::tile()},
+    testing::Values(TreeCase{R"(, "tree": null)", std::nullopt},
+                    TreeCase{R"(, "tree": [])", LayoutSnapshot::tile()},
                     TreeCase{R"(, "tree": ["a#b#3", "#5", "x#+7", "x#-2"])",
                              LayoutSnapshot::tile({ref("a#b", 3), ref("", 5), ref("x", 7), ref("x", -2)})},
                     TreeCase{R"(, "tree": {"axis": "vertical", "ratio": 1, "first": [], "second": ["a#0"]})",
@@ -97,9 +98,10 @@ TEST_P(ProfileDecodingFailureTest, TheWholeFileFailsWithThePathOfTheBadValue) {
     }
 }
 
-std::string splitObject(std::string_view ratio, std::string_view first = "[]", std::string_view second = "[]") {
-    return R"({"axis": "horizontal", "ratio": )" + std::string(ratio) + R"(, "first": )" + std::string(first) +
-           R"(, "second": )" + std::string(second) + "}";
+std::string splitObject(std::string_view ratio, std::string_view first = "[]",
+                        std::string_view second = "[]") {
+    return R"({"axis": "horizontal", "ratio": )" + std::string(ratio) + R"(, "first": )" +
+           std::string(first) + R"(, "second": )" + std::string(second) + "}";
 }
 
 std::string split(std::string_view ratio, std::string_view first = "[]") {
@@ -117,7 +119,8 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{R"({"name": "Work", "spaces": [], "autoApply": "yes"})", Kind::typeMismatch, "autoApply"},
         FailureCase{R"({"name": "Work", "spaces": [], "show": 1.5})", Kind::dataCorrupted, "show"},
         FailureCase{R"({"name": "Work", "spaces": [], "displays": [{}]})", Kind::keyNotFound, "displays.0"},
-        FailureCase{R"({"name": "Work", "spaces": [], "fullScreen": [{}]})", Kind::keyNotFound, "fullScreen.0"},
+        FailureCase{R"({"name": "Work", "spaces": [], "fullScreen": [{}]})", Kind::keyNotFound,
+                    "fullScreen.0"},
         FailureCase{R"({"name": "Work", "spaces": [], "fullScreen": [{"windows": ["a#0", "a"]}]})",
                     Kind::dataCorrupted, "fullScreen.0.windows.1", "expected \"bundle.id#index\", got \"a\""},
         FailureCase{R"({"name": "Work", "spaces": [], "open": {"a": [1]}})", Kind::typeMismatch, "open.a.0"},
@@ -127,14 +130,15 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{withSpace(R"(, "others": ["x#1a"])"), Kind::dataCorrupted, "spaces.0.others.0",
                     "expected \"bundle.id#index\", got \"x#1a\""},
         FailureCase{withSpace(R"(, "others": ["x# 1"])"), Kind::dataCorrupted, "spaces.0.others.0"},
-        FailureCase{withSpace(R"(, "others": ["x#9223372036854775808"])"), Kind::dataCorrupted, "spaces.0.others.0"},
+        FailureCase{withSpace(R"(, "others": ["x#9223372036854775808"])"), Kind::dataCorrupted,
+                    "spaces.0.others.0"},
         FailureCase{withSpace(R"(, "others": [7])"), Kind::typeMismatch, "spaces.0.others.0"},
         // One bad reference deep in a tile fails the file and is named as what it is.
         FailureCase{withSpace(split("0.5", R"(["a#0", "no-number"])")), Kind::dataCorrupted,
                     "spaces.0.tree.first.1", "expected \"bundle.id#index\", got \"no-number\""},
         FailureCase{withSpace(R"(, "tree": "a#0")"), Kind::typeMismatch, "spaces.0.tree"},
-        FailureCase{withSpace(R"(, "tree": {"axis": "horizontal", "ratio": 0.5, "first": []})"), Kind::keyNotFound,
-                    "spaces.0.tree"},
+        FailureCase{withSpace(R"(, "tree": {"axis": "horizontal", "ratio": 0.5, "first": []})"),
+                    Kind::keyNotFound, "spaces.0.tree"},
         FailureCase{withSpace(R"(, "tree": {"axis": "diagonal", "ratio": 0.5, "first": [], "second": []})"),
                     Kind::dataCorrupted, "spaces.0.tree.axis"},
         FailureCase{withSpace(split(R"("0.5")")), Kind::typeMismatch, "spaces.0.tree.ratio"},
@@ -152,15 +156,16 @@ TEST(ProfileCodingTest, EveryFieldRoundTripsExactlyWithSlashesEscaped) {
         .spansDisplays = true,
         .displays = std::vector<ProfileDisplay>{{DisplayIdentity{"Studio", 1552, 44, 9, false},
                                                  Rect(0, 0, 2560, 1440), 3}},
-        .spaces = {SpaceSnapshot{.space = 2,
-                                 .mode = LayoutMode::stack,
-                                 .tree = LayoutSnapshot::split(
-                                     Axis::horizontal, 2.0 / 3.0, LayoutSnapshot::tile({ref("com.a", 0)}),
-                                     LayoutSnapshot::split(Axis::vertical, 0.1 + 0.2, LayoutSnapshot::tile(),
-                                                           LayoutSnapshot::tile({ref("com.b", 1), ref("com.a", 1)}))),
-                                 .floating = {ref("com.c", 0)},
-                                 .others = {ref("com.d", 4)},
-                                 .display = "1552-44-9"},
+        .spaces = {SpaceSnapshot{
+                       .space = 2,
+                       .mode = LayoutMode::stack,
+                       .tree = LayoutSnapshot::split(
+                           Axis::horizontal, 2.0 / 3.0, LayoutSnapshot::tile({ref("com.a", 0)}),
+                           LayoutSnapshot::split(Axis::vertical, 0.1 + 0.2, LayoutSnapshot::tile(),
+                                                 LayoutSnapshot::tile({ref("com.b", 1), ref("com.a", 1)}))),
+                       .floating = {ref("com.c", 0)},
+                       .others = {ref("com.d", 4)},
+                       .display = "1552-44-9"},
                    SpaceSnapshot{.space = 1, .mode = LayoutMode::float_}},
         .show = -1,
         .hideUnlisted = true,
@@ -179,10 +184,10 @@ TEST(ProfileCodingTest, EveryFieldRoundTripsExactlyWithSlashesEscaped) {
 TEST(ProfileCodingTest, ARatioThatIsNoFiniteNumberCannotBeWritten) {
     const Profile profile{
         .name = "Work",
-        .spaces = {SpaceSnapshot{.space = 1,
-                                 .tree = LayoutSnapshot::split(Axis::horizontal,
-                                                               std::numeric_limits<double>::quiet_NaN(),
-                                                               LayoutSnapshot::tile(), LayoutSnapshot::tile())}}};
+        .spaces = {SpaceSnapshot{
+            .space = 1,
+            .tree = LayoutSnapshot::split(Axis::horizontal, std::numeric_limits<double>::quiet_NaN(),
+                                          LayoutSnapshot::tile(), LayoutSnapshot::tile())}}};
     EXPECT_FALSE(encodeProfile(profile).ok());
 }
 
@@ -209,7 +214,8 @@ TEST(SpaceSnapshotTest, WindowsAreTheTreeInOrderThenFloatingThenOthersWithDuplic
     const SpaceSnapshot snapshot{
         .space = 1,
         .tree = LayoutSnapshot::split(Axis::horizontal, 0.5,
-                                      LayoutSnapshot::split(Axis::vertical, 0.5, LayoutSnapshot::tile({ref("a", 0)}),
+                                      LayoutSnapshot::split(Axis::vertical, 0.5,
+                                                            LayoutSnapshot::tile({ref("a", 0)}),
                                                             LayoutSnapshot::tile({ref("b", 0), ref("b", 1)})),
                                       LayoutSnapshot::tile({ref("c", 0)})),
         .floating = {ref("d", 0)},
@@ -280,8 +286,9 @@ LaunchItem link(const char* text) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LaunchItemTest,
-    testing::Values(LaunchCase{"", std::nullopt}, LaunchCase{"  \t ", std::nullopt}, LaunchCase{"$", std::nullopt},
-                    LaunchCase{" $ \t", std::nullopt}, LaunchCase{"~", LaunchItem{LaunchItem::Kind::path, "~"}},
+    testing::Values(LaunchCase{"", std::nullopt}, LaunchCase{"  \t ", std::nullopt},
+                    LaunchCase{"$", std::nullopt}, LaunchCase{" $ \t", std::nullopt},
+                    LaunchCase{"~", LaunchItem{LaunchItem::Kind::path, "~"}},
                     LaunchCase{" /Users/me/a b ", LaunchItem{LaunchItem::Kind::path, "/Users/me/a b"}},
                     LaunchCase{"$  open -a Mail  ", LaunchItem{LaunchItem::Kind::command, "open -a Mail"}},
                     LaunchCase{"\u00a0https://x.org", link("https://x.org")},
