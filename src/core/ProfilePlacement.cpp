@@ -54,10 +54,6 @@ std::optional<SpaceId> desktop(const DisplaySpaces& display, std::int64_t number
     return display.spaces[static_cast<std::size_t>(number - 1)];
 }
 
-bool recordedSpanning(const Profile& profile) {
-    return profile.spansDisplays.value_or(false);
-}
-
 } // namespace
 
 std::vector<ProfilePlacement> Desktops::place(const Profile& profile) const {
@@ -107,7 +103,7 @@ std::vector<ProfilePlacement> Desktops::place(const Profile& profile) const {
 }
 
 bool Desktops::sameMode(const Profile& as) const {
-    return recordedSpanning(as) == spansDisplays_;
+    return as.spansDisplays.value_or(false) == spansDisplays_;
 }
 
 bool Desktops::matchesExactly(const Profile& profile) const {
