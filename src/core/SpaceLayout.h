@@ -2,6 +2,7 @@
 
 #include "core/BSPTree.h"
 #include "core/Direction.h"
+#include "core/DropAction.h"
 #include "core/Geometry.h"
 #include "core/LayoutMode.h"
 #include "core/Rotation.h"
@@ -39,6 +40,19 @@ struct SpaceLayout {
         WindowId window = 0;
         WindowId displaced = 0;
         friend bool operator==(const Pop&, const Pop&) = default;
+    };
+
+    // Where a window sat, to put it back after it has been away.
+    struct Slot {
+        struct Tiled {
+            BSPTree::Slot slot;
+            friend bool operator==(const Tiled&, const Tiled&) = default;
+        };
+        struct Floating {
+            friend bool operator==(const Floating&, const Floating&) = default;
+        };
+        std::variant<Tiled, Floating> value;
+        friend bool operator==(const Slot&, const Slot&) = default;
     };
 
     static constexpr double accordionPadding = 30;
@@ -87,7 +101,7 @@ struct SpaceLayout {
 
     // A fresh hole id: `nextHole`, which then advances. Once the hole ids have run out (or `nextHole` names
     // a hole still in use) the lowest hole id that neither the tree nor `waiting` uses is taken; it never
-    // wraps to 0, which is a real window.
+    // wraps to 0, which is a real window. Only a Space holding all 65,536 holes would get the last one twice.
     WindowId makeHole();
 
     void toggleFloat(WindowId window, std::optional<WindowId> beside, Rect in);
@@ -106,6 +120,37 @@ struct SpaceLayout {
     void mirror(Axis axis);
     void rotate(Rotation rotation);
 
+    // Directional moves. Neighbours are always windows in front of their tiles: a tile whose front id is a
+    // hole is never one, so only a drop moves a window onto a hole.
+    std::optional<WindowId> neighbor(WindowId of, Direction toward, Rect in) const;
+    // Ties are settled in the map's order, ascending window id.
+    static std::optional<WindowId> nearest(WindowId to, Direction toward, const FrameMap& in);
+    void swap(WindowId window, Direction toward, Rect in);
+    void join(WindowId window, Direction toward, Rect in, double gap);
+
+    // Where the next new window goes; the same preselection again clears it.
+    void preselect(Direction direction, WindowId beside);
+    std::optional<Rect> preselectionRect(Rect in, double gap) const;
+
+    // Drags of tiled windows, bsp mode only.
+    std::optional<DropOutcome> drop(WindowId window, Point at, Rect in, double gap) const;
+    void perform(const DropAction& action, WindowId dragging, Rect in, double gap);
+
+    // Pop-out swaps a window into the biggest tile (the main tile under master-stack); popping the popped
+    // window out again, or popIn, swaps the pair back.
+    void popOut(WindowId window, Rect in);
+    void popIn();
+
+    std::optional<Slot> slot(WindowId of) const;
+    // True when the window was placed; false leaves the layout unchanged.
+    bool reinsert(WindowId window, const Slot& at);
+    // The new id takes the old one's place, floating state, zoom and pop.
+    void replace(WindowId old, WindowId with);
+
+    // Border moves keep the holes reserved in `waiting`; they apply in every mode.
+    void moveEdge(Direction edge, WindowId of, double by, Rect in);
+    void moveBorder(WindowId of, Axis along, double by, Rect in);
+
     friend bool operator==(const SpaceLayout&, const SpaceLayout&) = default;
 
   private:
@@ -114,6 +159,8 @@ struct SpaceLayout {
     void tile(WindowId window, std::optional<WindowId> beside, Rect in, double gap, double ratio,
               const MinimumSizes& minimumSizes);
     IdSet reservedHoles() const;
+    std::optional<TileRect> popTarget(Rect in) const;
+    void swapBack();
 };
 
 } // namespace quillmere

@@ -1,0 +1,274 @@
+#pragma once
+
+#include "platform/Accessibility.h"
+#include "platform/Displays.h"
+#include "platform/MainQueue.h"
+#include "platform/RunningApplications.h"
+#include "platform/WindowList.h"
+#include "platform/WindowServer.h"
+#include "platform/sim/SimulatedModel.h"
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quillmere {
+
+// A Mac desktop in memory: displays with their Spaces, running applications and their windows. It answers
+// every platform interface as macOS does where the system depends on it, and it is driven by a script of
+// what users and applications do. Accessibility notifications and bridged moves take effect on the main
+// queue, never inside the call that caused them. It must outlive the observers it hands out.
+//
+// Script calls with an unknown display, application, window or Space are mistakes of the script and throw
+// std::invalid_argument.
+class SimulatedDesktop final : public Accessibility,
+                               public WindowServer,
+                               public WindowList,
+                               public Displays,
+                               public RunningApplications {
+  public:
+    enum class SpaceListForm {
+        // Each display has its own Spaces.
+        perDisplay,
+        // All displays show one Space list, which the window server names "Main".
+        shared,
+    };
+
+    struct DisplaySpec {
+        std::string name = "Display";
+        // Global points, origin top left.
+        Rect bounds{0, 0, 1920, 1080};
+        std::uint32_t vendor = 0;
+        std::uint32_t model = 0;
+        std::uint32_t serial = 0;
+        bool builtIn = false;
+        // Made up from the display number when none.
+        std::optional<std::string> uuid;
+        // With a shared Space list only the first display's count counts.
+        int desktops = 1;
+    };
+
+    struct AppSpec {
+        std::optional<std::string> bundleIdentifier;
+        std::optional<std::string> name;
+        ActivationPolicy policy = ActivationPolicy::regular;
+        std::optional<std::chrono::system_clock::time_point> launchDate;
+    };
+
+    struct WindowSpec {
+        std::string title;
+        Rect frame{100, 100, 800, 600};
+        std::string role = "AXWindow";
+        std::optional<std::string> subrole = "AXStandardWindow";
+        Size minimumSize;
+        std::optional<Size> maximumSize;
+        // Attributes the application does not let others set, for example "AXSize" of a fixed-size window.
+        std::vector<std::string> unsettable;
+        // None: the current Space of the display that holds the frame's centre.
+        std::optional<SpaceId> space;
+        bool onAllSpaces = false;
+        // None: the next free number.
+        std::optional<WindowId> number;
+        int layer = 0;
+    };
+
+    explicit SimulatedDesktop(MainQueue& queue, SpaceListForm form = SpaceListForm::perDisplay);
+    ~SimulatedDesktop() override;
+    SimulatedDesktop(const SimulatedDesktop&) = delete;
+    SimulatedDesktop& operator=(const SimulatedDesktop&) = delete;
+
+    // Accessibility.
+    bool isTrusted() const override { return trusted_; }
+    AXElement systemWideElement() override;
+    AXElement applicationElement(std::int32_t pid) override;
+    AXError setMessagingTimeout(AXElement element, double seconds) override;
+    AXResult<AXAttributeValue> attribute(AXElement element, std::string_view name) override;
+    AXResult<bool> isSettable(AXElement element, std::string_view name) override;
+    AXError setAttribute(AXElement element, std::string_view name, const AXAttributeValue& value) override;
+    AXError perform(AXElement element, std::string_view action) override;
+    AXResult<WindowId> windowNumber(AXElement element) override;
+    AXResult<std::unique_ptr<AXObserver>> observer(std::int32_t pid, Callback callback) override;
+
+    // Window server.
+    std::optional<std::int32_t> processId() const override { return windowServerPid; }
+    ConnectionId mainConnection() override { return connection; }
+    std::optional<PropertyList> managedDisplaySpaces(ConnectionId connection) override;
+    std::optional<std::string> activeMenuBarDisplayIdentifier(ConnectionId connection) override;
+    std::optional<PropertyList> spacesForWindows(ConnectionId connection, int mask,
+                                                 const std::vector<WindowId>& windows) override;
+    bool bridgedMoveIsAvailable() override { return bridgedMoveAvailable_; }
+    bool moveWindowsToManagedSpace(const std::vector<WindowId>& windows, SpaceId space) override;
+    Result<ProcessSerialNumber, StatusCode> processForPid(std::int32_t pid) override;
+    Result<std::int32_t, StatusCode> pidForProcess(const ProcessSerialNumber& process) override;
+    Result<ProcessSerialNumber, StatusCode> frontProcess() override;
+    StatusCode setFrontProcess(const ProcessSerialNumber& process, WindowId window,
+                               FrontProcessOptions options) override;
+    StatusCode postEventRecord(const ProcessSerialNumber& process,
+                               std::span<const std::uint8_t, eventRecordSize> record) override;
+    Result<SymbolicHotKey, StatusCode> symbolicHotKey(int hotKey) override;
+
+    // Window list.
+    std::vector<WindowDescription> onScreenWindows() override;
+    std::vector<WindowDescription> describe(const std::vector<WindowId>& windows) override;
+
+    // Displays and screens.
+    std::vector<DisplayId> activeDisplays() override;
+    DisplayId mainDisplay() override;
+    Rect bounds(DisplayId display) override;
+    DisplayHardware hardware(DisplayId display) override;
+    std::optional<std::string> uuid(DisplayId display) override;
+    std::vector<Screen> screens() override;
+    std::optional<Screen> mainScreen() override;
+
+    // Running applications.
+    std::vector<RunningApplication> runningApplications() override;
+    std::optional<RunningApplication> application(std::int32_t pid) override;
+    std::optional<RunningApplication> frontmostApplication() override;
+    bool activate(std::int32_t pid) override;
+
+    // Script: what users, applications and hardware do.
+    DisplayId addDisplay(const DisplaySpec& spec);
+    // Its windows go to the main display's current Desktop; when it was the display at the origin, the
+    // first remaining display takes the origin and every frame moves with it.
+    void removeDisplay(DisplayId display);
+    SpaceId addDesktop(DisplayId display);
+    std::int32_t launch(const AppSpec& spec);
+    void quit(std::int32_t pid);
+    WindowId openWindow(std::int32_t pid, const WindowSpec& spec);
+    // As the application would: the size stays within the window's minimum and maximum. A window moved
+    // onto another display goes to that display's current Desktop.
+    void moveWindow(WindowId window, Point origin);
+    void resizeWindow(WindowId window, Size size);
+    void closeWindow(WindowId window);
+    void minimize(WindowId window, bool minimized);
+    // As a click would: the application comes to the front with the window focused and raised.
+    void focus(WindowId window);
+    // One window, or two side by side, get a new full-screen Space after the first one's Space; the
+    // display shows it.
+    SpaceId enterFullScreen(const std::vector<WindowId>& windows);
+    void exitFullScreen(WindowId window);
+    // As the user would, with Mission Control or a swipe.
+    void switchSpace(DisplayId display, SpaceId space);
+    void setActiveDisplay(DisplayId display);
+
+    // Faults.
+    // Every accessibility call about the attribute fails as a busy application's would.
+    void failAttribute(WindowId window, std::string attribute);
+    void setWindowNumberAnswer(WindowId window, sim::WindowNumberAnswer answer);
+    // An application that does not answer lets every accessibility message time out.
+    void setResponding(std::int32_t pid, bool responding);
+    // The window server answers the managed Space list with this value; none gives the real list again.
+    void overrideSpaceList(std::optional<PropertyList> answer) { spaceListOverride_ = std::move(answer); }
+    void setBridgedMoveAvailable(bool available) { bridgedMoveAvailable_ = available; }
+    void setTrusted(bool trusted) { trusted_ = trusted; }
+
+    // Inspection.
+    std::optional<Rect> frame(WindowId window) const;
+    std::vector<SpaceId> spaces(WindowId window) const;
+    SpaceId currentSpace(DisplayId display) const;
+    // Desktops and full-screen Spaces, in Mission Control's order.
+    std::vector<SpaceId> spaceOrder(DisplayId display) const;
+    double messagingTimeout() const { return messagingTimeout_; }
+    const std::vector<std::vector<std::uint8_t>>& postedEventRecords() const { return eventRecords_; }
+    // While on, every accessibility call adds a line such as "write window 101 AXSize 800x600".
+    void traceAccessibility(bool on);
+    const std::vector<std::string>& accessibilityTrace() const { return trace_; }
+    // The whole desktop as text, one line per display, Space, window and application.
+    std::string dump() const;
+
+    static constexpr std::int32_t windowServerPid = 88;
+    static constexpr ConnectionId connection = 0x5A07;
+
+  private:
+    class SimObserver;
+    friend class SimObserver;
+
+    // Model.
+    sim::SpaceList& listOf(sim::Display& display);
+    const sim::SpaceList& listOf(const sim::Display& display) const;
+    sim::Display* display(DisplayId number);
+    const sim::Display* display(DisplayId number) const;
+    sim::Display& displayOrThrow(DisplayId number);
+    sim::Display* displayAt(Point point);
+    // The display whose Space list holds the Space; with a shared list, the first display.
+    sim::Display* displayHolding(SpaceId space);
+    sim::SpaceList* listHolding(SpaceId space);
+    std::vector<SpaceId> everyDesktop() const;
+    sim::Window* window(WindowId number);
+    const sim::Window* window(WindowId number) const;
+    sim::Window& windowOrThrow(WindowId number);
+    sim::Application* app(std::int32_t pid);
+    const sim::Application* app(std::int32_t pid) const;
+    sim::Application& appOrThrow(std::int32_t pid);
+    bool isShown(const sim::Window& window) const;
+    std::optional<SpaceId> fullScreenSpace(const sim::Window& window) const;
+    std::vector<const sim::Display*> displaysInScreenOrder() const;
+    std::vector<WindowId> windowsOf(std::int32_t pid) const;
+    SpaceId newSpaceId() { return nextSpace_++; }
+    std::uint64_t newElement(sim::ElementTarget target);
+
+    // Changes that applications notice.
+    void setFrame(sim::Window& window, Rect frame);
+    void followDisplay(sim::Window& window);
+    void raise(WindowId window);
+    void setFocusedWindow(sim::Application& app, std::optional<WindowId> window);
+    void setMinimized(sim::Window& window, bool minimized);
+    SpaceId makeFullScreen(const std::vector<WindowId>& windows);
+    void leaveFullScreen(sim::Window& window);
+    void forget(WindowId window);
+    void moveToSpace(WindowId window, SpaceId space);
+    void notify(std::int32_t pid, std::uint64_t element, const std::string& notification);
+
+    // Accessibility side.
+    const sim::ElementTarget* target(AXElement element) const;
+    std::string text(AXElement element) const;
+    AXError reachable(const sim::ElementTarget& target) const;
+    void record(std::string line);
+    AXResult<AXAttributeValue> readApplication(const sim::Application& app, std::string_view name) const;
+    AXResult<AXAttributeValue> readWindow(const sim::Window& window, std::string_view name) const;
+    AXError writeWindow(sim::Window& window, std::string_view name, const AXAttributeValue& value);
+
+    // Window-server side.
+    PropertyList spaceEntry(const sim::Space& space) const;
+    PropertyList displayEntry(const std::string& identifier, const sim::SpaceList& list) const;
+    WindowDescription description(const sim::Window& window) const;
+    Screen screen(const sim::Display& display) const;
+
+    MainQueue& queue_;
+    SpaceListForm form_;
+    // Lets queued work find out that the desktop is gone.
+    std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
+
+    std::vector<sim::Display> displays_;
+    sim::SpaceList sharedSpaces_;
+    std::optional<DisplayId> activeDisplay_;
+    std::map<std::int32_t, sim::Application> apps_;
+    std::map<WindowId, sim::Window> windows_;
+    // Front to back.
+    std::vector<WindowId> stacking_;
+    std::optional<std::int32_t> front_;
+
+    std::vector<sim::ElementTarget> elements_;
+    std::uint64_t systemWideElement_ = 0;
+    std::map<std::int32_t, std::uint64_t> appElements_;
+    std::map<std::uint64_t, sim::Observer> observers_;
+    std::uint64_t nextObserver_ = 1;
+
+    DisplayId nextDisplay_ = 1;
+    SpaceId nextSpace_ = 1;
+    WindowId nextWindow_ = 100;
+    std::int32_t nextPid_ = 500;
+    std::uint32_t nextProcess_ = 0x1001;
+
+    bool trusted_ = true;
+    bool bridgedMoveAvailable_ = true;
+    double messagingTimeout_ = 6.0;
+    std::optional<PropertyList> spaceListOverride_;
+    std::vector<std::vector<std::uint8_t>> eventRecords_;
+    bool tracing_ = false;
+    std::vector<std::string> trace_;
+};
+
+} // namespace quillmere

@@ -1,0 +1,249 @@
+#include "platform/sim/SimulatedDesktop.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <stdexcept>
+
+namespace quillmere {
+
+namespace {
+
+std::string madeUpUuid(DisplayId number) {
+    char text[37];
+    std::snprintf(text, sizeof text, "51A1D15B-0000-4000-8000-%012X", number);
+    return text;
+}
+
+} // namespace
+
+DisplayId SimulatedDesktop::addDisplay(const DisplaySpec& spec) {
+    if (spec.desktops < 1)
+        throw std::invalid_argument("a display needs at least one Desktop");
+    sim::Display added;
+    added.number = nextDisplay_++;
+    added.uuid = spec.uuid.value_or(madeUpUuid(added.number));
+    added.identity = {spec.name, spec.vendor, spec.model, spec.serial, spec.builtIn};
+    added.bounds = spec.bounds;
+    sim::SpaceList& list = listOf(added);
+    if (list.spaces.empty()) {
+        for (int i = 0; i < spec.desktops; ++i)
+            list.spaces.push_back({newSpaceId()});
+        list.current = list.spaces.front().id;
+    }
+    displays_.push_back(std::move(added));
+    if (!activeDisplay_)
+        activeDisplay_ = displays_.back().number;
+    return displays_.back().number;
+}
+
+void SimulatedDesktop::removeDisplay(DisplayId number) {
+    const sim::Display removed = displayOrThrow(number);
+    std::erase_if(displays_, [number](const sim::Display& d) { return d.number == number; });
+    if (activeDisplay_ == number)
+        activeDisplay_ =
+            displays_.empty() ? std::nullopt : std::optional(displaysInScreenOrder().front()->number);
+
+    sim::Display* main = displays_.empty() ? nullptr : display(displaysInScreenOrder().front()->number);
+    for (auto& [id, window] : windows_) {
+        const bool wasThere =
+            form_ == SpaceListForm::shared
+                ? removed.bounds.contains(window.frame.center())
+                : std::ranges::any_of(window.spaces, [&](SpaceId s) { return removed.spaces.find(s); });
+        if (!wasThere)
+            continue;
+        if (!main) {
+            if (form_ == SpaceListForm::perDisplay)
+                window.spaces.clear();
+            continue;
+        }
+        if (form_ == SpaceListForm::perDisplay) {
+            const sim::Space* was = removed.spaces.find(window.spaces.front());
+            if (was && was->fullScreen)
+                window.frame = window.frameBeforeFullScreen;
+            window.spaces = {main->spaces.homeDesktop()};
+        }
+        setFrame(window, window.frame.offsetBy(main->bounds.minX() - removed.bounds.minX(),
+                                               main->bounds.minY() - removed.bounds.minY()));
+    }
+
+    // The display at the origin carries the menu bar; another one takes its place.
+    if (!main || main->bounds.origin == Point{0, 0})
+        return;
+    const Point shift{-main->bounds.minX(), -main->bounds.minY()};
+    for (sim::Display& display : displays_)
+        display.bounds = display.bounds.offsetBy(shift.x, shift.y);
+    for (auto& [id, window] : windows_)
+        setFrame(window, window.frame.offsetBy(shift.x, shift.y));
+}
+
+SpaceId SimulatedDesktop::addDesktop(DisplayId number) {
+    sim::SpaceList& list = listOf(displayOrThrow(number));
+    list.spaces.push_back({newSpaceId()});
+    return list.spaces.back().id;
+}
+
+std::int32_t SimulatedDesktop::launch(const AppSpec& spec) {
+    const std::int32_t pid = nextPid_++;
+    sim::Application launched;
+    launched.info = {pid, spec.bundleIdentifier, spec.name, spec.policy, spec.launchDate};
+    launched.process = {0, nextProcess_++};
+    apps_.emplace(pid, std::move(launched));
+    return pid;
+}
+
+void SimulatedDesktop::quit(std::int32_t pid) {
+    appOrThrow(pid);
+    for (WindowId number : windowsOf(pid))
+        forget(number);
+    apps_.erase(pid);
+    if (front_ == pid)
+        front_.reset();
+}
+
+WindowId SimulatedDesktop::openWindow(std::int32_t pid, const WindowSpec& spec) {
+    appOrThrow(pid);
+    while (!spec.number && windows_.contains(nextWindow_))
+        ++nextWindow_;
+    const WindowId number = spec.number.value_or(nextWindow_++);
+    if (windows_.contains(number))
+        throw std::invalid_argument("window " + std::to_string(number) + " is open already");
+
+    sim::Window opened;
+    opened.number = number;
+    opened.pid = pid;
+    opened.element = newElement({sim::ElementTarget::Kind::window, pid, number});
+    opened.title = spec.title;
+    opened.role = spec.role;
+    opened.subrole = spec.subrole;
+    opened.minimumSize = spec.minimumSize;
+    opened.maximumSize = spec.maximumSize;
+    opened.frame = {spec.frame.origin, opened.accepted(spec.frame.size)};
+    opened.unsettable.insert(spec.unsettable.begin(), spec.unsettable.end());
+    opened.layer = spec.layer;
+    opened.onAllSpaces = spec.onAllSpaces;
+    if (spec.space) {
+        if (!listHolding(*spec.space))
+            throw std::invalid_argument("no space " + std::to_string(*spec.space));
+        opened.spaces = {*spec.space};
+    } else if (!spec.onAllSpaces) {
+        sim::Display* shownOn = displayAt(opened.frame.center());
+        if (!shownOn && activeDisplay_)
+            shownOn = display(*activeDisplay_);
+        if (shownOn)
+            opened.spaces = {listOf(*shownOn).homeDesktop()};
+    }
+    windows_.emplace(number, std::move(opened));
+    stacking_.insert(stacking_.begin(), number);
+    notify(pid, windows_.at(number).element, "AXWindowCreated");
+    return number;
+}
+
+void SimulatedDesktop::moveWindow(WindowId number, Point origin) {
+    sim::Window& moved = windowOrThrow(number);
+    setFrame(moved, {origin, moved.frame.size});
+    followDisplay(moved);
+}
+
+void SimulatedDesktop::resizeWindow(WindowId number, Size size) {
+    sim::Window& resized = windowOrThrow(number);
+    setFrame(resized, {resized.frame.origin, resized.accepted(size)});
+}
+
+void SimulatedDesktop::closeWindow(WindowId number) {
+    windowOrThrow(number);
+    forget(number);
+}
+
+void SimulatedDesktop::minimize(WindowId number, bool minimized) {
+    setMinimized(windowOrThrow(number), minimized);
+}
+
+void SimulatedDesktop::focus(WindowId number) {
+    sim::Window& focused = windowOrThrow(number);
+    setMinimized(focused, false);
+    if (!isShown(focused) && !focused.spaces.empty())
+        listHolding(focused.spaces.front())->current = focused.spaces.front();
+    front_ = focused.pid;
+    raise(number);
+    setFocusedWindow(appOrThrow(focused.pid), number);
+    if (const sim::Display* shownOn = displayAt(focused.frame.center()))
+        activeDisplay_ = shownOn->number;
+}
+
+SpaceId SimulatedDesktop::enterFullScreen(const std::vector<WindowId>& windows) {
+    if (windows.empty() || windows.size() > 2)
+        throw std::invalid_argument("full screen holds one or two windows");
+    for (WindowId number : windows) {
+        const sim::Window& entering = windowOrThrow(number);
+        if (entering.onAllSpaces || entering.spaces.size() != 1 || fullScreenSpace(entering))
+            throw std::invalid_argument("window " + std::to_string(number) + " is not on one Desktop");
+    }
+    return makeFullScreen(windows);
+}
+
+void SimulatedDesktop::exitFullScreen(WindowId number) {
+    sim::Window& leaving = windowOrThrow(number);
+    if (!fullScreenSpace(leaving))
+        throw std::invalid_argument("window " + std::to_string(number) + " is not in full screen");
+    leaveFullScreen(leaving);
+}
+
+void SimulatedDesktop::switchSpace(DisplayId number, SpaceId space) {
+    sim::SpaceList& list = listOf(displayOrThrow(number));
+    if (!list.find(space))
+        throw std::invalid_argument("display " + std::to_string(number) + " has no space " +
+                                    std::to_string(space));
+    list.current = space;
+}
+
+void SimulatedDesktop::setActiveDisplay(DisplayId number) {
+    activeDisplay_ = displayOrThrow(number).number;
+}
+
+void SimulatedDesktop::failAttribute(WindowId number, std::string attribute) {
+    windowOrThrow(number).failingAttributes.insert(std::move(attribute));
+}
+
+void SimulatedDesktop::setWindowNumberAnswer(WindowId number, sim::WindowNumberAnswer answer) {
+    windowOrThrow(number).numberAnswer = answer;
+}
+
+void SimulatedDesktop::setResponding(std::int32_t pid, bool responding) {
+    appOrThrow(pid).responding = responding;
+}
+
+std::optional<Rect> SimulatedDesktop::frame(WindowId number) const {
+    const sim::Window* found = window(number);
+    return found ? std::optional(found->frame) : std::nullopt;
+}
+
+std::vector<SpaceId> SimulatedDesktop::spaces(WindowId number) const {
+    const sim::Window* found = window(number);
+    if (!found)
+        return {};
+    return found->onAllSpaces ? everyDesktop() : found->spaces;
+}
+
+SpaceId SimulatedDesktop::currentSpace(DisplayId number) const {
+    const sim::Display* found = display(number);
+    if (!found)
+        throw std::invalid_argument("no display " + std::to_string(number));
+    return listOf(*found).current;
+}
+
+std::vector<SpaceId> SimulatedDesktop::spaceOrder(DisplayId number) const {
+    const sim::Display* found = display(number);
+    if (!found)
+        throw std::invalid_argument("no display " + std::to_string(number));
+    std::vector<SpaceId> result;
+    for (const sim::Space& space : listOf(*found).spaces)
+        result.push_back(space.id);
+    return result;
+}
+
+void SimulatedDesktop::traceAccessibility(bool on) {
+    tracing_ = on;
+    trace_.clear();
+}
+
+} // namespace quillmere
