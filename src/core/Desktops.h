@@ -14,6 +14,9 @@
 
 namespace quillmere {
 
+struct Profile;
+struct ProfilePlacement;
+
 // Every display and its Spaces at one moment, exactly as the window server reports them. Displays are kept
 // in display order: by frame min x, then min y, the given order for ties.
 class Desktops {
@@ -74,6 +77,14 @@ class Desktops {
     // Matches displays recorded earlier to present ones by signature, then name, then built-in flag (largest
     // display first); no present display is given twice. Keyed by the recorded signature.
     std::map<std::string, DisplaySpaces> assign(const std::vector<DisplayIdentity>& recorded) const;
+
+    // Where each of the profile's Spaces lands, in the profile's order. The Spaces of recorded displays that
+    // are gone are laid over the main display's last Desktops, as macOS keeps them after its own.
+    std::vector<ProfilePlacement> place(const Profile& profile) const;
+    // The profile was recorded with Spaces spanning displays exactly when they do now.
+    bool sameMode(const Profile& as) const;
+    // Recorded on exactly the displays present, in the same Spaces mode: a profile may then apply itself.
+    bool matchesExactly(const Profile& profile) const;
 
     friend bool operator==(const Desktops& a, const Desktops& b);
 

@@ -9,13 +9,19 @@
 #include "core/TileAlgorithm.h"
 #include "core/WindowId.h"
 
+#include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
 #include <string>
 #include <variant>
+#include <vector>
 
 namespace quillmere {
+
+struct SpaceSnapshot;
+struct WindowRef;
 
 // The layout state of one Space. A plain value: every operation changes it in place and none fails; a
 // request that does not apply (an unknown window, a mode in which it means nothing) leaves it unchanged.
@@ -67,6 +73,15 @@ struct SpaceLayout {
     std::optional<Pop> popped;
 
     SpaceLayout(LayoutMode mode, TileAlgorithm tiling, StackAlgorithm stacking);
+    // Rebuilds a stored layout. A tiled reference that no window answers becomes a hole waiting for its
+    // application, so the layout fills in as applications open their windows; an unanswered floating one
+    // is dropped.
+    SpaceLayout(const SpaceSnapshot& snapshot,
+                const std::function<std::optional<WindowId>(const WindowRef&)>& resolve);
+
+    // The stored form: only mode, tree and floating windows, as far as `ref` names their windows.
+    SpaceSnapshot snapshot(std::int64_t space, const std::vector<WindowRef>& others,
+                           const std::function<std::optional<WindowRef>(WindowId)>& ref) const;
 
     // Tiled or floating; holes are never windows.
     bool contains(WindowId window) const;
