@@ -1,5 +1,6 @@
 #include "core/ProfileEditing.h"
 #include "support/Printers.h"
+#include "support/Snapshots.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -7,21 +8,10 @@
 namespace quillmere {
 namespace {
 
-WindowRef ref(std::string app, std::int64_t index) {
-    return WindowRef{std::move(app), index};
-}
-
-LayoutSnapshot tile(std::vector<WindowRef> refs = {}) {
-    return LayoutSnapshot::tile(std::move(refs));
-}
-
-LayoutSnapshot h(double ratio, LayoutSnapshot first, LayoutSnapshot second) {
-    return LayoutSnapshot::split(Axis::horizontal, ratio, std::move(first), std::move(second));
-}
-
-LayoutSnapshot v(double ratio, LayoutSnapshot first, LayoutSnapshot second) {
-    return LayoutSnapshot::split(Axis::vertical, ratio, std::move(first), std::move(second));
-}
+using snapshots::h;
+using snapshots::ref;
+using snapshots::tile;
+using snapshots::v;
 
 LayoutSnapshot named(std::string_view name) {
     for (const LayoutTemplate& entry : LayoutSnapshot::templates())

@@ -1,4 +1,5 @@
 #include "core/Profile.h"
+#include "support/Snapshots.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -7,11 +8,9 @@
 namespace quillmere {
 namespace {
 
-using Kind = DecodingError::Kind;
+using snapshots::ref;
 
-WindowRef ref(std::string app, std::int64_t index) {
-    return WindowRef{std::move(app), index};
-}
+using Kind = DecodingError::Kind;
 
 Profile decoded(std::string_view text) {
     const auto result = decodeProfile(text);

@@ -3,6 +3,7 @@
 #include "core/SpaceSnapshot.h"
 #include "support/Layouts.h"
 #include "support/Printers.h"
+#include "support/Snapshots.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -10,25 +11,11 @@
 namespace quillmere {
 namespace {
 
+using snapshots::ref;
+
 using layouts::Given;
 using trees::h;
 using trees::v;
-
-WindowRef ref(std::string app, std::int64_t index) {
-    return WindowRef{std::move(app), index};
-}
-
-LayoutSnapshot refTile(std::vector<WindowRef> refs = {}) {
-    return LayoutSnapshot::tile(std::move(refs));
-}
-
-LayoutSnapshot hs(double ratio, LayoutSnapshot first, LayoutSnapshot second) {
-    return LayoutSnapshot::split(Axis::horizontal, ratio, std::move(first), std::move(second));
-}
-
-LayoutSnapshot vs(double ratio, LayoutSnapshot first, LayoutSnapshot second) {
-    return LayoutSnapshot::split(Axis::vertical, ratio, std::move(first), std::move(second));
-}
 
 // Windows 1 to 9 of a few applications, numbered the way capture and load number them.
 class SnapshotTest : public testing::Test {
@@ -77,8 +64,9 @@ TEST_F(SnapshotTest, CapturesModeTreeAndSortedFloatingWindowsOnly) {
     const SpaceSnapshot snapshot = layout.snapshot(4, {ref("z", 0)}, lookup());
     EXPECT_EQ(snapshot, (SpaceSnapshot{.space = 4,
                                        .mode = LayoutMode::stack,
-                                       .tree = hs(0.25, refTile({ref("a", 0), ref("b", 0)}),
-                                                  vs(0.75, refTile({ref("a", 1)}), refTile({ref("b", 1)}))),
+                                       .tree = snapshots::h(0.25, snapshots::tile({ref("a", 0), ref("b", 0)}),
+                                                            snapshots::v(0.75, snapshots::tile({ref("a", 1)}),
+                                                                         snapshots::tile({ref("b", 1)}))),
                                        .floating = {ref("a", 2), ref("c", 0), ref("c", 1)},
                                        .others = {ref("z", 0)}}));
 }
@@ -88,9 +76,9 @@ TEST_F(SnapshotTest, WindowsWithoutAReferenceAreLeftOutAndTheirSplitsCollapse) {
         return static_cast<SpaceLayout>(Given().tree(std::move(root))).snapshot(1, {}, lookup()).tree;
     };
     EXPECT_EQ(snapshotOf(h(0.5, trees::tile({70, 71}), v(0.3, trees::tile({1}), trees::tile({2})))),
-              vs(0.3, refTile({ref("a", 0)}), refTile({ref("b", 0)})));
+              snapshots::v(0.3, snapshots::tile({ref("a", 0)}), snapshots::tile({ref("b", 0)})));
     EXPECT_EQ(snapshotOf(h(0.5, trees::tile({1, 70}), trees::tile({BSPTree::firstHole}))),
-              refTile({ref("a", 0)}));
+              snapshots::tile({ref("a", 0)}));
     EXPECT_EQ(snapshotOf(h(0.5, trees::tile({70}), trees::tile({71}))), std::nullopt);
     EXPECT_EQ(static_cast<SpaceLayout>(Given()).snapshot(1, {}, lookup()), SpaceSnapshot{.space = 1});
 }
@@ -98,8 +86,9 @@ TEST_F(SnapshotTest, WindowsWithoutAReferenceAreLeftOutAndTheirSplitsCollapse) {
 TEST_F(SnapshotTest, RebuildingWithNothingResolvedKeepsTheShapeWithHolesInWalkOrder) {
     const SpaceSnapshot snapshot{.space = 2,
                                  .mode = LayoutMode::float_,
-                                 .tree = hs(0.4, refTile({ref("a", 0), ref("b", 0)}),
-                                            vs(0.6, refTile({ref("a", 1)}), refTile({ref("c", 0)}))),
+                                 .tree = snapshots::h(0.4, snapshots::tile({ref("a", 0), ref("b", 0)}),
+                                                      snapshots::v(0.6, snapshots::tile({ref("a", 1)}),
+                                                                   snapshots::tile({ref("c", 0)}))),
                                  .floating = {ref("d", 0)},
                                  .others = {ref("e", 0)},
                                  .display = "Studio"};
@@ -118,7 +107,8 @@ TEST_F(SnapshotTest, RebuildingWithNothingResolvedKeepsTheShapeWithHolesInWalkOr
 
 TEST_F(SnapshotTest, RebuildingResolvesWhatItCanAndDropsUnresolvedFloatingWindows) {
     const SpaceSnapshot snapshot{.space = 1,
-                                 .tree = hs(0.5, refTile({ref("a", 0), ref("q", 0)}), refTile({ref("b", 1)})),
+                                 .tree = snapshots::h(0.5, snapshots::tile({ref("a", 0), ref("q", 0)}),
+                                                      snapshots::tile({ref("b", 1)})),
                                  .floating = {ref("c", 1), ref("q", 1)}};
     SpaceLayout expected = Given()
                                .tree(h(0.5, trees::tile({1, BSPTree::firstHole}), trees::tile({4})))
@@ -129,12 +119,13 @@ TEST_F(SnapshotTest, RebuildingResolvesWhatItCanAndDropsUnresolvedFloatingWindow
 }
 
 TEST_F(SnapshotTest, ASnapshotRoundTripsThroughALiveLayout) {
-    const SpaceSnapshot snapshot{.space = 3,
-                                 .mode = LayoutMode::stack,
-                                 .tree =
-                                     hs(2.0 / 3.0, refTile({ref("a", 0)}),
-                                        vs(0.5, refTile({ref("b", 0), ref("a", 1)}), refTile({ref("c", 1)}))),
-                                 .floating = {ref("a", 2), ref("b", 1)}};
+    const SpaceSnapshot snapshot{
+        .space = 3,
+        .mode = LayoutMode::stack,
+        .tree = snapshots::h(
+            2.0 / 3.0, snapshots::tile({ref("a", 0)}),
+            snapshots::v(0.5, snapshots::tile({ref("b", 0), ref("a", 1)}), snapshots::tile({ref("c", 1)}))),
+        .floating = {ref("a", 2), ref("b", 1)}};
     const SpaceLayout live(snapshot, resolver());
     EXPECT_EQ(live.snapshot(3, {}, lookup()), snapshot);
 }
@@ -149,7 +140,8 @@ TEST_F(SnapshotTest, EmptyTemplateTilesAreDroppedWithTheirSplits) {
 
 TEST_F(SnapshotTest, AWindowNamedTwiceIsPlacedOnce) {
     const SpaceSnapshot snapshot{.space = 1,
-                                 .tree = hs(0.5, refTile({ref("a", 0), ref("a", 0)}), refTile({ref("a", 0)})),
+                                 .tree = snapshots::h(0.5, snapshots::tile({ref("a", 0), ref("a", 0)}),
+                                                      snapshots::tile({ref("a", 0)})),
                                  .floating = {ref("a", 0), ref("b", 0)}};
     const SpaceLayout rebuilt(snapshot, resolver());
     EXPECT_EQ(rebuilt.tree.root, trees::tile({1}));
@@ -157,8 +149,9 @@ TEST_F(SnapshotTest, AWindowNamedTwiceIsPlacedOnce) {
 }
 
 TEST_F(SnapshotTest, AHoleTakesTheWindowItsApplicationOpensLater) {
-    const SpaceSnapshot snapshot{.space = 1,
-                                 .tree = hs(0.3, refTile({ref("a", 0)}), refTile({ref("new", 0)}))};
+    const SpaceSnapshot snapshot{
+        .space = 1,
+        .tree = snapshots::h(0.3, snapshots::tile({ref("a", 0)}), snapshots::tile({ref("new", 0)}))};
     SpaceLayout live(snapshot, resolver());
     live.add(40, std::string("new"), std::nullopt, Rect(0, 0, 1000, 800), 0, false, 0.5, {});
     EXPECT_EQ(live.tree.root, h(0.3, trees::tile({1}), trees::tile({40})));
@@ -167,7 +160,7 @@ TEST_F(SnapshotTest, AHoleTakesTheWindowItsApplicationOpensLater) {
 
 TEST_F(SnapshotTest, HoleIdsNeverWrapRoundToRealWindowIds) {
     std::vector<WindowRef> many(0x10000, ref("a", 0));
-    const SpaceLayout rebuilt(SpaceSnapshot{.space = 1, .tree = refTile(many)}, nothing);
+    const SpaceLayout rebuilt(SpaceSnapshot{.space = 1, .tree = snapshots::tile(many)}, nothing);
     EXPECT_EQ(rebuilt.nextHole, 0xFFFFFFFFu);
     EXPECT_EQ(rebuilt.waiting.size(), 0xFFFFu);
     ASSERT_TRUE(rebuilt.tree.root);
