@@ -37,7 +37,7 @@ JsonReader::JsonReader(const nlohmann::json& value, std::vector<std::string> pat
     : value_(value), path_(std::move(path)) {}
 
 void JsonReader::fail(DecodingError::Kind kind, std::string description) const {
-    throw detail::JsonFailure{DecodingError{kind, path_, std::move(description)}};
+    throw jsonDetail::JsonFailure{DecodingError{kind, path_, std::move(description)}};
 }
 
 void JsonReader::mismatch(std::string_view expected) const {
@@ -139,7 +139,7 @@ std::vector<std::pair<std::string, JsonReader>> JsonReader::members() const {
     return result;
 }
 
-namespace detail {
+namespace jsonDetail {
 
 std::optional<nlohmann::json> parseJson(std::string_view bytes) {
     auto json = nlohmann::json::parse(bytes, nullptr, false);
@@ -152,6 +152,6 @@ DecodingError notJson() {
     return DecodingError{DecodingError::Kind::dataCorrupted, {}, "The given data was not valid JSON."};
 }
 
-} // namespace detail
+} // namespace jsonDetail
 
 } // namespace quillmere

@@ -110,28 +110,29 @@ Decoded<T> decodeJson(std::string_view bytes, const std::function<T(const JsonRe
 template <class T>
 Decoded<T> decodeJsonValue(const nlohmann::json& json, const std::function<T(const JsonReader&)>& read);
 
-namespace detail {
+// Not `detail`: that name is taken in this namespace by the tile algorithms' descriptions.
+namespace jsonDetail {
 struct JsonFailure {
     DecodingError error;
 };
 std::optional<nlohmann::json> parseJson(std::string_view bytes);
 DecodingError notJson();
-} // namespace detail
+} // namespace jsonDetail
 
 template <class T>
 Decoded<T> decodeJsonValue(const nlohmann::json& json, const std::function<T(const JsonReader&)>& read) {
     try {
         return read(JsonReader(json));
-    } catch (const detail::JsonFailure& failure) {
+    } catch (const jsonDetail::JsonFailure& failure) {
         return failure.error;
     }
 }
 
 template <class T>
 Decoded<T> decodeJson(std::string_view bytes, const std::function<T(const JsonReader&)>& read) {
-    const auto json = detail::parseJson(bytes);
+    const auto json = jsonDetail::parseJson(bytes);
     if (!json)
-        return detail::notJson();
+        return jsonDetail::notJson();
     return decodeJsonValue<T>(*json, read);
 }
 
