@@ -1,5 +1,6 @@
 #include "core/Region.h"
 #include "support/Printers.h"
+#include "support/Regions.h"
 
 #include <gtest/gtest.h>
 
@@ -27,19 +28,7 @@ TEST_P(RegionRectTest, SplitsTheArea) {
 const Rect area(0, 0, 1200, 800);
 const Rect offset(100, 50, 1200, 800);
 
-Region edge(Direction d, std::optional<double> f = std::nullopt) {
-    return {Region::Edge{d, f}};
-}
-Region corner(Direction v, Direction h) {
-    return {Region::Corner{v, h}};
-}
-Region sixth(int column, int row) {
-    return {Region::Sixth{column, row}};
-}
-Region column(std::optional<std::pair<double, double>> span) {
-    return {Region::Column{span}};
-}
-const Region center{Region::Center{}};
+using namespace regions;
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RegionRectTest,

@@ -1,6 +1,7 @@
 #include "core/SpaceLayout.h"
 #include "support/Layouts.h"
 #include "support/Printers.h"
+#include "support/Regions.h"
 #include "support/Trees.h"
 
 #include <functional>
@@ -17,19 +18,7 @@ constexpr WindowId A = 1, B = 2, C = 3, D = 4, E = 5, F = 6, G = 7, H = 8;
 constexpr WindowId H0 = BSPTree::firstHole, H1 = H0 + 1, H2 = H0 + 2;
 const Rect square(0, 0, 1000, 1000);
 
-Region edge(Direction d, std::optional<double> f = std::nullopt) {
-    return {Region::Edge{d, f}};
-}
-Region corner(Direction v, Direction h) {
-    return {Region::Corner{v, h}};
-}
-Region sixth(int column, int row) {
-    return {Region::Sixth{column, row}};
-}
-Region column(std::optional<std::pair<double, double>> span) {
-    return {Region::Column{span}};
-}
-const Region center{Region::Center{}};
+using namespace regions;
 
 // ---- place ----
 
