@@ -252,6 +252,7 @@ SpaceId SimulatedDesktop::makeFullScreen(const std::vector<WindowId>& windows) {
     const auto after = std::ranges::find(list.spaces, first.spaces.front(), &sim::Space::id);
     list.spaces.insert(std::next(after), space);
     list.current = space.id;
+    spaceChanged();
 
     const double half = std::floor(area.width() / 2);
     for (std::size_t i = 0; i < windows.size(); ++i) {
@@ -282,8 +283,10 @@ void SimulatedDesktop::leaveFullScreen(sim::Window& window) {
     if (rest.empty()) {
         const bool shown = list.current == id;
         list.remove(id);
-        if (shown)
+        if (shown) {
             list.current = back;
+            spaceChanged();
+        }
     }
     setFrame(window, window.frameBeforeFullScreen);
     for (WindowId other : rest)

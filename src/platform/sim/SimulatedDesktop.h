@@ -2,16 +2,20 @@
 
 #include "platform/Accessibility.h"
 #include "platform/Displays.h"
+#include "platform/Events.h"
 #include "platform/MainQueue.h"
+#include "platform/Preferences.h"
 #include "platform/RunningApplications.h"
 #include "platform/WindowList.h"
 #include "platform/WindowServer.h"
+#include "platform/WorkspaceNotifications.h"
 #include "platform/sim/SimulatedModel.h"
 
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace quillmere {
@@ -27,7 +31,10 @@ class SimulatedDesktop final : public Accessibility,
                                public WindowServer,
                                public WindowList,
                                public Displays,
-                               public RunningApplications {
+                               public RunningApplications,
+                               public Events,
+                               public Preferences,
+                               public WorkspaceNotificationCenter {
   public:
     enum class SpaceListForm {
         // Each display has its own Spaces.
@@ -128,6 +135,28 @@ class SimulatedDesktop final : public Accessibility,
     std::optional<RunningApplication> frontmostApplication() override;
     bool activate(std::int32_t pid) override;
 
+    // Events. A swipe that ends moves the display under the pointer one Space in its direction, as the
+    // scroll-direction preference reads it; a key press of the shortcut for one Space left or right, posted
+    // at the hardware's tap, steps the active display.
+    std::optional<Event> create() override;
+    std::optional<Event> createKeyboardEvent(std::uint16_t keyCode, bool keyDown) override;
+    std::optional<std::vector<std::uint8_t>> createData(const Event& event) override;
+    std::optional<Event> createFromData(std::span<const std::uint8_t> data) override;
+    void post(EventTapLocation tap, const Event& event) override;
+    // Nanoseconds of the main queue's clock.
+    std::uint64_t absoluteTime() override;
+    // Counts only what the script makes the user do; without such input, the time since the desktop began.
+    double secondsSinceLastEventType(EventSourceStateID state, EventType type) override;
+    void warpMouseCursorPosition(Point point) override { pointer_ = point; }
+
+    // Preferences.
+    std::optional<PropertyList> copyValue(std::string_view key, PreferencesApplication application,
+                                          PreferencesUser user, PreferencesHost host) override;
+
+    // Workspace notifications; every change of a Space shown posts activeSpaceDidChangeNotification.
+    ObserverToken addObserver(std::string_view name, std::function<void()> block) override;
+    void removeObserver(ObserverToken token) override;
+
     // Script: what users, applications and hardware do.
     DisplayId addDisplay(const DisplaySpec& spec);
     // Its windows go to the main display's current Desktop; when it was the display at the origin, the
@@ -153,6 +182,17 @@ class SimulatedDesktop final : public Accessibility,
     void switchSpace(DisplayId display, SpaceId space);
     void setActiveDisplay(DisplayId display);
 
+    // As the user moves the mouse.
+    void movePointer(Point point) { pointer_ = point; }
+    // The user's hardware input of that type, now.
+    void input(EventType type);
+    // For any application, the current user and any host, where the system keeps its own settings; none
+    // removes the value.
+    void setPreference(const std::string& key, std::optional<PropertyList> value);
+    // As an application does with its own window: raised and made its key window; whether the application is
+    // in front does not change.
+    void orderFront(WindowId window);
+
     // Faults.
     // Every accessibility call about the attribute fails as a busy application's would.
     void failAttribute(WindowId window, std::string attribute);
@@ -163,6 +203,17 @@ class SimulatedDesktop final : public Accessibility,
     void overrideSpaceList(std::optional<PropertyList> answer) { spaceListOverride_ = std::move(answer); }
     void setBridgedMoveAvailable(bool available) { bridgedMoveAvailable_ = available; }
     void setTrusted(bool trusted) { trusted_ = trusted; }
+    // Swipes then move no display.
+    void ignoreSwipes(bool ignored) { swipesIgnored_ = ignored; }
+    // How long after a swipe or a key press the display shows the next Space.
+    void setSpaceChangeDelay(MainQueue::Duration delay) { spaceChangeDelay_ = delay; }
+    // Each of the next `count` steps made by a swipe is followed, `after` later, by a step back.
+    void bounceBack(int count, MainQueue::Duration after);
+    // None: the system reports no key for the shortcut.
+    void setSymbolicHotKey(int hotKey, std::optional<SymbolicHotKey> key);
+    void failEvents(sim::EventFault fault) { eventFault_ = fault; }
+    // The window server then refuses to tell or set the front process.
+    void failFrontProcess(bool failing) { frontProcessFails_ = failing; }
 
     // Inspection.
     std::optional<Rect> frame(WindowId window) const;
@@ -172,6 +223,12 @@ class SimulatedDesktop final : public Accessibility,
     std::vector<SpaceId> spaceOrder(DisplayId display) const;
     double messagingTimeout() const { return messagingTimeout_; }
     const std::vector<std::vector<std::uint8_t>>& postedEventRecords() const { return eventRecords_; }
+    Point pointer() const { return pointer_; }
+    const std::vector<sim::PostedEvent>& postedEvents() const { return postedEvents_; }
+    const std::vector<sim::FrontProcessRequest>& frontProcessRequests() const {
+        return frontProcessRequests_;
+    }
+    std::optional<WindowId> keyWindow(std::int32_t pid) const;
     // While on, every accessibility call adds a line such as "write window 101 AXSize 800x600".
     void traceAccessibility(bool on);
     const std::vector<std::string>& accessibilityTrace() const { return trace_; }
@@ -236,6 +293,14 @@ class SimulatedDesktop final : public Accessibility,
     WindowDescription description(const sim::Window& window) const;
     Screen screen(const sim::Display& display) const;
 
+    // Event side.
+    void readGesture(const Event& event);
+    void readHotKey(const Event& event);
+    void readKeyWindowRecord(std::int32_t pid, std::span<const std::uint8_t, eventRecordSize> record);
+    void scheduleStep(DisplayId display, bool right, bool bySwipe);
+    bool step(DisplayId display, bool right);
+    void spaceChanged();
+
     MainQueue& queue_;
     SpaceListForm form_;
     // Lets queued work find out that the desktop is gone.
@@ -269,6 +334,25 @@ class SimulatedDesktop final : public Accessibility,
     std::vector<std::vector<std::uint8_t>> eventRecords_;
     bool tracing_ = false;
     std::vector<std::string> trace_;
+
+    MainQueue::Instant began_ = queue_.now();
+    Point pointer_;
+    std::map<EventType, MainQueue::Instant> lastInput_;
+    std::vector<sim::PostedEvent> postedEvents_;
+    bool swipeBegan_ = false;
+    bool swipesIgnored_ = false;
+    MainQueue::Duration spaceChangeDelay_{};
+    int bounces_ = 0;
+    MainQueue::Duration bounceAfter_{};
+    sim::EventFault eventFault_ = sim::EventFault::none;
+    // The system's defaults: control with the left or right arrow.
+    std::map<int, SymbolicHotKey> symbolicHotKeys_{{79, {123, 0x40000}}, {81, {124, 0x40000}}};
+    bool frontProcessFails_ = false;
+    std::vector<sim::FrontProcessRequest> frontProcessRequests_;
+    std::map<std::tuple<PreferencesApplication, PreferencesUser, PreferencesHost, std::string>, PropertyList>
+        preferences_;
+    std::map<std::uint64_t, sim::NotificationObserver> notificationObservers_;
+    std::uint64_t nextNotificationObserver_ = 1;
 };
 
 } // namespace quillmere

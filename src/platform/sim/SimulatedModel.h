@@ -5,6 +5,7 @@
 #include "core/WindowId.h"
 #include "platform/Accessibility.h"
 #include "platform/Displays.h"
+#include "platform/Events.h"
 #include "platform/RunningApplications.h"
 #include "platform/WindowServer.h"
 
@@ -101,6 +102,37 @@ struct Observer {
     std::int32_t pid = 0;
     Accessibility::Callback callback;
     std::set<std::pair<std::uint64_t, std::string>> registrations;
+};
+
+// How the making of events fails.
+enum class EventFault {
+    none,
+    // No event can be made at all.
+    noEvent,
+    // An event gives no serialized bytes.
+    noData,
+    // An event's bytes are of another format than the one the system builds on.
+    otherDataFormat,
+    // No event can be made from bytes.
+    unreadableData,
+};
+
+struct PostedEvent {
+    EventTapLocation tap = EventTapLocation::hid;
+    Event event;
+};
+
+// One call asking to make a process the front process, whatever it answered.
+struct FrontProcessRequest {
+    ProcessSerialNumber process;
+    WindowId window = 0;
+    FrontProcessOptions options = FrontProcessOptions::bringForward;
+    friend bool operator==(const FrontProcessRequest&, const FrontProcessRequest&) = default;
+};
+
+struct NotificationObserver {
+    std::string name;
+    std::function<void()> block;
 };
 
 } // namespace quillmere::sim

@@ -161,8 +161,10 @@ void SimulatedDesktop::minimize(WindowId number, bool minimized) {
 void SimulatedDesktop::focus(WindowId number) {
     sim::Window& focused = windowOrThrow(number);
     setMinimized(focused, false);
-    if (!isShown(focused) && !focused.spaces.empty())
+    if (!isShown(focused) && !focused.spaces.empty()) {
         listHolding(focused.spaces.front())->current = focused.spaces.front();
+        spaceChanged();
+    }
     front_ = focused.pid;
     raise(number);
     setFocusedWindow(appOrThrow(focused.pid), number);
@@ -194,6 +196,7 @@ void SimulatedDesktop::switchSpace(DisplayId number, SpaceId space) {
         throw std::invalid_argument("display " + std::to_string(number) + " has no space " +
                                     std::to_string(space));
     list.current = space;
+    spaceChanged();
 }
 
 void SimulatedDesktop::setActiveDisplay(DisplayId number) {

@@ -113,13 +113,16 @@ Result<std::int32_t, StatusCode> SimulatedDesktop::pidForProcess(const ProcessSe
 }
 
 Result<ProcessSerialNumber, StatusCode> SimulatedDesktop::frontProcess() {
-    if (!front_)
+    if (!front_ || frontProcessFails_)
         return StatusCode::processNotFound;
     return apps_.at(*front_).process;
 }
 
 StatusCode SimulatedDesktop::setFrontProcess(const ProcessSerialNumber& process, WindowId number,
                                              FrontProcessOptions options) {
+    frontProcessRequests_.push_back({process, number, options});
+    if (frontProcessFails_)
+        return StatusCode::failure;
     const auto pid = pidForProcess(process);
     if (!pid)
         return pid.error();
@@ -132,20 +135,19 @@ StatusCode SimulatedDesktop::setFrontProcess(const ProcessSerialNumber& process,
 
 StatusCode SimulatedDesktop::postEventRecord(const ProcessSerialNumber& process,
                                              std::span<const std::uint8_t, eventRecordSize> record) {
-    if (!pidForProcess(process))
+    const auto pid = pidForProcess(process);
+    if (!pid)
         return StatusCode::processNotFound;
     eventRecords_.emplace_back(record.begin(), record.end());
+    readKeyWindowRecord(*pid, record);
     return StatusCode::noError;
 }
 
 Result<SymbolicHotKey, StatusCode> SimulatedDesktop::symbolicHotKey(int hotKey) {
-    // The system's defaults: control with the left or right arrow.
-    constexpr std::uint32_t control = 0x40000;
-    if (hotKey == 79)
-        return SymbolicHotKey{123, control};
-    if (hotKey == 81)
-        return SymbolicHotKey{124, control};
-    return StatusCode::failure;
+    const auto found = symbolicHotKeys_.find(hotKey);
+    if (found == symbolicHotKeys_.end())
+        return StatusCode::failure;
+    return found->second;
 }
 
 WindowDescription SimulatedDesktop::description(const sim::Window& window) const {

@@ -1,0 +1,48 @@
+#include "platform/sim/SimulatedDesktop.h"
+
+namespace quillmere {
+
+std::optional<PropertyList> SimulatedDesktop::copyValue(std::string_view key,
+                                                        PreferencesApplication application,
+                                                        PreferencesUser user, PreferencesHost host) {
+    const auto found = preferences_.find({application, user, host, std::string(key)});
+    return found == preferences_.end() ? std::nullopt : std::optional(found->second);
+}
+
+void SimulatedDesktop::setPreference(const std::string& key, std::optional<PropertyList> value) {
+    const auto stored =
+        std::tuple(PreferencesApplication::any, PreferencesUser::current, PreferencesHost::any, key);
+    if (value)
+        preferences_.insert_or_assign(stored, std::move(*value));
+    else
+        preferences_.erase(stored);
+}
+
+ObserverToken SimulatedDesktop::addObserver(std::string_view name, std::function<void()> block) {
+    const std::uint64_t token = nextNotificationObserver_++;
+    notificationObservers_.emplace(token, sim::NotificationObserver{std::string(name), std::move(block)});
+    return {token};
+}
+
+void SimulatedDesktop::removeObserver(ObserverToken token) {
+    notificationObservers_.erase(token.value);
+}
+
+void SimulatedDesktop::spaceChanged() {
+    for (const auto& [token, observer] : notificationObservers_) {
+        if (observer.name != activeSpaceDidChangeNotification)
+            continue;
+        queue_.after(MainQueue::Duration::zero(), [this, alive = std::weak_ptr<int>(lifetime_), token] {
+            if (alive.expired())
+                return;
+            const auto found = notificationObservers_.find(token);
+            if (found == notificationObservers_.end())
+                return;
+            // A copy, because the block may remove its own observer.
+            const auto block = found->second.block;
+            block();
+        });
+    }
+}
+
+} // namespace quillmere
