@@ -14,8 +14,8 @@ constexpr std::array<std::string_view, 4> settableWindowAttributes{"AXPosition",
                                                                    "AXFullScreen"};
 constexpr std::array<std::string_view, 4> readOnlyWindowAttributes{"AXRole", "AXSubrole", "AXTitle",
                                                                    "AXMain"};
-constexpr std::array<std::string_view, 5> applicationAttributes{"AXRole", "AXTitle", "AXWindows",
-                                                                "AXFocusedWindow", "AXMainWindow"};
+constexpr std::array<std::string_view, 6> applicationAttributes{
+    "AXRole", "AXTitle", "AXWindows", "AXFocusedWindow", "AXMainWindow", "AXMenuBar"};
 
 template <std::size_t N> bool among(const std::array<std::string_view, N>& names, std::string_view name) {
     return std::ranges::find(names, name) != names.end();
@@ -106,6 +106,10 @@ std::string SimulatedDesktop::text(AXElement element) const {
         return "app " + std::to_string(named->pid);
     case Kind::window:
         return "window " + std::to_string(named->window);
+    case Kind::menu:
+        return "menu " + std::to_string(named->pid) + "/" + std::to_string(named->menuNode);
+    case Kind::fullScreenButton:
+        return "full-screen button " + std::to_string(named->window);
     }
     return {};
 }
@@ -115,7 +119,7 @@ AXError SimulatedDesktop::reachable(const sim::ElementTarget& target) const {
         return AXError::apiDisabled;
     if (target.kind == Kind::systemWide)
         return AXError::success;
-    if (target.kind == Kind::window && !window(target.window))
+    if ((target.kind == Kind::window || target.kind == Kind::fullScreenButton) && !window(target.window))
         return AXError::invalidUIElement;
     const sim::Application* owner = app(target.pid);
     if (!owner || !owner->responding)
@@ -159,7 +163,12 @@ AXResult<AXAttributeValue> SimulatedDesktop::attribute(AXElement element, std::s
     case Kind::application:
         return readApplication(apps_.at(named->pid), name);
     case Kind::window:
+        if (name == "AXFullScreenButton")
+            return readFullScreenButton(windows_.at(named->window));
         return readWindow(windows_.at(named->window), name);
+    case Kind::menu:
+    case Kind::fullScreenButton:
+        return readControl(*named, name);
     case Kind::systemWide:
         break;
     }
@@ -181,6 +190,9 @@ AXResult<AXAttributeValue> SimulatedDesktop::readApplication(const sim::Applicat
     }
     if ((name == "AXFocusedWindow" || name == "AXMainWindow") && app.focusedWindow)
         return AXAttributeValue(windowElement(*app.focusedWindow));
+    if (const auto menu = menus_.find(app.info.processIdentifier);
+        name == "AXMenuBar" && menu != menus_.end())
+        return AXAttributeValue(AXElement(menu->second.front().element));
     return among(applicationAttributes, name) ? AXError::noValue : AXError::attributeUnsupported;
 }
 
@@ -218,6 +230,8 @@ AXResult<bool> SimulatedDesktop::isSettable(AXElement element, std::string_view 
         return among(applicationAttributes, name) ? AXResult<bool>(false) : AXError::attributeUnsupported;
     if (named->kind == Kind::systemWide)
         return AXError::attributeUnsupported;
+    if (named->kind == Kind::menu || named->kind == Kind::fullScreenButton)
+        return false;
     const sim::Window& asked = windows_.at(named->window);
     if (asked.failingAttributes.contains(name))
         return AXError::cannotComplete;
@@ -289,6 +303,8 @@ AXError SimulatedDesktop::perform(AXElement element, std::string_view action) {
         return AXError::illegalArgument;
     if (const AXError error = reachable(*named); error != AXError::success)
         return error;
+    if (named->kind == Kind::menu || named->kind == Kind::fullScreenButton)
+        return press(*named, action);
     if (named->kind != Kind::window || action != "AXRaise")
         return AXError::actionUnsupported;
     raise(named->window);

@@ -1,14 +1,20 @@
 #pragma once
 
 #include "platform/Accessibility.h"
+#include "platform/DesktopPictures.h"
 #include "platform/Displays.h"
 #include "platform/Events.h"
 #include "platform/MainQueue.h"
+#include "platform/ImageSource.h"
 #include "platform/Preferences.h"
+#include "platform/Panels.h"
 #include "platform/RunningApplications.h"
+#include "platform/ScreenCapture.h"
+#include "platform/SyntheticClicks.h"
 #include "platform/WindowList.h"
 #include "platform/WindowServer.h"
 #include "platform/WorkspaceNotifications.h"
+#include "platform/sim/SimulatedFeedbackModel.h"
 #include "platform/sim/SimulatedModel.h"
 
 #include <map>
@@ -34,7 +40,12 @@ class SimulatedDesktop final : public Accessibility,
                                public RunningApplications,
                                public Events,
                                public Preferences,
-                               public WorkspaceNotificationCenter {
+                               public WorkspaceNotificationCenter,
+                               public Panels,
+                               public SyntheticClicks,
+                               public ScreenCapture,
+                               public DesktopPictures,
+                               public ImageSource {
   public:
     enum class SpaceListForm {
         // Each display has its own Spaces.
@@ -238,6 +249,61 @@ class SimulatedDesktop final : public Accessibility,
     static constexpr std::int32_t windowServerPid = 88;
     static constexpr ConnectionId connection = 0x5A07;
 
+    // Panels of the application's own.
+    std::unique_ptr<Panel> makePanel(const PanelStyle& style) override;
+
+    // Synthetic clicks.
+    std::optional<Point> pointerLocation() override;
+    bool postMouseEvent(MouseEventType type, Point at) override;
+    void warpPointer(Point to) override;
+
+    // Screen capture.
+    bool preflightAccess() override { return captureAccess_; }
+    void shareableContent(const ShareableContentRequest& request, ContentCompletion completion) override;
+    void captureDesktopIndependentWindow(WindowId window, const ScreenshotConfiguration& configuration,
+                                         ImageCompletion completion) override;
+
+    // Desktop pictures and image files.
+    std::optional<std::string> desktopImageURL(const Screen& screen) override;
+    std::optional<Image> thumbnail(const std::string& url, std::size_t index,
+                                   const ThumbnailOptions& options) override;
+
+    // One element of a menu bar and what lies below it.
+    struct MenuSpec {
+        std::string role = "AXMenuItem";
+        std::optional<std::string> title;
+        std::optional<std::string> identifier;
+        // None: the item does not say.
+        std::optional<bool> enabled = true;
+        sim::MenuEffect effect = sim::MenuEffect::none;
+        std::vector<MenuSpec> children;
+    };
+
+    // Script: menus and pictures. A menu bar is set once per application. Pressing a tiling item puts the
+    // application's focused window into its half of the display and offers the display's other windows
+    // for the other half: they glide there over 0.2 s, and a click on one pairs the two in a split
+    // full-screen Space; a click elsewhere ends the offer with every window back where it was.
+    void setMenuBar(std::int32_t pid, const std::vector<MenuSpec>& barItems);
+    void addPictureFile(const std::string& url, sim::PictureFile file);
+    void setDesktopPicture(DisplayId display, const std::string& url);
+
+    // Faults and pace of the screen-capture service and of events.
+    void setScreenCaptureAccess(bool granted) { captureAccess_ = granted; }
+    void failShareableContent(bool fail) { shareableContentFails_ = fail; }
+    void failCapture(WindowId window) { failingCaptures_.insert(window); }
+    // Content and pictures arrive this long after they were asked for.
+    void setCaptureDelay(MainQueue::Duration delay) { captureDelay_ = delay; }
+    void failEventCreation(bool fail) { eventCreationFails_ = fail; }
+
+    // Inspection of panels, pointer and capture. The panels that exist, in the order they were made.
+    std::vector<const sim::Panel*> panels() const;
+    Point pointer() const { return pointerLocation_; }
+    const std::vector<sim::MouseEvent>& postedMouseEvents() const { return mouseEvents_; }
+    bool isPickingTile() const { return picker_.has_value(); }
+    const std::vector<sim::CaptureRequest>& captureRequests() const { return captureRequests_; }
+    int shareableContentRequests() const { return shareableContentRequests_; }
+    int pictureDecodes() const { return pictureDecodes_; }
+
   private:
     class SimObserver;
     friend class SimObserver;
@@ -300,6 +366,16 @@ class SimulatedDesktop final : public Accessibility,
     void scheduleStep(DisplayId display, bool right, bool bySwipe);
     bool step(DisplayId display, bool right);
     void spaceChanged();
+    // Panels, menus, the tiling picker.
+    class SimPanel;
+    friend class SimPanel;
+    std::size_t addMenuNode(std::int32_t pid, const MenuSpec& spec);
+    AXResult<AXAttributeValue> readControl(const sim::ElementTarget& target, std::string_view name) const;
+    AXResult<AXAttributeValue> readFullScreenButton(const sim::Window& window);
+    AXError press(const sim::ElementTarget& target, std::string_view action);
+    void startTilePicker(std::int32_t pid, bool left);
+    void moveCandidates(std::uint64_t picker, double share);
+    void endTilePicker(Point clickedAt);
 
     MainQueue& queue_;
     SpaceListForm form_;
@@ -353,6 +429,25 @@ class SimulatedDesktop final : public Accessibility,
         preferences_;
     std::map<std::uint64_t, sim::NotificationObserver> notificationObservers_;
     std::uint64_t nextNotificationObserver_ = 1;
+    std::map<std::uint64_t, sim::Panel> panels_;
+    std::uint64_t nextPanel_ = 1;
+    std::uint64_t nextFade_ = 1;
+    // Index 0 of each application's nodes is its menu bar.
+    std::map<std::int32_t, std::vector<sim::MenuNode>> menus_;
+    std::map<WindowId, std::uint64_t> fullScreenButtons_;
+    bool eventCreationFails_ = false;
+    std::vector<sim::MouseEvent> mouseEvents_;
+    std::optional<sim::TilePicker> picker_;
+    std::uint64_t nextPicker_ = 1;
+    std::map<std::string, sim::PictureFile> pictureFiles_;
+    std::map<DisplayId, std::string> desktopPictures_;
+    int pictureDecodes_ = 0;
+    bool captureAccess_ = true;
+    bool shareableContentFails_ = false;
+    std::set<WindowId> failingCaptures_;
+    MainQueue::Duration captureDelay_{};
+    std::vector<sim::CaptureRequest> captureRequests_;
+    int shareableContentRequests_ = 0;
 };
 
 } // namespace quillmere

@@ -92,10 +92,12 @@ struct Application {
 
 // What an accessibility element handle stands for.
 struct ElementTarget {
-    enum class Kind { systemWide, application, window };
+    enum class Kind { systemWide, application, window, menu, fullScreenButton };
     Kind kind = Kind::systemWide;
     std::int32_t pid = 0;
     WindowId window = 0;
+    // The place in the application's menu nodes.
+    std::size_t menuNode = 0;
 };
 
 struct Observer {

@@ -1,0 +1,97 @@
+#include "platform/sim/SimulatedDesktop.h"
+
+namespace quillmere {
+
+class SimulatedDesktop::SimPanel final : public Panel {
+  public:
+    SimPanel(SimulatedDesktop& desktop, std::uint64_t id)
+        : desktop_(desktop), alive_(desktop.lifetime_), id_(id) {}
+
+    ~SimPanel() override {
+        if (!alive_.expired())
+            desktop_.panels_.erase(id_);
+    }
+
+    void setFrame(const Rect& frame) override {
+        if (sim::Panel* shown = record())
+            shown->frame = frame;
+    }
+
+    void order(WindowOrderingMode mode, WindowId relativeTo) override {
+        sim::Panel* shown = record();
+        if (!shown)
+            return;
+        shown->visible = mode != WindowOrderingMode::out;
+        shown->ordering = mode;
+        shown->relativeTo = mode == WindowOrderingMode::out ? 0 : relativeTo;
+    }
+
+    void orderFrontRegardless() override { order(WindowOrderingMode::above, 0); }
+    void orderOut() override { order(WindowOrderingMode::out, 0); }
+
+    void setAlpha(double alpha) override {
+        if (sim::Panel* shown = record()) {
+            shown->alpha = alpha;
+            shown->fade.reset();
+        }
+    }
+
+    void animateAlpha(double to, double seconds, std::function<void()> completion) override {
+        sim::Panel* shown = record();
+        if (!shown)
+            return;
+        const auto duration =
+            std::chrono::duration_cast<MainQueue::Duration>(std::chrono::duration<double>(seconds));
+        const sim::Fade fade{desktop_.nextFade_++, to};
+        shown->fade = fade;
+        // Holds nothing of this handle: the panel's owner destroys it together with the completion's context.
+        desktop_.queue_.after(duration, [desktop = &desktop_, alive = alive_, id = id_, fade,
+                                         completion = std::move(completion)] {
+            if (alive.expired() || !desktop->panels_.contains(id))
+                return;
+            sim::Panel& faded = desktop->panels_.at(id);
+            if (faded.fade && faded.fade->id == fade.id) {
+                faded.alpha = fade.to;
+                faded.fade.reset();
+            }
+            completion();
+        });
+    }
+
+    void setContent(std::shared_ptr<const PanelView> view) override {
+        if (sim::Panel* shown = record())
+            shown->content = std::move(view);
+    }
+
+    void setBackground(Color color) override {
+        if (sim::Panel* shown = record())
+            shown->style.background = color;
+    }
+
+  private:
+    sim::Panel* record() {
+        if (alive_.expired())
+            return nullptr;
+        const auto found = desktop_.panels_.find(id_);
+        return found == desktop_.panels_.end() ? nullptr : &found->second;
+    }
+
+    SimulatedDesktop& desktop_;
+    std::weak_ptr<int> alive_;
+    std::uint64_t id_;
+};
+
+std::unique_ptr<Panel> SimulatedDesktop::makePanel(const PanelStyle& style) {
+    const std::uint64_t id = nextPanel_++;
+    panels_.emplace(id, sim::Panel{.style = style});
+    return std::make_unique<SimPanel>(*this, id);
+}
+
+std::vector<const sim::Panel*> SimulatedDesktop::panels() const {
+    std::vector<const sim::Panel*> result;
+    for (const auto& [id, panel] : panels_)
+        result.push_back(&panel);
+    return result;
+}
+
+} // namespace quillmere

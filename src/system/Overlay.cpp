@@ -1,0 +1,137 @@
+#include "system/Overlay.h"
+
+#include "system/PanelFrame.h"
+
+#include <array>
+#include <chrono>
+
+namespace quillmere {
+
+namespace {
+
+template <class... Cases> struct Visitor : Cases... { using Cases::operator()...; };
+
+constexpr std::size_t index(Direction direction) {
+    return static_cast<std::size_t>(direction);
+}
+
+// In the order of Direction: west, east, north, south.
+constexpr std::array<const char*, 4> insertLabels{"Insert left of ", "Insert right of ", "Insert above ",
+                                                  "Insert below "};
+constexpr std::array<const char*, 4> insertSymbols{"arrow.left.to.line", "arrow.right.to.line",
+                                                   "arrow.up.to.line", "arrow.down.to.line"};
+
+PanelStyle overlayStyle() {
+    return {
+        .level = WindowLevel::floating,
+        .collectionBehavior = CollectionBehavior::canJoinAllSpaces | CollectionBehavior::transient |
+                              CollectionBehavior::fullScreenAuxiliary,
+        .opaque = false,
+        .background = Color::clear(),
+        .ignoresMouseEvents = true,
+        .hasShadow = false,
+    };
+}
+
+} // namespace
+
+std::string Overlay::Kind::label() const {
+    return std::visit(
+        Visitor{
+            [](const Swap& swap) { return "Swap with " + swap.with; },
+            [](const Insert& insert) { return insertLabels[index(insert.side)] + insert.beside; },
+            [](const Send& send) { return "Send to Space " + std::to_string(send.toSpace); },
+            [](const MoveToDisplay& move) { return "Move to " + move.name; },
+            [](const Refused& refused) { return refused.text; },
+            [](const Hint& hint) { return hint.text; },
+            [](const FillHole&) { return std::string("Fill empty tile"); },
+            [](const Preselect&) { return std::string("Next window goes here"); },
+        },
+        value_);
+}
+
+std::string Overlay::Kind::symbol() const {
+    return std::visit(Visitor{
+                          [](const Swap&) { return "arrow.left.arrow.right"; },
+                          [](const Insert& insert) { return insertSymbols[index(insert.side)]; },
+                          [](const Send&) { return "rectangle.portrait.and.arrow.right"; },
+                          [](const MoveToDisplay&) { return "display"; },
+                          [](const Refused&) { return "exclamationmark.triangle"; },
+                          [](const Hint&) { return "hand.tap"; },
+                          [](const FillHole&) { return "square.dashed.inset.filled"; },
+                          [](const Preselect&) { return "plus.rectangle.on.rectangle"; },
+                      },
+                      value_);
+}
+
+SystemColor Overlay::Kind::tint() const {
+    return std::visit(Visitor{
+                          [](const Swap&) { return SystemColor::orange; },
+                          [](const Insert&) { return SystemColor::accent; },
+                          [](const Send&) { return SystemColor::purple; },
+                          [](const MoveToDisplay&) { return SystemColor::purple; },
+                          [](const Refused&) { return SystemColor::red; },
+                          [](const Hint&) { return SystemColor::blue; },
+                          [](const FillHole&) { return SystemColor::green; },
+                          [](const Preselect&) { return SystemColor::teal; },
+                      },
+                      value_);
+}
+
+Overlay::Overlay(Panels& panels, Displays& displays, MainQueue& queue)
+    : panels_(panels), displays_(displays), queue_(queue),
+      root_(std::make_shared<const OverlayView>(Kind::preselect())) {}
+
+// The fade work calls back into this object; the fade's own end goes with the panel.
+Overlay::~Overlay() {
+    if (hideWork_)
+        queue_.cancel(*hideWork_);
+}
+
+void Overlay::show(const Rect& rect, const Kind& kind) {
+    if (root_->kind != kind) {
+        root_ = std::make_shared<const OverlayView>(kind);
+        if (panel_)
+            panel_->setContent(root_);
+    }
+    const std::vector<Screen> screens = displays_.screens();
+    if (screens.empty())
+        return;
+    panel().setFrame(panelFrame(rect, screens.front()));
+    panel().orderFrontRegardless();
+}
+
+void Overlay::flash(const Rect& rect, const Kind& kind, double seconds) {
+    if (hideWork_)
+        queue_.cancel(*hideWork_);
+    const std::uint64_t flash = ++flashes_;
+    panel().setAlpha(1);
+    show(rect, kind);
+    const auto duration =
+        std::chrono::duration_cast<MainQueue::Duration>(std::chrono::duration<double>(seconds));
+    hideWork_ = queue_.after(duration, [this, flash] {
+        hideWork_.reset();
+        panel().animateAlpha(0, fadeSeconds, [this, flash] {
+            // A flash that came during the fade owns the panel now and must stay shown.
+            if (flash != flashes_)
+                return;
+            panel().orderOut();
+            panel().setAlpha(1);
+        });
+    });
+}
+
+void Overlay::hide() {
+    if (panel_)
+        panel_->orderOut();
+}
+
+Panel& Overlay::panel() {
+    if (!panel_) {
+        panel_ = panels_.makePanel(overlayStyle());
+        panel_->setContent(root_);
+    }
+    return *panel_;
+}
+
+} // namespace quillmere
