@@ -15,7 +15,9 @@ namespace quillmere {
 enum class EventType : std::uint32_t {
     null = 0,
     leftMouseDown = 1,
+    leftMouseUp = 2,
     rightMouseDown = 3,
+    mouseMoved = 5,
     keyDown = 10,
     keyUp = 11,
     otherMouseDown = 25,
@@ -90,6 +92,8 @@ class Events {
     // An event without a source, at the pointer's location and stamped now; none when none can be made.
     virtual std::optional<Event> create() = 0;
     virtual std::optional<Event> createKeyboardEvent(std::uint16_t keyCode, bool keyDown) = 0;
+    // A left-button or pointer-moved event at a point; none when none can be made.
+    virtual std::optional<Event> createMouseEvent(EventType type, Point at) = 0;
     // The event's serialized bytes; none when they cannot be had.
     virtual std::optional<std::vector<std::uint8_t>> createData(const Event& event) = 0;
     // The event the bytes serialize, with whatever follows them as its trailer; none when they do not read.

@@ -32,9 +32,9 @@ constexpr TileItem rightItem{"_tileRight:", {"Right of Screen", "Tile Window to 
 
 } // namespace
 
-FullScreen::FullScreen(Accessibility& accessibility, WindowList& windowList, SyntheticClicks& clicks,
-                       MainQueue& queue, SwitchGeneration& switchGeneration)
-    : accessibility_(&accessibility), windowList_(&windowList), clicks_(&clicks), queue_(&queue),
+FullScreen::FullScreen(Accessibility& accessibility, WindowList& windowList, Events& events, MainQueue& queue,
+                       SwitchGeneration& switchGeneration)
+    : accessibility_(&accessibility), windowList_(&windowList), events_(&events), queue_(&queue),
       switchGeneration_(&switchGeneration) {}
 
 bool FullScreen::set(const AXWindow& window, bool on) const {
@@ -124,18 +124,20 @@ std::optional<Rect> FullScreen::bounds(WindowId of) const {
 
 // Every step is timed from the call, and the pointer goes back where it stood.
 void FullScreen::click(Rect bounds, std::function<void(bool)> then) const {
-    const auto remembered = clicks_->pointerLocation();
+    const auto pointer = events_->create();
+    const std::optional<Point> remembered = pointer ? std::optional(pointer->location) : std::nullopt;
     const Point target = bounds.center();
-    SyntheticClicks* clicks = clicks_;
-    queue_->after(milliseconds(0),
-                  [clicks, target] { clicks->postMouseEvent(MouseEventType::mouseMoved, target); });
-    queue_->after(buttonDown,
-                  [clicks, target] { clicks->postMouseEvent(MouseEventType::leftMouseDown, target); });
-    queue_->after(buttonUp,
-                  [clicks, target] { clicks->postMouseEvent(MouseEventType::leftMouseUp, target); });
-    queue_->after(pointerBack, [clicks, remembered, then = std::move(then)] {
+    Events* events = events_;
+    const auto post = [events, target](EventType type) {
+        if (const auto event = events->createMouseEvent(type, target))
+            events->post(EventTapLocation::hid, *event);
+    };
+    queue_->after(milliseconds(0), [post] { post(EventType::mouseMoved); });
+    queue_->after(buttonDown, [post] { post(EventType::leftMouseDown); });
+    queue_->after(buttonUp, [post] { post(EventType::leftMouseUp); });
+    queue_->after(pointerBack, [events, remembered, then = std::move(then)] {
         if (remembered)
-            clicks->warpPointer(*remembered);
+            events->warpMouseCursorPosition(*remembered);
         then(true);
     });
 }

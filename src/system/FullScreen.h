@@ -3,8 +3,8 @@
 #include "core/Geometry.h"
 #include "core/WindowId.h"
 #include "platform/Accessibility.h"
+#include "platform/Events.h"
 #include "platform/MainQueue.h"
-#include "platform/SyntheticClicks.h"
 #include "platform/WindowList.h"
 #include "system/AXWindow.h"
 #include "system/SwitchGeneration.h"
@@ -20,8 +20,8 @@ namespace quillmere {
 // share the platform and the switch generation.
 class FullScreen {
   public:
-    FullScreen(Accessibility& accessibility, WindowList& windowList, SyntheticClicks& clicks,
-               MainQueue& queue, SwitchGeneration& switchGeneration);
+    FullScreen(Accessibility& accessibility, WindowList& windowList, Events& events, MainQueue& queue,
+               SwitchGeneration& switchGeneration);
 
     // True when the window already is in that state or the change was accepted.
     bool set(const AXWindow& window, bool on) const;
@@ -45,7 +45,7 @@ class FullScreen {
 
     Accessibility* accessibility_;
     WindowList* windowList_;
-    SyntheticClicks* clicks_;
+    Events* events_;
     MainQueue* queue_;
     SwitchGeneration* switchGeneration_;
 };

@@ -57,7 +57,7 @@ void SpaceSwitcher::switchTo(SpaceId target, Completion then) {
 }
 
 bool SpaceSwitcher::swipe(SpaceId target, bool guarded, Completion then) {
-    const std::int64_t generation = ++switchGeneration;
+    const std::int64_t generation = ++switchGeneration.value;
     const Desktops model = spaces_.desktops();
     const DisplaySpaces* display = model.display(target);
     const auto steps = display ? display->steps(target) : std::nullopt;
@@ -97,7 +97,7 @@ bool SpaceSwitcher::swipe(SpaceId target, bool guarded, Completion then) {
     }
 
     if (shows(target)) {
-        if (switchGeneration == generation && guarded)
+        if (switchGeneration.value == generation && guarded)
             guardAgainstBounce(target, generation);
         done();
     } else {
@@ -130,7 +130,7 @@ void SpaceSwitcher::startWaiting() {
 
 void SpaceSwitcher::afterArrivalWait(SpaceId target, bool guarded, std::int64_t generation, bool arrived,
                                      const Completion& done) {
-    if (switchGeneration != generation) {
+    if (switchGeneration.value != generation) {
         done();
         return;
     }
@@ -148,7 +148,7 @@ void SpaceSwitcher::afterArrivalWait(SpaceId target, bool guarded, std::int64_t 
         }
     }
     if (guarded)
-        guardAgainstBounce(target, switchGeneration);
+        guardAgainstBounce(target, switchGeneration.value);
     done();
 }
 
@@ -201,7 +201,7 @@ void SpaceSwitcher::guardAgainstBounce(SpaceId target, std::int64_t generation) 
         return !display || display->current != target;
     };
     waitFor(left, bounceWatch, [this, target, generation, start](bool moved) {
-        if (!moved || switchGeneration != generation || userActed(start))
+        if (!moved || switchGeneration.value != generation || userActed(start))
             return;
         const Desktops model = spaces_.desktops();
         const auto shown = model.activeSpace();

@@ -8,6 +8,7 @@
 #include "platform/WindowServer.h"
 #include "platform/WorkspaceNotifications.h"
 #include "system/Spaces.h"
+#include "system/SwitchGeneration.h"
 
 #include <chrono>
 #include <cstdint>
@@ -50,7 +51,7 @@ class SpaceSwitcher {
 
     // Incremented at the start of every switch attempt, and by anything that changes the Spaces under a
     // running switch (native full screen and tiling): every wait that finds it changed stops acting.
-    std::int64_t switchGeneration = 0;
+    SwitchGeneration switchGeneration;
 
   private:
     struct Request {

@@ -70,7 +70,7 @@ TEST_F(SimulatedFeedbackTest, AClickBesideTheOfferedWindowsPutsEveryWindowBack) 
     EXPECT_EQ(desktop.frame(first), Rect(500, 0, 500, 800));
     queue.advance(200ms);
     EXPECT_EQ(desktop.frame(second), Rect(50, 80, 400, 640));
-    desktop.postMouseEvent(MouseEventType::leftMouseUp, {600, 600});
+    desktop.post(EventTapLocation::hid, desktop.createMouseEvent(EventType::leftMouseUp, {600, 600}).value());
     EXPECT_FALSE(desktop.isPickingTile());
     EXPECT_EQ(desktop.frame(first), Rect(100, 100, 300, 200));
     EXPECT_EQ(desktop.frame(second), Rect(200, 200, 300, 200));

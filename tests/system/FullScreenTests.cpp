@@ -225,7 +225,7 @@ TEST_F(FullScreenTest, PairsTwoWindowsByTilingOneAndClickingTheOtherOnceItRests)
     const WindowId second = desktop.openWindow(app, {.frame = {300, 200, 600, 500}});
     desktop.focus(first);
     desktop.setMenuBar(app, {below(3, item({}, "_tileLeft:", tiles))});
-    desktop.warpPointer({5, 5});
+    desktop.warpMouseCursorPosition({5, 5});
 
     std::vector<bool> answers;
     ASSERT_TRUE(fullScreen.tile(app, true));
@@ -238,10 +238,9 @@ TEST_F(FullScreenTest, PairsTwoWindowsByTilingOneAndClickingTheOtherOnceItRests)
     EXPECT_THAT(answers, IsEmpty());
     // The centre of the one offered place: the right half less a tenth on every side.
     const Point target{1080, 450};
-    EXPECT_THAT(desktop.postedMouseEvents(),
-                ElementsAre(sim::MouseEvent{MouseEventType::mouseMoved, target},
-                            sim::MouseEvent{MouseEventType::leftMouseDown, target},
-                            sim::MouseEvent{MouseEventType::leftMouseUp, target}));
+    EXPECT_THAT(desktop.postedMouseEvents(), ElementsAre(sim::MouseEvent{EventType::mouseMoved, target},
+                                                         sim::MouseEvent{EventType::leftMouseDown, target},
+                                                         sim::MouseEvent{EventType::leftMouseUp, target}));
     EXPECT_EQ(desktop.pointer(), target);
 
     queue.advance(1ms);
@@ -330,14 +329,14 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(FullScreenTest, AClickWithoutEventsStillCompletesAndLeavesThePointer) {
     const WindowId window = desktop.openWindow(app, {.frame = {100, 100, 400, 300}});
     queue.after(100ms, [&] { desktop.moveWindow(window, {900, 100}); });
-    desktop.warpPointer({5, 5});
-    desktop.failEventCreation(true);
+    desktop.warpMouseCursorPosition({5, 5});
+    desktop.failEvents(sim::EventFault::noEvent);
 
     std::vector<bool> answers;
     fullScreen.choose(window, {720, 0, 720, 900}, [&](bool chosen) { answers.push_back(chosen); });
     queue.advance(300ms);
     // Nothing was remembered, so nothing moves the pointer back.
-    desktop.warpPointer({7, 7});
+    desktop.warpMouseCursorPosition({7, 7});
     queue.advance(250ms);
     EXPECT_THAT(answers, ElementsAre(true));
     EXPECT_THAT(desktop.postedMouseEvents(), IsEmpty());

@@ -278,7 +278,7 @@ TEST_F(SpaceSwitcherTest, AChangedGenerationEndsTheWaitWithoutFallback) {
     desktop.ignoreSwipes(true);
     int ran = 0;
     switcher.switchTo(desktops[2], counting(ran));
-    ++switcher.switchGeneration;
+    ++switcher.switchGeneration.value;
     queue.advance(300ms);
     EXPECT_EQ(ran, 1);
     EXPECT_THAT(keys(), IsEmpty());

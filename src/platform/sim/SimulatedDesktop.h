@@ -4,13 +4,12 @@
 #include "platform/DesktopPictures.h"
 #include "platform/Displays.h"
 #include "platform/Events.h"
-#include "platform/MainQueue.h"
 #include "platform/ImageSource.h"
-#include "platform/Preferences.h"
+#include "platform/MainQueue.h"
 #include "platform/Panels.h"
+#include "platform/Preferences.h"
 #include "platform/RunningApplications.h"
 #include "platform/ScreenCapture.h"
-#include "platform/SyntheticClicks.h"
 #include "platform/WindowList.h"
 #include "platform/WindowServer.h"
 #include "platform/WorkspaceNotifications.h"
@@ -42,7 +41,6 @@ class SimulatedDesktop final : public Accessibility,
                                public Preferences,
                                public WorkspaceNotificationCenter,
                                public Panels,
-                               public SyntheticClicks,
                                public ScreenCapture,
                                public DesktopPictures,
                                public ImageSource {
@@ -151,6 +149,7 @@ class SimulatedDesktop final : public Accessibility,
     // at the hardware's tap, steps the active display.
     std::optional<Event> create() override;
     std::optional<Event> createKeyboardEvent(std::uint16_t keyCode, bool keyDown) override;
+    std::optional<Event> createMouseEvent(EventType type, Point at) override;
     std::optional<std::vector<std::uint8_t>> createData(const Event& event) override;
     std::optional<Event> createFromData(std::span<const std::uint8_t> data) override;
     void post(EventTapLocation tap, const Event& event) override;
@@ -253,9 +252,6 @@ class SimulatedDesktop final : public Accessibility,
     std::unique_ptr<Panel> makePanel(const PanelStyle& style) override;
 
     // Synthetic clicks.
-    std::optional<Point> pointerLocation() override;
-    bool postMouseEvent(MouseEventType type, Point at) override;
-    void warpPointer(Point to) override;
 
     // Screen capture.
     bool preflightAccess() override { return captureAccess_; }
@@ -293,11 +289,9 @@ class SimulatedDesktop final : public Accessibility,
     void failCapture(WindowId window) { failingCaptures_.insert(window); }
     // Content and pictures arrive this long after they were asked for.
     void setCaptureDelay(MainQueue::Duration delay) { captureDelay_ = delay; }
-    void failEventCreation(bool fail) { eventCreationFails_ = fail; }
 
     // Inspection of panels, pointer and capture. The panels that exist, in the order they were made.
     std::vector<const sim::Panel*> panels() const;
-    Point pointer() const { return pointerLocation_; }
     const std::vector<sim::MouseEvent>& postedMouseEvents() const { return mouseEvents_; }
     bool isPickingTile() const { return picker_.has_value(); }
     const std::vector<sim::CaptureRequest>& captureRequests() const { return captureRequests_; }
@@ -362,6 +356,7 @@ class SimulatedDesktop final : public Accessibility,
     // Event side.
     void readGesture(const Event& event);
     void readHotKey(const Event& event);
+    bool readMouse(const Event& event);
     void readKeyWindowRecord(std::int32_t pid, std::span<const std::uint8_t, eventRecordSize> record);
     void scheduleStep(DisplayId display, bool right, bool bySwipe);
     bool step(DisplayId display, bool right);
@@ -435,7 +430,6 @@ class SimulatedDesktop final : public Accessibility,
     // Index 0 of each application's nodes is its menu bar.
     std::map<std::int32_t, std::vector<sim::MenuNode>> menus_;
     std::map<WindowId, std::uint64_t> fullScreenButtons_;
-    bool eventCreationFails_ = false;
     std::vector<sim::MouseEvent> mouseEvents_;
     std::optional<sim::TilePicker> picker_;
     std::uint64_t nextPicker_ = 1;

@@ -72,6 +72,15 @@ std::optional<Event> SimulatedDesktop::createKeyboardEvent(std::uint16_t keyCode
     return event;
 }
 
+std::optional<Event> SimulatedDesktop::createMouseEvent(EventType type, Point at) {
+    auto event = create();
+    if (!event)
+        return std::nullopt;
+    event->type = type;
+    event->location = at;
+    return event;
+}
+
 std::optional<std::vector<std::uint8_t>> SimulatedDesktop::createData(const Event& event) {
     if (eventFault_ == sim::EventFault::noData)
         return std::nullopt;
@@ -129,6 +138,8 @@ std::optional<Event> SimulatedDesktop::createFromData(std::span<const std::uint8
 
 void SimulatedDesktop::post(EventTapLocation tap, const Event& event) {
     postedEvents_.push_back({tap, event});
+    if (readMouse(event))
+        return;
     if (tap == EventTapLocation::session)
         readGesture(event);
     else

@@ -5,7 +5,7 @@
 #include "platform/Displays.h"
 #include "platform/Panels.h"
 #include "platform/ScreenCapture.h"
-#include "platform/SyntheticClicks.h"
+#include "platform/Events.h"
 
 #include <cstdint>
 #include <map>
@@ -52,7 +52,7 @@ struct MenuNode {
 };
 
 struct MouseEvent {
-    MouseEventType type = MouseEventType::mouseMoved;
+    EventType type = EventType::mouseMoved;
     Point at;
     friend bool operator==(const MouseEvent&, const MouseEvent&) = default;
 };
