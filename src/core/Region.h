@@ -28,11 +28,16 @@ struct Region {
     struct Sixth {
         int column = 0;
         int row = 0;
+        // Cells are numbered column by column, top then bottom: 2 × column + row. As in the words of the
+        // text form, a column past the first two is the last one and a row past the first the bottom one.
+        int cell() const;
         friend bool operator==(const Sixth&, const Sixth&) = default;
     };
     // A full-height band between two fractions of the width.
     struct Column {
         std::optional<std::pair<double, double>> span;
+        // The span snapped to the area's sides when it comes within 0.02 of them; 0...1 when absent.
+        std::pair<double, double> bounds() const;
         friend bool operator==(const Column&, const Column&) = default;
     };
     // The middle third of the width, full height.
@@ -45,6 +50,12 @@ struct Region {
     // The shares through which repeated edge placements step.
     static constexpr std::array<double, 3> cycle{0.5, 2.0 / 3.0, 1.0 / 3.0};
     static constexpr double cycleTolerance = 0.02;
+
+    // The region's rectangle in an area, with the gap between its parts; `fraction` is the share of an edge
+    // that has none of its own.
+    Rect rect(Rect in, double gap, double fraction) const;
+    // The horizontal extent of a frame within an area, as fractions 0...1; none for an area without width.
+    static std::optional<std::pair<double, double>> span(Rect of, Rect in);
 
     friend bool operator==(const Region&, const Region&) = default;
 };

@@ -5,6 +5,7 @@
 #include "core/DropAction.h"
 #include "core/Geometry.h"
 #include "core/LayoutMode.h"
+#include "core/Region.h"
 #include "core/Rotation.h"
 #include "core/TileAlgorithm.h"
 #include "core/WindowId.h"
@@ -150,6 +151,22 @@ struct SpaceLayout {
     // Border moves keep the holes reserved in `waiting`; they apply in every mode.
     void moveEdge(Direction edge, WindowId of, double by, Rect in);
     void moveBorder(WindowId of, Axis along, double by, Rect in);
+
+    // Sizing runs: placements and resizes (bsp mode only) remember the tree from before the run's first
+    // change in `previousTree`, which restore brings back with today's windows. A window placed on the same
+    // edge again without a share of its own steps through Region::cycle.
+    void place(WindowId window, const Region& region, Rect bounds);
+    // Each side that a tenth of the area would push into a minimum size tries a half and a quarter step.
+    void resize(WindowId window, bool grow, Rect in, double gap, const MinimumSizes& minimumSizes);
+    void restore(Rect in);
+    void endSizingRun();
+
+    // Arrangements made by the system's own tiling. Windows the given tree lacks stay tiled: adopt stacks
+    // them in its last tile, adopt in a half gives them the other half. Both start a sizing run.
+    void adopt(const BSPTree& arranged);
+    void adopt(const BSPTree& arranged, Direction inHalf);
+    // Unlike toggleZoom, never clears the zoom.
+    void zoom(WindowId window);
 
     friend bool operator==(const SpaceLayout&, const SpaceLayout&) = default;
 

@@ -83,6 +83,14 @@ struct Given {
         value.popped = SpaceLayout::Pop{window, displaced};
         return *this;
     }
+    Given& previousTree(std::optional<Node> root) {
+        value.previousTree = BSPTree{std::move(root)};
+        return *this;
+    }
+    Given& nextHole(WindowId id) {
+        value.nextHole = id;
+        return *this;
+    }
     operator SpaceLayout() const { return value; }
 };
 
