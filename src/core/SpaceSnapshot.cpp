@@ -2,6 +2,34 @@
 
 namespace quillmere {
 
+namespace {
+
+using RefTest = std::function<bool(const WindowRef&)>;
+
+std::vector<WindowRef> passing(const std::vector<WindowRef>& refs, const RefTest& test) {
+    std::vector<WindowRef> kept;
+    for (const WindowRef& ref : refs)
+        if (test(ref))
+            kept.push_back(ref);
+    return kept;
+}
+
+std::optional<LayoutSnapshot> pruned(const LayoutSnapshot& node, const RefTest& test) {
+    if (node.isTile()) {
+        auto kept = passing(node.refs(), test);
+        if (kept.empty())
+            return std::nullopt;
+        return LayoutSnapshot::tile(std::move(kept));
+    }
+    auto first = pruned(node.first(), test);
+    auto second = pruned(node.second(), test);
+    if (!first || !second)
+        return first ? first : second;
+    return LayoutSnapshot::split(node.axis(), node.ratio(), *std::move(first), *std::move(second));
+}
+
+} // namespace
+
 std::vector<WindowRef> SpaceSnapshot::windows() const {
     std::vector<WindowRef> refs;
     if (tree)
@@ -9,6 +37,14 @@ std::vector<WindowRef> SpaceSnapshot::windows() const {
     refs.insert(refs.end(), floating.begin(), floating.end());
     refs.insert(refs.end(), others.begin(), others.end());
     return refs;
+}
+
+SpaceSnapshot SpaceSnapshot::keeping(const std::function<bool(const WindowRef&)>& test) const {
+    SpaceSnapshot kept = *this;
+    kept.tree = tree ? pruned(*tree, test) : std::nullopt;
+    kept.floating = passing(floating, test);
+    kept.others = passing(others, test);
+    return kept;
 }
 
 void to_json(nlohmann::json& json, const SpaceSnapshot& snapshot) {

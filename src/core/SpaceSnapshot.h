@@ -6,6 +6,7 @@
 #include "core/WindowRef.h"
 
 #include <cstdint>
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
@@ -28,6 +29,10 @@ struct SpaceSnapshot {
 
     // Tree order, then the floating windows, then the others; duplicates kept.
     std::vector<WindowRef> windows() const;
+
+    // A copy with only the references that pass: a tile left empty goes and its split gives way to the
+    // other child, whose ratio stays as it was; `space`, `mode` and `display` are copied.
+    SpaceSnapshot keeping(const std::function<bool(const WindowRef&)>& test) const;
 
     friend bool operator==(const SpaceSnapshot&, const SpaceSnapshot&) = default;
 };

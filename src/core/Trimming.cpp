@@ -12,9 +12,11 @@ bool isSpaceOrTab(UChar32 c) {
     return c == '\t' || u_charType(c) == U_SPACE_SEPARATOR;
 }
 
-} // namespace
+bool isPunctuation(UChar32 c) {
+    return u_ispunct(c);
+}
 
-std::string_view trimmingSpacesAndTabs(std::string_view text) {
+std::string_view trimming(std::string_view text, bool (*trimmed)(UChar32)) {
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
     const auto length = static_cast<std::int32_t>(text.size());
     std::int32_t start = 0;
@@ -22,7 +24,7 @@ std::string_view trimmingSpacesAndTabs(std::string_view text) {
         std::int32_t next = start;
         UChar32 c = 0;
         U8_NEXT(bytes, next, length, c);
-        if (!isSpaceOrTab(c))
+        if (!trimmed(c))
             break;
         start = next;
     }
@@ -31,11 +33,21 @@ std::string_view trimmingSpacesAndTabs(std::string_view text) {
         std::int32_t previous = end;
         UChar32 c = 0;
         U8_PREV(bytes, start, previous, c);
-        if (!isSpaceOrTab(c))
+        if (!trimmed(c))
             break;
         end = previous;
     }
     return text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));
+}
+
+} // namespace
+
+std::string_view trimmingSpacesAndTabs(std::string_view text) {
+    return trimming(text, isSpaceOrTab);
+}
+
+std::string_view trimmingPunctuation(std::string_view text) {
+    return trimming(text, isPunctuation);
 }
 
 } // namespace quillmere

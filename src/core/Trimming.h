@@ -8,4 +8,7 @@ namespace quillmere {
 // text the user broke over lines keeps its shape.
 std::string_view trimmingSpacesAndTabs(std::string_view text);
 
+// The text without characters of the Unicode punctuation categories at either end.
+std::string_view trimmingPunctuation(std::string_view text);
+
 } // namespace quillmere

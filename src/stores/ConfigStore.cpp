@@ -1,0 +1,103 @@
+#include "stores/ConfigStore.h"
+
+#include "core/Trimming.h"
+#include "platform/AtomicWrite.h"
+#include "platform/Log.h"
+#include "stores/ReadFailure.h"
+#include "stores/UserFolders.h"
+
+#include <system_error>
+
+namespace quillmere {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr FileEvents fileEvents = FileEvent::write | FileEvent::delete_ | FileEvent::rename;
+
+} // namespace
+
+fs::path ConfigStore::defaultDirectory() {
+    return homeDirectory() / ".config" / "quillmere";
+}
+
+ConfigStore::ConfigStore(MainQueue& queue, FileWatching& watching, fs::path directory)
+    : queue_(queue), watching_(watching), directory_(std::move(directory)),
+      file_(directory_ / "config.json") {}
+
+ConfigStore::~ConfigStore() {
+    if (reload_)
+        queue_.cancel(*reload_);
+}
+
+void ConfigStore::start() {
+    // A file that cannot even be looked at may still be there: it is not written over.
+    std::error_code error;
+    if (!fs::exists(file_, error) && !error)
+        save(Settings::default_());
+    load();
+    watch();
+}
+
+void ConfigStore::save(const Settings& settings) {
+    // A step that fails skips the rest, so the previous file and settings stay.
+    const auto failed = [this](const std::string& reason) {
+        error_ = "Couldn't save config: " + reason;
+        onChange(*this);
+    };
+    std::error_code error;
+    fs::create_directories(directory_, error);
+    if (error)
+        return failed(directory_.string() + ": " + error.message());
+    auto bytes = encodeSettings(settings);
+    if (!bytes)
+        return failed(bytes.error().message);
+    if (const auto failure = writeAtomically(file_, *bytes))
+        return failed(failure->description);
+    lastData_ = std::move(bytes).value();
+    settings_ = settings;
+    error_.reset();
+    onChange(*this);
+}
+
+void ConfigStore::load() {
+    auto bytes = readFile(file_);
+    if (!bytes || bytes.value() == lastData_)
+        return;
+    lastData_ = std::move(bytes).value();
+    auto decoded = decodeSettings(*lastData_);
+    if (decoded) {
+        settings_ = std::move(decoded).value();
+        error_.reset();
+        log(LogLevel::default_, "config loaded");
+    } else {
+        error_ = "config.json: " + std::string(trimmingPunctuation(describe(decoded.error()))) +
+                 ". Still using the last good settings.";
+        log(LogLevel::error, "%{public}s", *error_);
+    }
+    onChange(*this);
+}
+
+void ConfigStore::watch() {
+    directoryWatcher_ = watcher(directory_, FileEvent::write);
+    fileWatcher_ = watcher(file_, fileEvents);
+}
+
+void ConfigStore::scheduleReload() {
+    if (reload_)
+        queue_.cancel(*reload_);
+    reload_ = queue_.after(reloadDelay, [this] {
+        reload_.reset();
+        load();
+        // An atomic save replaced the file the old watcher stays with; when there is no file now, the
+        // folder's watcher notices it coming back.
+        fileWatcher_ = watcher(file_, fileEvents);
+    });
+}
+
+std::unique_ptr<FileWatch> ConfigStore::watcher(const fs::path& path, FileEvents events) {
+    return watching_.watch(path, events, [this](FileEvents) { scheduleReload(); });
+}
+
+} // namespace quillmere
