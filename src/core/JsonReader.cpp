@@ -26,10 +26,15 @@ std::string typeName(const nlohmann::json& value) {
 
 } // namespace
 
-std::string DecodingError::text() const {
+std::string DecodingError::pathText() const {
     std::string joined;
     for (const auto& key : path)
         joined += (joined.empty() ? "" : ".") + key;
+    return joined;
+}
+
+std::string DecodingError::text() const {
+    const std::string joined = pathText();
     return joined.empty() ? description : joined + ": " + description;
 }
 
@@ -53,7 +58,7 @@ JsonReader JsonReader::operator[](std::string_view key) const {
         mismatch("Dictionary<String, Any>");
     const auto member = value_.find(key);
     if (member == value_.end())
-        fail(DecodingError::Kind::keyNotFound, "No value associated with key \"" + std::string(key) + "\".");
+        fail(DecodingError::Kind::keyNotFound, "No value associated with key " + std::string(key) + ".");
     auto path = path_;
     path.emplace_back(key);
     return JsonReader(*member, std::move(path));

@@ -25,7 +25,9 @@ struct DecodingError {
     std::vector<std::string> path;
     std::string description;
 
-    // The path joined with "." and ": " before the description, or the description alone at the top.
+    // The path joined with ".", empty at the top of the document.
+    std::string pathText() const;
+    // The path and ": " before the description, or the description alone at the top.
     std::string text() const;
     friend bool operator==(const DecodingError&, const DecodingError&) = default;
 };

@@ -91,9 +91,8 @@ TEST_P(ProfileDisplayFailureTest, FailsWithThePathAndKindOfTheFirstFault) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, ProfileDisplayFailureTest,
     testing::Values(
-        FailureCase{"/desktops", std::nullopt, {}, "No value associated with key \"desktops\"."},
-        FailureCase{
-            "/identity/serial", std::nullopt, {"identity"}, "No value associated with key \"serial\"."},
+        FailureCase{"/desktops", std::nullopt, {}, "No value associated with key desktops."},
+        FailureCase{"/identity/serial", std::nullopt, {"identity"}, "No value associated with key serial."},
         FailureCase{"/identity/serial",
                     "\"16843009\"",
                     {"identity", "serial"},

@@ -39,10 +39,7 @@ TEST_P(JsonReaderFailureTest, FirstBadValueFailsWithItsPath) {
     const auto result = decode(c.json);
     ASSERT_FALSE(result.ok()) << c.json;
     EXPECT_EQ(result.error().kind, c.kind) << c.json;
-    std::string path;
-    for (const auto& key : result.error().path)
-        path += (path.empty() ? "" : ".") + key;
-    EXPECT_EQ(path, c.path) << c.json;
+    EXPECT_EQ(result.error().pathText(), c.path) << c.json;
 }
 
 using Kind = DecodingError::Kind;

@@ -88,10 +88,7 @@ TEST_P(ProfileDecodingFailureTest, TheWholeFileFailsWithThePathOfTheBadValue) {
     const auto result = decodeProfile(c.json);
     ASSERT_FALSE(result.ok()) << c.json;
     EXPECT_EQ(result.error().kind, c.kind) << result.error().text();
-    std::string path;
-    for (const auto& key : result.error().path)
-        path += (path.empty() ? "" : ".") + key;
-    EXPECT_EQ(path, c.path) << result.error().text();
+    EXPECT_EQ(result.error().pathText(), c.path) << result.error().text();
     if (c.description) {
         EXPECT_EQ(result.error().description, c.description);
     }

@@ -76,10 +76,7 @@ TEST_P(SessionDecodingFailureTest, TheWholeFileFailsWithThePathOfTheBadValue) {
     const auto result = decodeSession(c.json);
     ASSERT_FALSE(result.ok()) << c.json;
     EXPECT_EQ(result.error().kind, c.kind) << result.error().text();
-    std::string path;
-    for (const auto& key : result.error().path)
-        path += (path.empty() ? "" : ".") + key;
-    EXPECT_EQ(path, c.path) << result.error().text();
+    EXPECT_EQ(result.error().pathText(), c.path) << result.error().text();
 }
 
 INSTANTIATE_TEST_SUITE_P(

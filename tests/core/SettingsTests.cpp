@@ -35,13 +35,6 @@ Settings decoded(const char* members) {
     return result.ok() ? *result : Settings{};
 }
 
-std::string pathOf(const DecodingError& error) {
-    std::string path;
-    for (const auto& key : error.path)
-        path += (path.empty() ? "" : ".") + key;
-    return path;
-}
-
 struct BadDocument {
     const char* name;
     std::string json;
@@ -60,7 +53,7 @@ TEST_P(SettingsDecodingFailureTest, TheFirstFaultInFieldOrderFailsTheWholeRead) 
     const auto result = decodeSettings(c.json);
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(result.error().kind, c.kind) << result.error().text();
-    EXPECT_EQ(pathOf(result.error()), c.path) << result.error().text();
+    EXPECT_EQ(result.error().pathText(), c.path) << result.error().text();
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -124,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
             "config.json: spaces.2.layout: Cannot initialize LayoutMode from invalid String value tiles" +
                 std::string(stillUsing)},
         BadFileCase{"MissingKey", configText({{"floatApps", nullptr}}),
-                    "config.json: No value associated with key \"floatApps" + std::string(stillUsing)},
+                    "config.json: No value associated with key floatApps" + std::string(stillUsing)},
         BadFileCase{"NotJson", "{\"keys\": {",
                     "config.json: The given data was not valid JSON" + std::string(stillUsing)}),
     [](const auto& info) { return info.param.name; });

@@ -71,7 +71,7 @@ TEST_F(ProfileStoreTest, EachBadFileIsOneProblemWithItsReasonAndTheOthersStillLo
     const std::vector<ProfileStore::Problem> expected{
         {directory / "broken.json", "The given data was not valid JSON."},
         {directory / "folder.json", (directory / "folder.json").string() + ": Is a directory"},
-        {directory / "nameless.json", "No value associated with key \"name\"."},
+        {directory / "nameless.json", "No value associated with key name."},
         {directory / "ratio.json",
          "spaces.0.tree.ratio: Expected to decode Double but found a string instead."}};
     EXPECT_EQ(loaded.problems, expected);
