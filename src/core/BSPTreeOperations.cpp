@@ -112,7 +112,8 @@ Node BSPTree::adjustingNearestSplit(WindowId containing, const Node& in, Rect re
 }
 
 void BSPTree::swap(WindowId a, WindowId b) {
-    if (!root)
+    // An id that is not in the tree would otherwise rename the other one or take it out.
+    if (!root || a == b || stack(a).empty() || stack(b).empty())
         return;
     if (!isHole(b)) {
         root = mapTiles(*root, [&](const std::vector<WindowId>& ids) {

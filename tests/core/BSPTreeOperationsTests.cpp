@@ -142,6 +142,18 @@ TEST(BSPTreeSwapTest, ExchangesWindowsOrMovesIntoAHole) {
     EXPECT_EQ(withHole, treeOf(split(Axis::horizontal, 0.3, Node::leaf(B), Node::leaf(A))));
 }
 
+TEST(BSPTreeSwapTest, AnIdNotInTheTreeChangesNothing) {
+    const BSPTree original = treeOf(split(Axis::horizontal, 0.3, Node::leaf(A), Node::leaf(hole0)));
+    const struct {
+        WindowId a, b;
+    } cases[] = {{C, A}, {A, C}, {A, hole0 + 1}, {C, hole0}, {hole0, hole0}};
+    for (const auto& c : cases) {
+        BSPTree tree = original;
+        tree.swap(c.a, c.b);
+        EXPECT_EQ(tree, original) << c.a << " " << c.b;
+    }
+}
+
 TEST(BSPTreeBringToFrontTest, RotatesTheStack) {
     BSPTree tree = treeOf(Node::tile({1, 2, 3, 4}));
     tree.bringToFront(3);
