@@ -152,6 +152,13 @@ std::optional<NativeTile> classify(Rect frame, Rect in, double tolerance) {
 std::optional<BSPTree> tree(const FrameMap& from, double tolerance) {
     if (from.empty())
         return std::nullopt;
+    // Frames come from other applications; one that is not a number cannot be ordered, let alone cut.
+    const auto finite = [](const Rect& r) {
+        return std::isfinite(r.origin.x) && std::isfinite(r.origin.y) && std::isfinite(r.size.width) &&
+               std::isfinite(r.size.height);
+    };
+    if (!std::all_of(from.begin(), from.end(), [&](const auto& entry) { return finite(entry.second); }))
+        return std::nullopt;
     FramedList list(from.begin(), from.end());
     std::sort(list.begin(), list.end(), [](const Framed& a, const Framed& b) {
         return std::tuple(a.second.minY(), a.second.minX(), a.first) <

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace quillmere {
 namespace {
 
@@ -137,6 +139,10 @@ INSTANTIATE_TEST_SUITE_P(
                  12,
                  std::nullopt},
         TreeCase{"OneFrame", {{7, Rect(10, 10, 100, 100)}}, 12, tile({7})},
+        TreeCase{"AFrameThatIsNoNumberGivesNone",
+                 {{1, Rect(0, 0, 500, 600)}, {2, Rect(std::nan(""), 0, 500, 600)}},
+                 12,
+                 std::nullopt},
         TreeCase{"NoFrames", {}, 12, std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
