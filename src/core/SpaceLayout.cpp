@@ -142,12 +142,15 @@ WindowId SpaceLayout::makeHole() {
     WindowId hole = nextHole;
     if (!BSPTree::isHole(hole) || inUse(hole)) {
         const auto used = tree.holes();
-        const IdSet taken(used.begin(), used.end());
-        hole = BSPTree::firstHole;
-        while (hole < lastHole && (taken.contains(hole) || waiting.contains(hole)))
-            ++hole;
+        const IdSet inTreeHoles(used.begin(), used.end());
+        const auto taken = [&](WindowId id) { return inTreeHoles.contains(id) || waiting.contains(id); };
+        // Counting round from `nextHole`, not from the lowest id: holes made earlier in the same operation
+        // are not in the tree yet, and this way they come last.
+        hole = BSPTree::isHole(nextHole) ? nextHole : BSPTree::firstHole;
+        for (WindowId left = lastHole - BSPTree::firstHole; left > 0 && taken(hole); --left)
+            hole = hole == lastHole ? BSPTree::firstHole : hole + 1;
     }
-    nextHole = hole == lastHole ? lastHole : hole + 1;
+    nextHole = hole == lastHole ? BSPTree::firstHole : hole + 1;
     return hole;
 }
 

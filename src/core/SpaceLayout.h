@@ -101,8 +101,9 @@ struct SpaceLayout {
     void remove(WindowId window);
 
     // A fresh hole id: `nextHole`, which then advances. Once the hole ids have run out (or `nextHole` names
-    // a hole still in use) the lowest hole id that neither the tree nor `waiting` uses is taken; it never
-    // wraps to 0, which is a real window. Only a Space holding all 65,536 holes would get the last one twice.
+    // a hole still in use) the next hole id that neither the tree nor `waiting` uses is taken, counting round
+    // within the hole ids; it never wraps to 0, which is a real window. Only a Space holding all 65,536 holes
+    // would get one twice.
     WindowId makeHole();
 
     void toggleFloat(WindowId window, std::optional<WindowId> beside, Rect in);

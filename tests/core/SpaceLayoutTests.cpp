@@ -149,7 +149,7 @@ TEST(SpaceLayoutHoles, WhenTheyRunOutTheLowestUnusedIsReusedAndNeverZero) {
         Given().tree(h(0.5, tile({H0}), h(0.5, tile({H1, A}), tile({H3})))).waiting({{H2, "app"}});
     layout.nextHole = lastHole;
     EXPECT_EQ(layout.makeHole(), lastHole);
-    EXPECT_EQ(layout.nextHole, lastHole);
+    EXPECT_EQ(layout.nextHole, H0);
 
     layout.tree.replace(H3, lastHole);
     EXPECT_EQ(layout.makeHole(), H3);
@@ -158,6 +158,20 @@ TEST(SpaceLayoutHoles, WhenTheyRunOutTheLowestUnusedIsReusedAndNeverZero) {
     layout.tree.replace(A, H3);
     layout.nextHole = 0; // as a counter that wrapped would read
     EXPECT_EQ(layout.makeHole(), H0 + 4);
+}
+
+// The holes of one placement enter the tree together, so each must differ from those made before it.
+TEST(SpaceLayoutHoles, OnePlacementNeverMakesTheSameHoleTwice) {
+    constexpr WindowId lastHole = std::numeric_limits<WindowId>::max();
+    for (const WindowId next : {lastHole, H2}) {
+        SpaceLayout layout = Given().tree(h(0.5, tile({A}), v(0.5, tile({H0}), tile({H2}))));
+        layout.nextHole = next;
+        layout.place(A, Region{Region::Center{}}, area);
+        ASSERT_TRUE(layout.tree.root) << next;
+        const auto holes = layout.tree.holes();
+        ASSERT_EQ(holes.size(), 2u) << next;
+        EXPECT_NE(holes[0], holes[1]) << next;
+    }
 }
 
 // ---- remove ----
