@@ -55,8 +55,9 @@ class Focus {
     };
 
     void post(const ProcessSerialNumber& psn, const EventRecord& record);
-    // Sends the second record of a key switch still waiting for its pause, so that records of two switches
-    // never interleave.
+    // Sends the second record of a key switch still waiting for its pause, so that nothing sent to the
+    // window server later overtakes it: records of two switches never interleave, and a process that
+    // loses focus does not take key status back after another one came to the front.
     void postPendingNow();
     void postPending();
 
