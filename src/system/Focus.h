@@ -29,6 +29,9 @@ class Focus {
     // `ownPid` is the system's own process.
     Focus(WindowServer& windowServer, Accessibility& accessibility, RunningApplications& applications,
           MainQueue& queue, std::int32_t ownPid);
+    // The queued second record of a key switch holds this object.
+    Focus(const Focus&) = delete;
+    Focus& operator=(const Focus&) = delete;
 
     // The process the window server treats as front, else the frontmost application's.
     std::optional<std::int32_t> frontmostPID();

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <type_traits>
 
 namespace quillmere {
 namespace {
@@ -217,6 +218,12 @@ INSTANTIATE_TEST_SUITE_P(
                     OtherProcessCase{"FocusedWindowNumberIsZero", false, sim::WindowNumberAnswer::zero},
                     OtherProcessCase{"FocusedWindowNumberFails", false, sim::WindowNumberAnswer::error}),
     [](const auto& info) { return info.param.name; });
+
+// A copy would share the token that tells the queued second record whether its object still exists.
+TEST(FocusLifetimeTest, CannotBeCopiedOrMovedAwayFromItsQueuedRecord) {
+    EXPECT_FALSE(std::is_copy_constructible_v<Focus>);
+    EXPECT_FALSE(std::is_move_constructible_v<Focus>);
+}
 
 TEST_F(FocusTest, AProcessWithoutSerialNumberGetsNoCallAtAll) {
     focus.focusWithoutRaise(AXWindow{999, 4242, {}}, window(draft, editor));
