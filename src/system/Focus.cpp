@@ -55,6 +55,7 @@ std::optional<std::int32_t> Focus::frontmostPID() {
 }
 
 void Focus::focusWithoutRaise(const AXWindow& target, const std::optional<AXWindow>& current) {
+    postPendingNow();
     ProcessSerialNumber psn;
     if (BSProcessForPID(windowServer_, target.pid, psn) != StatusCode::noError)
         return;
@@ -73,6 +74,7 @@ void Focus::focusWithoutRaise(const AXWindow& target, const std::optional<AXWind
 }
 
 void Focus::bringForward(OwnWindow& window) {
+    postPendingNow();
     applications_.activate(ownPid_);
     window.makeKeyAndOrderFront();
     const std::int64_t number = window.windowNumber();

@@ -29,6 +29,9 @@ class Focus {
     // `ownPid` is the system's own process.
     Focus(WindowServer& windowServer, Accessibility& accessibility, RunningApplications& applications,
           MainQueue& queue, std::int32_t ownPid);
+    // The queued second record of a key switch holds this object.
+    Focus(const Focus&) = delete;
+    Focus& operator=(const Focus&) = delete;
 
     // The process the window server treats as front, else the frontmost application's.
     std::optional<std::int32_t> frontmostPID();
@@ -55,8 +58,9 @@ class Focus {
     };
 
     void post(const ProcessSerialNumber& psn, const EventRecord& record);
-    // Sends the second record of a key switch still waiting for its pause, so that records of two switches
-    // never interleave.
+    // Sends the second record of a key switch still waiting for its pause, so that nothing sent to the
+    // window server later overtakes it: records of two switches never interleave, and a process that
+    // loses focus does not take key status back after another one came to the front.
     void postPendingNow();
     void postPending();
 

@@ -45,6 +45,9 @@ class SpaceSwitcher {
     SpaceSwitcher(Spaces& spaces, WindowServer& windowServer, Events& events, Preferences& preferences,
                   WorkspaceNotificationCenter& notifications, RunningApplications& applications,
                   MainQueue& queue);
+    // Queued work and waits hold this object.
+    SpaceSwitcher(const SpaceSwitcher&) = delete;
+    SpaceSwitcher& operator=(const SpaceSwitcher&) = delete;
 
     // A target that no display holds is logged and dropped; its completion does not run.
     void switchTo(SpaceId target, Completion then = {});

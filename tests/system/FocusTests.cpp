@@ -6,6 +6,7 @@
 #include <chrono>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <type_traits>
 
 namespace quillmere {
 namespace {
@@ -102,6 +103,78 @@ TEST_F(FocusTest, ASecondSwitchWithinThePauseKeepsEachPairTogether) {
     EXPECT_EQ(desktop.keyWindow(editor), draft);
 }
 
+// The window server of the desktop, noting each call that reaches another process, in the order made.
+class OrderedWindowServer final : public WindowServer {
+  public:
+    explicit OrderedWindowServer(SimulatedDesktop& desktop) : desktop_(desktop) {}
+
+    std::optional<std::int32_t> processId() const override { return desktop_.processId(); }
+    ConnectionId mainConnection() override { return desktop_.mainConnection(); }
+    std::optional<PropertyList> managedDisplaySpaces(ConnectionId connection) override {
+        return desktop_.managedDisplaySpaces(connection);
+    }
+    std::optional<std::string> activeMenuBarDisplayIdentifier(ConnectionId connection) override {
+        return desktop_.activeMenuBarDisplayIdentifier(connection);
+    }
+    std::optional<PropertyList> spacesForWindows(ConnectionId connection, int mask,
+                                                 const std::vector<WindowId>& windows) override {
+        return desktop_.spacesForWindows(connection, mask, windows);
+    }
+    bool bridgedMoveIsAvailable() override { return desktop_.bridgedMoveIsAvailable(); }
+    bool moveWindowsToManagedSpace(const std::vector<WindowId>& windows, SpaceId space) override {
+        return desktop_.moveWindowsToManagedSpace(windows, space);
+    }
+    Result<ProcessSerialNumber, StatusCode> processForPid(std::int32_t pid) override {
+        return desktop_.processForPid(pid);
+    }
+    Result<std::int32_t, StatusCode> pidForProcess(const ProcessSerialNumber& process) override {
+        return desktop_.pidForProcess(process);
+    }
+    Result<ProcessSerialNumber, StatusCode> frontProcess() override { return desktop_.frontProcess(); }
+    StatusCode setFrontProcess(const ProcessSerialNumber& process, WindowId window,
+                               FrontProcessOptions options) override {
+        calls.push_back("front " + std::to_string(window));
+        return desktop_.setFrontProcess(process, window, options);
+    }
+    StatusCode postEventRecord(const ProcessSerialNumber& process,
+                               std::span<const std::uint8_t, eventRecordSize> record) override {
+        WindowId window = 0;
+        for (int i = 3; i >= 0; --i)
+            window = window << 8 | record[60 + i];
+        calls.push_back("record " + std::to_string(window));
+        return desktop_.postEventRecord(process, record);
+    }
+    Result<SymbolicHotKey, StatusCode> symbolicHotKey(int hotKey) override {
+        return desktop_.symbolicHotKey(hotKey);
+    }
+
+    std::vector<std::string> calls;
+
+  private:
+    SimulatedDesktop& desktop_;
+};
+
+// A key switch still waiting for its second record must not let a later call overtake it: the process
+// that loses focus would otherwise take key status back after another process came to the front.
+TEST_F(FocusTest, ALaterFocusWaitsForTheSecondRecordOfAKeySwitch) {
+    OrderedWindowServer windowServer(desktop);
+    Focus ordered{windowServer, desktop, desktop, queue, self};
+    const WindowId settings = desktop.openWindow(self, {.title = "Settings"});
+    SimulatedOwnWindow own{desktop, settings};
+    const auto n = [](WindowId window) { return std::to_string(window); };
+
+    ordered.focusWithoutRaise(window(notes, editor), window(draft, editor));
+    ordered.focusWithoutRaise(window(page, browser), window(notes, editor));
+    ordered.switchKey(page, downloads, psn(browser));
+    ordered.bringForward(own);
+    queue.advance(1s);
+
+    EXPECT_THAT(windowServer.calls,
+                ElementsAre("record " + n(draft), "record " + n(notes), "front " + n(page),
+                            "record " + n(page), "record " + n(downloads), "front " + n(settings),
+                            "record " + n(settings), "record " + n(settings)));
+}
+
 struct OtherProcessCase {
     std::string name;
     // The browser's focused window before, if any.
@@ -145,6 +218,12 @@ INSTANTIATE_TEST_SUITE_P(
                     OtherProcessCase{"FocusedWindowNumberIsZero", false, sim::WindowNumberAnswer::zero},
                     OtherProcessCase{"FocusedWindowNumberFails", false, sim::WindowNumberAnswer::error}),
     [](const auto& info) { return info.param.name; });
+
+// A copy would share the token that tells the queued second record whether its object still exists.
+TEST(FocusLifetimeTest, CannotBeCopiedOrMovedAwayFromItsQueuedRecord) {
+    EXPECT_FALSE(std::is_copy_constructible_v<Focus>);
+    EXPECT_FALSE(std::is_move_constructible_v<Focus>);
+}
 
 TEST_F(FocusTest, AProcessWithoutSerialNumberGetsNoCallAtAll) {
     focus.focusWithoutRaise(AXWindow{999, 4242, {}}, window(draft, editor));

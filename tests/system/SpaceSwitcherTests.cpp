@@ -8,6 +8,7 @@
 #include <chrono>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <type_traits>
 
 namespace quillmere {
 namespace {
@@ -194,6 +195,12 @@ TEST_F(SpaceSwitcherTest, ThePointerMovesToTheTargetsDisplayFirst) {
         messages(),
         ElementsAre("switch Built-in desktop 1 → desktop 1: 0 step(s) left, moving the pointer there first",
                     "switch Studio desktop 1 → desktop 2: 1 step(s) right, moving the pointer there first"));
+}
+
+// A copy would share the token that tells queued work and waits whether their switcher still exists.
+TEST(SpaceSwitcherLifetimeTest, CannotBeCopiedOrMovedAwayFromItsQueuedWork) {
+    EXPECT_FALSE(std::is_copy_constructible_v<SpaceSwitcher>);
+    EXPECT_FALSE(std::is_move_constructible_v<SpaceSwitcher>);
 }
 
 TEST_F(SpaceSwitcherTest, ASpaceThatNoDisplayHoldsIsLoggedAndTheNextRequestRuns) {
