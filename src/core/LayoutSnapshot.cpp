@@ -31,6 +31,18 @@ double readRatio(const JsonReader& json) {
     return ratio;
 }
 
+LayoutSnapshot readLayoutSnapshot(const JsonReader& json, int depth) {
+    if (json.json().is_array())
+        return LayoutSnapshot::tile(readWindowRefs(json));
+    if (depth == LayoutSnapshot::maxDepth)
+        json.fail(DecodingError::Kind::dataCorrupted,
+                  "Expected a layout at most " + std::to_string(LayoutSnapshot::maxDepth) + " splits deep.");
+    const Axis axis = json["axis"].text(parseAxis, "Axis");
+    const double ratio = readRatio(json["ratio"]);
+    return LayoutSnapshot::split(axis, ratio, readLayoutSnapshot(json["first"], depth + 1),
+                                 readLayoutSnapshot(json["second"], depth + 1));
+}
+
 } // namespace
 
 LayoutSnapshot LayoutSnapshot::tile(std::vector<WindowRef> refs) {
@@ -72,12 +84,7 @@ void to_json(nlohmann::json& json, const LayoutSnapshot& layout) {
 }
 
 LayoutSnapshot readLayoutSnapshot(const JsonReader& json) {
-    if (json.json().is_array())
-        return LayoutSnapshot::tile(readWindowRefs(json));
-    const Axis axis = json["axis"].text(parseAxis, "Axis");
-    const double ratio = readRatio(json["ratio"]);
-    return LayoutSnapshot::split(axis, ratio, readLayoutSnapshot(json["first"]),
-                                 readLayoutSnapshot(json["second"]));
+    return readLayoutSnapshot(json, 0);
 }
 
 } // namespace quillmere

@@ -27,6 +27,10 @@ class LayoutSnapshot {
     static LayoutSnapshot tile(std::vector<WindowRef> refs = {});
     static LayoutSnapshot split(Axis axis, double ratio, LayoutSnapshot first, LayoutSnapshot second);
 
+    // The most splits a stored tree may nest, far beyond what the windows of one Space can build: trees
+    // are read, rebuilt and laid out by recursion, so a deeper one in a file would exhaust the stack.
+    static constexpr int maxDepth = 1000;
+
     bool isTile() const { return data_->isTile; }
     bool isSplit() const { return !data_->isTile; }
 
@@ -102,7 +106,8 @@ struct LayoutDivider {
 // "second".
 void to_json(nlohmann::json& json, const LayoutSnapshot& layout);
 // An array reads as a tile, anything else as a split object. A ratio outside 0 to 1 (or not a number at
-// all) fails: it would give negative tile sizes once the tree is live.
+// all) fails: it would give negative tile sizes once the tree is live. So does a tree nested deeper than
+// `maxDepth`.
 LayoutSnapshot readLayoutSnapshot(const JsonReader& json);
 
 } // namespace quillmere

@@ -25,9 +25,35 @@ LayoutSnapshot empty() {
     return LayoutSnapshot::tile();
 }
 
-LayoutPath prefixed(bool head, LayoutPath path) {
-    path.insert(path.begin(), head);
-    return path;
+// Both walks extend one path as they descend, so each entry costs its own path and nothing more.
+void collectTiles(const LayoutSnapshot& node, Rect in, double gap, LayoutPath& path,
+                  std::vector<LayoutTile>& into) {
+    if (node.isTile()) {
+        into.push_back(LayoutTile{path, node.refs(), in});
+        return;
+    }
+    const auto [a, b] = in.split(node.axis(), node.ratio(), gap);
+    path.push_back(false);
+    collectTiles(node.first(), a, gap, path, into);
+    path.back() = true;
+    collectTiles(node.second(), b, gap, path, into);
+    path.pop_back();
+}
+
+void collectDividers(const LayoutSnapshot& node, Rect in, double gap, LayoutPath& path,
+                     std::vector<LayoutDivider>& into) {
+    if (node.isTile())
+        return;
+    const auto [a, b] = in.split(node.axis(), node.ratio(), gap);
+    const Rect strip = node.axis() == Axis::horizontal
+                           ? Rect(a.maxX(), in.minY(), b.minX() - a.maxX(), in.height())
+                           : Rect(in.minX(), a.maxY(), in.width(), b.minY() - a.maxY());
+    into.push_back(LayoutDivider{path, node.axis(), strip, in});
+    path.push_back(false);
+    collectDividers(node.first(), a, gap, path, into);
+    path.back() = true;
+    collectDividers(node.second(), b, gap, path, into);
+    path.pop_back();
 }
 
 LayoutSnapshot fillingEmptyTiles(const LayoutSnapshot& node, const std::vector<WindowRef>& refs,
@@ -104,37 +130,16 @@ const std::vector<LayoutTemplate>& LayoutSnapshot::templates() {
 }
 
 std::vector<LayoutTile> LayoutSnapshot::tiles(Rect in, double gap) const {
-    if (isTile())
-        return {LayoutTile{{}, refs(), in}};
-    const auto [a, b] = in.split(axis(), ratio(), gap);
     std::vector<LayoutTile> result;
-    for (LayoutTile tile : first().tiles(a, gap)) {
-        tile.path = prefixed(false, std::move(tile.path));
-        result.push_back(std::move(tile));
-    }
-    for (LayoutTile tile : second().tiles(b, gap)) {
-        tile.path = prefixed(true, std::move(tile.path));
-        result.push_back(std::move(tile));
-    }
+    LayoutPath path;
+    collectTiles(*this, in, gap, path, result);
     return result;
 }
 
 std::vector<LayoutDivider> LayoutSnapshot::dividers(Rect in, double gap) const {
-    if (isTile())
-        return {};
-    const auto [a, b] = in.split(axis(), ratio(), gap);
-    const Rect strip = axis() == Axis::horizontal
-                           ? Rect(a.maxX(), in.minY(), b.minX() - a.maxX(), in.height())
-                           : Rect(in.minX(), a.maxY(), in.width(), b.minY() - a.maxY());
-    std::vector<LayoutDivider> result{LayoutDivider{{}, axis(), strip, in}};
-    for (LayoutDivider divider : first().dividers(a, gap)) {
-        divider.path = prefixed(false, std::move(divider.path));
-        result.push_back(std::move(divider));
-    }
-    for (LayoutDivider divider : second().dividers(b, gap)) {
-        divider.path = prefixed(true, std::move(divider.path));
-        result.push_back(std::move(divider));
-    }
+    std::vector<LayoutDivider> result;
+    LayoutPath path;
+    collectDividers(*this, in, gap, path, result);
     return result;
 }
 

@@ -144,6 +144,27 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{withSpace(R"(, "tree": )" + splitObject("0.5", "[]", splitObject("1.0000001"))),
                     Kind::dataCorrupted, "spaces.0.tree.second.ratio"}));
 
+// A tree as deep as a layout of that many windows can be reads; one nested far beyond that is refused
+// before reading it could exhaust the stack.
+TEST(ProfileDecodingTest, ATreeNestedBeyondTheDepthLimitFailsTheFile) {
+    const auto nested = [](int depth) {
+        std::string tree;
+        for (int level = 0; level < depth; ++level)
+            tree += R"({"axis": "vertical", "ratio": 0.5, "first": [], "second": )";
+        return tree + "[]" + std::string(static_cast<std::size_t>(depth), '}');
+    };
+    const auto deepest = decodeProfile(withSpace(R"(, "tree": )" + nested(LayoutSnapshot::maxDepth)));
+    ASSERT_TRUE(deepest.ok()) << deepest.error().text();
+    EXPECT_EQ(deepest.value().spaces[0].tree->windows().size(), 0u);
+
+    const auto tooDeep = decodeProfile(withSpace(R"(, "tree": )" + nested(LayoutSnapshot::maxDepth + 1)));
+    ASSERT_FALSE(tooDeep.ok());
+    EXPECT_EQ(tooDeep.error().kind, Kind::dataCorrupted);
+    EXPECT_EQ(tooDeep.error().description, "Expected a layout at most 1000 splits deep.");
+
+    EXPECT_FALSE(decodeProfile(withSpace(R"(, "tree": )" + nested(100'000))).ok());
+}
+
 TEST(ProfileCodingTest, EveryFieldRoundTripsExactlyWithSlashesEscaped) {
     Profile profile{
         .name = "Work/Play",
