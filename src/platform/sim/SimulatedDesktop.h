@@ -251,8 +251,6 @@ class SimulatedDesktop final : public Accessibility,
     // Panels of the application's own.
     std::unique_ptr<Panel> makePanel(const PanelStyle& style) override;
 
-    // Synthetic clicks.
-
     // Screen capture.
     bool preflightAccess() override { return captureAccess_; }
     void shareableContent(const ShareableContentRequest& request, ContentCompletion completion) override;
