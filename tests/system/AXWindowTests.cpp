@@ -6,6 +6,8 @@
 
 #include <functional>
 #include <gmock/gmock.h>
+#include "support/WindowHandles.h"
+
 #include <gtest/gtest.h>
 
 namespace quillmere {
@@ -16,13 +18,7 @@ using Spec = SimulatedDesktop::WindowSpec;
 
 class AXWindowTest : public testing::Test {
   protected:
-    AXWindow handle(WindowId number) {
-        for (const AXWindow& window : AXUIElementRef::windows(desktop, app))
-            if (window.id == number)
-                return window;
-        ADD_FAILURE() << "no window " << number;
-        return {};
-    }
+    AXWindow handle(WindowId number) { return windowHandle(desktop, app, number); }
 
     std::vector<WindowId> ids(std::int32_t pid) {
         std::vector<WindowId> result;

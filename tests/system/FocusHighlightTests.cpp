@@ -7,6 +7,8 @@
 #include <chrono>
 #include <functional>
 #include <gmock/gmock.h>
+#include "support/WindowHandles.h"
+
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -22,13 +24,7 @@ class FocusHighlightTest : public testing::Test {
         highlight->setDims(true);
     }
 
-    AXWindow handle(WindowId number, std::int32_t of) {
-        for (const AXWindow& window : AXUIElementRef::windows(desktop, of))
-            if (window.id == number)
-                return window;
-        ADD_FAILURE() << "no window " << number;
-        return {};
-    }
+    AXWindow handle(WindowId number, std::int32_t of) { return windowHandle(desktop, of, number); }
     AXWindow handle(WindowId number) { return handle(number, app); }
 
     const sim::Panel* border() const {

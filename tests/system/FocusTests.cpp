@@ -5,6 +5,8 @@
 
 #include <chrono>
 #include <gmock/gmock.h>
+#include "support/WindowHandles.h"
+
 #include <gtest/gtest.h>
 #include <type_traits>
 
@@ -68,13 +70,7 @@ class FocusTest : public testing::Test {
     const WindowId downloads = desktop.openWindow(browser, {.title = "Downloads"});
     Focus focus{desktop, desktop, desktop, queue, self};
 
-    AXWindow window(WindowId id, std::int32_t pid) {
-        for (const AXWindow& candidate : AXUIElementRef::windows(desktop, pid))
-            if (candidate.id == id)
-                return candidate;
-        ADD_FAILURE() << "no window " << id;
-        return {};
-    }
+    AXWindow window(WindowId id, std::int32_t pid) { return windowHandle(desktop, pid, id); }
 };
 
 TEST_F(FocusTest, WithinOneProcessTwoSwitchRecordsTenMillisecondsApartAndNoFrontProcessCall) {

@@ -8,6 +8,8 @@
 #include <chrono>
 #include <functional>
 #include <gmock/gmock.h>
+#include "support/WindowHandles.h"
+
 #include <gtest/gtest.h>
 
 namespace quillmere {
@@ -26,13 +28,7 @@ std::string name(std::string text) {
 
 class FullScreenTest : public testing::Test {
   protected:
-    AXWindow handle(WindowId number) {
-        for (const AXWindow& window : AXUIElementRef::windows(desktop, app))
-            if (window.id == number)
-                return window;
-        ADD_FAILURE() << "no window " << number;
-        return {};
-    }
+    AXWindow handle(WindowId number) { return windowHandle(desktop, app, number); }
 
     bool isFullScreen(WindowId window) const { return desktop.spaces(window) != std::vector{desktopSpace}; }
 
