@@ -9,8 +9,8 @@
 namespace quillmere {
 
 // The Accessibility handle of one window of an application, as the window manager would find it.
-template <class Desktop> AXWindow windowHandle(Desktop& desktop, std::int32_t pid, WindowId number) {
-    for (const AXWindow& window : AXUIElementRef::windows(desktop, pid))
+inline AXWindow windowHandle(Accessibility& accessibility, std::int32_t pid, WindowId number) {
+    for (const AXWindow& window : AXUIElementRef::windows(accessibility, pid))
         if (window.id == number)
             return window;
     ADD_FAILURE() << "no window " << number;
