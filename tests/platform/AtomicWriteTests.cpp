@@ -45,6 +45,17 @@ TEST_F(AtomicWriteTest, CreatesAFileAndReplacesItsWholeContent) {
     EXPECT_EQ(entries(folder.path()), std::set<std::string>{"config.json"});
 }
 
+TEST_F(AtomicWriteTest, AFileWhoseNameIsAsLongAsTheSystemAllowsIsWritten) {
+    const std::string longest = std::string(250, 'a') + ".json";
+    ASSERT_EQ(longest.size(), 255u);
+
+    EXPECT_EQ(writeAtomically(folder / longest, "first"), std::nullopt);
+    EXPECT_EQ(writeAtomically(folder / longest, "second"), std::nullopt);
+
+    EXPECT_EQ(readFile(folder / longest), "second");
+    EXPECT_EQ(entries(folder.path()), std::set<std::string>{longest});
+}
+
 TEST_F(AtomicWriteTest, AReplacedFileKeepsItsPermissions) {
     std::ofstream(file) << "old";
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);

@@ -46,12 +46,13 @@ std::variant<fs::path, FileError> resolveLinks(const fs::path& path) {
 }
 
 // Created with O_EXCL under an unguessable name so that it never opens someone else's file, and with the
-// usual mode so that the process's umask applies to a new file.
+// usual mode so that the process's umask applies to a new file. The name is short whatever the target's, so
+// that a target whose name is as long as the system allows can still be written.
 int createTemporary(const fs::path& target, fs::path& temporary) {
     std::random_device random;
     for (;;) {
         temporary = target;
-        temporary.replace_filename("." + target.filename().string() + ".tmp-" + std::to_string(random()));
+        temporary.replace_filename(".quillmere-" + std::to_string(random()) + ".tmp");
         const int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (descriptor >= 0 || errno != EEXIST) {
             return descriptor;
