@@ -87,9 +87,12 @@ void ConfigStore::watch() {
 void ConfigStore::scheduleReload() {
     if (reload_)
         queue_.cancel(*reload_);
-    reload_ = queue_.after(reloadDelay, [this] {
+    reload_ = queue_.after(reloadDelay, [this, alive = std::weak_ptr<int>(lifetime_)] {
         reload_.reset();
         load();
+        // What load announced may have destroyed the store.
+        if (alive.expired())
+            return;
         // An atomic save replaced the file the old watcher stays with; when there is no file now, the
         // folder's watcher notices it coming back.
         fileWatcher_ = watcher(file_, fileEvents);

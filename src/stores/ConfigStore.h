@@ -66,6 +66,8 @@ class ConfigStore {
     std::unique_ptr<FileWatch> directoryWatcher_;
     std::unique_ptr<FileWatch> fileWatcher_;
     std::optional<TaskToken> reload_;
+    // Tells the debounced read whether the store outlived its own announcement.
+    std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
 };
 
 } // namespace quillmere

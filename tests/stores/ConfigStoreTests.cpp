@@ -256,6 +256,20 @@ TEST_F(ConfigStoreTest, AReadDueAfterTheStoreIsGoneDoesNothing) {
     queue.advance(1s);
 }
 
+TEST_F(ConfigStoreTest, AStoreGoneDuringItsOwnDebouncedReadMakesNoWatcherAfterwards) {
+    store->start();
+    store->onChange = [this](ConfigStore&) {
+        ++changes;
+        store.reset();
+    };
+    put(configText({{"padding", 1}}));
+    settle();
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(store, nullptr);
+    EXPECT_EQ(queue.readableCount(), 0u);
+    EXPECT_EQ(queue.scheduledCount(), 0u);
+}
+
 TEST(ConfigStoreLocationTest, TheFileIsInTheHomeFolder) {
     const ScopedEnvironment home("HOME", "/home/ada");
     ManualMainQueue queue;
