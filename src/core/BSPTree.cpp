@@ -35,10 +35,6 @@ void collectTiles(const Node& node, Rect rect, double gap, std::vector<TileRect>
     collectTiles(node.second(), second, gap, into);
 }
 
-Axis preferredAxis(Rect rect) {
-    return rect.width() >= rect.height() ? Axis::horizontal : Axis::vertical;
-}
-
 } // namespace
 
 std::vector<WindowId> BSPTree::leaves(const Node& node) {
@@ -330,6 +326,10 @@ Node BSPTree::wrapping(const Node& node, const IdSet& covering,
                                wrapping(node.second(), covering, with));
     }
     return with(node);
+}
+
+bool BSPTree::holds(const Node& node, WindowId id) {
+    return tileHolding(node, id) != nullptr;
 }
 
 bool BSPTree::holdsOnlyFreeHoles(const Node& node, const IdSet& keeping) {

@@ -142,6 +142,8 @@ struct BSPTree {
     static Node wrapping(const Node& node, const IdSet& covering,
                          const std::function<Node(const Node&)>& with);
     static bool holdsOnlyFreeHoles(const Node& node, const IdSet& keeping);
+    // Some tile below the node holds the id (a window or a hole).
+    static bool holds(const Node& node, WindowId id);
 
     // The split nearest to the window (walking up from its tile) that `where` accepts, given its axis and
     // whether the window lies in its first child, gets the ratio `adjust` computes from the old ratio and

@@ -7,14 +7,6 @@ namespace quillmere {
 
 namespace {
 
-bool holds(const Node& node, WindowId id) {
-    if (node.isTile())
-        return std::find(node.ids().begin(), node.ids().end(), id) != node.ids().end();
-    return holds(node.first(), id) || holds(node.second(), id);
-}
-
-Axis preferredAxis(Rect rect) { return rect.width() >= rect.height() ? Axis::horizontal : Axis::vertical; }
-
 Node rewriting(WindowId id, const Node& node, Axis axis, const BSPTree::ContainerTransform& transform);
 
 // Walks down a container's chain toward the id, keeping every split it passes, until it reaches the member
@@ -24,9 +16,9 @@ Node descending(WindowId id, const Node& node, Axis axis, const BSPTree::Contain
         return node;
     if (node.axis() != axis)
         return rewriting(id, node, node.axis(), transform);
-    if (holds(node.first(), id))
+    if (BSPTree::holds(node.first(), id))
         return Node::split(axis, node.ratio(), descending(id, node.first(), axis, transform), node.second());
-    if (holds(node.second(), id))
+    if (BSPTree::holds(node.second(), id))
         return Node::split(axis, node.ratio(), node.first(), descending(id, node.second(), axis, transform));
     return node;
 }
@@ -34,7 +26,7 @@ Node descending(WindowId id, const Node& node, Axis axis, const BSPTree::Contain
 Node rewriting(WindowId id, const Node& node, Axis axis, const BSPTree::ContainerTransform& transform) {
     const auto members = BSPTree::members(node, axis);
     const auto direct = std::find_if(members.begin(), members.end(), [&](const BSPTree::Member& member) {
-        return member.node.isTile() && holds(member.node, id);
+        return member.node.isTile() && BSPTree::holds(member.node, id);
     });
     if (direct != members.end())
         return transform(axis, members, static_cast<std::size_t>(direct - members.begin()));
@@ -64,8 +56,9 @@ Node BSPTree::container(const Members& members, Axis along) {
     Node result = members.back().node;
     for (std::size_t i = members.size() - 1; i-- > 0;) {
         const auto rest = members.begin() + static_cast<std::ptrdiff_t>(i);
-        const double sum = std::accumulate(rest, members.end(), 0.0,
-                                           [](double total, const Member& member) { return total + member.share; });
+        const double sum = std::accumulate(rest, members.end(), 0.0, [](double total, const Member& member) {
+            return total + member.share;
+        });
         // Members squeezed to nothing (a side fitted down to zero) would make a ratio of 0 / 0: share evenly.
         const double ratio = sum > 0 ? members[i].share / sum : 1.0 / static_cast<double>(members.size() - i);
         result = Node::split(along, ratio, members[i].node, result);
@@ -75,7 +68,7 @@ Node BSPTree::container(const Members& members, Axis along) {
 
 Node BSPTree::rewritingContainer(WindowId of, const Node& in, const ContainerTransform& transform) {
     // A lone tile is no container.
-    if (in.isTile() || !holds(in, of))
+    if (in.isTile() || !BSPTree::holds(in, of))
         return in;
     return rewriting(of, in, in.axis(), transform);
 }
@@ -92,8 +85,9 @@ void BSPTree::insertJoining(WindowId id, std::optional<WindowId> beside, Rect in
         insert(id, std::nullopt, in, 0, std::nullopt, 0.5, {}, {});
         return;
     }
-    const WindowId target =
-        beside && std::find(present.begin(), present.end(), *beside) != present.end() ? *beside : present.back();
+    const WindowId target = beside && std::find(present.begin(), present.end(), *beside) != present.end()
+                                ? *beside
+                                : present.back();
     if (root->isTile()) {
         root = Node::split(preferredAxis(in), 0.5, *root, Node::leaf(id));
         return;
@@ -121,7 +115,7 @@ void BSPTree::removeFromContainer(WindowId id) {
 }
 
 void BSPTree::toggleContainer(WindowId of) {
-    if (!root || root->isTile() || !holds(*root, of))
+    if (!root || root->isTile() || !BSPTree::holds(*root, of))
         return;
     root = rewritingContainer(of, *root, [](Axis axis, const Members& members, std::size_t) {
         return container(members, flipped(axis));

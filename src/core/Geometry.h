@@ -66,4 +66,9 @@ struct Rect {
     friend bool operator==(const Rect& a, const Rect& b);
 };
 
+// The axis a tile is best split across: its longer side, horizontal when the sides are equal.
+inline Axis preferredAxis(Rect rect) {
+    return rect.width() >= rect.height() ? Axis::horizontal : Axis::vertical;
+}
+
 } // namespace quillmere

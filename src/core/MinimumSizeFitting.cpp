@@ -1,5 +1,4 @@
 #include "core/BSPTree.h"
-
 #include "core/MinimumSizeFit.h"
 
 #include <algorithm>
@@ -7,8 +6,6 @@
 namespace quillmere {
 
 namespace {
-
-Axis preferredAxis(Rect rect) { return rect.width() >= rect.height() ? Axis::horizontal : Axis::vertical; }
 
 bool holdsAWindow(const std::vector<WindowId>& ids) {
     return std::any_of(ids.begin(), ids.end(), [](WindowId id) { return !BSPTree::isHole(id); });
@@ -18,7 +15,8 @@ double tileLength(const std::vector<WindowId>& ids, Axis along, const MinimumSiz
     double longest = 0;
     for (WindowId id : ids)
         if (const auto entry = minimumSizes.find(id); entry != minimumSizes.end())
-            longest = std::max(longest, along == Axis::horizontal ? entry->second.width : entry->second.height);
+            longest =
+                std::max(longest, along == Axis::horizontal ? entry->second.width : entry->second.height);
     return longest;
 }
 
@@ -129,8 +127,10 @@ Node BSPTree::appending(const std::vector<WindowId>& ids, bool toTileNearest, Ax
         // Toward the sibling's end that touched the merged tile: its leading end when that tile lay before
         // it, its trailing end otherwise; across the axis both children touch and the first is taken.
         if (in.axis() != along || toTileNearest)
-            return Node::split(in.axis(), in.ratio(), appending(ids, toTileNearest, along, in.first()), in.second());
-        return Node::split(in.axis(), in.ratio(), in.first(), appending(ids, toTileNearest, along, in.second()));
+            return Node::split(in.axis(), in.ratio(), appending(ids, toTileNearest, along, in.first()),
+                               in.second());
+        return Node::split(in.axis(), in.ratio(), in.first(),
+                           appending(ids, toTileNearest, along, in.second()));
     }
     if (!holdsAWindow(in.ids()))
         return Node::tile(ids);
