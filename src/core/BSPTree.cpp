@@ -35,6 +35,35 @@ void collectTiles(const Node& node, Rect rect, double gap, std::vector<TileRect>
     collectTiles(node.second(), second, gap, into);
 }
 
+// A tile and its rectangle, without copying its ids.
+struct TileSpot {
+    const Node* tile;
+    Rect rect;
+};
+
+void collectSpots(const Node& node, Rect rect, double gap, std::vector<TileSpot>& into) {
+    if (node.isTile()) {
+        into.push_back({&node, rect});
+        return;
+    }
+    const auto [first, second] = rect.split(node.axis(), node.ratio(), gap);
+    collectSpots(node.first(), first, gap, into);
+    collectSpots(node.second(), second, gap, into);
+}
+
+// The last window in tree order, holes passed over.
+std::optional<WindowId> lastWindow(const Node& node) {
+    if (node.isTile()) {
+        const auto& ids = node.ids();
+        const auto found =
+            std::find_if(ids.rbegin(), ids.rend(), [](WindowId id) { return !BSPTree::isHole(id); });
+        return found == ids.rend() ? std::nullopt : std::optional(*found);
+    }
+    if (auto found = lastWindow(node.second()))
+        return found;
+    return lastWindow(node.first());
+}
+
 } // namespace
 
 std::vector<WindowId> BSPTree::leaves(const Node& node) {
@@ -95,13 +124,12 @@ void BSPTree::insert(WindowId id, std::optional<WindowId> beside, Rect area, dou
     if (tileHolding(*root, id))
         return;
 
-    const auto present = windows();
-    WindowId target;
-    if (beside && !isHole(*beside) && tileHolding(*root, *beside)) {
+    std::optional<WindowId> target;
+    if (beside && !isHole(*beside) && tileHolding(*root, *beside))
         target = *beside;
-    } else if (!present.empty()) {
-        target = present.back();
-    } else {
+    else
+        target = lastWindow(*root);
+    if (!target) {
         const auto allHoles = holes();
         const auto freeHole = std::find_if(allHoles.begin(), allHoles.end(),
                                            [&](WindowId hole) { return !keeping.contains(hole); });
@@ -112,59 +140,56 @@ void BSPTree::insert(WindowId id, std::optional<WindowId> beside, Rect area, dou
         target = allHoles.back();
     }
 
-    const auto allTiles = tiles(area, gap);
-    const auto targetTile = std::find_if(allTiles.begin(), allTiles.end(), [&](const TileRect& tile) {
-        return std::find(tile.windows.begin(), tile.windows.end(), target) != tile.windows.end();
+    std::vector<TileSpot> spots;
+    collectSpots(*root, area, gap, spots);
+    const auto targetSpot = std::find_if(spots.begin(), spots.end(), [&](const TileSpot& spot) {
+        const auto& ids = spot.tile->ids();
+        return std::find(ids.begin(), ids.end(), *target) != ids.end();
     });
 
     const bool newFirst = preselect && isLeading(*preselect);
     const double splitRatio = newFirst ? 1.0 - ratio : ratio;
-
-    struct Candidate {
-        const TileRect* tile;
-        Axis axis;
-    };
-    std::vector<Candidate> candidates;
-    if (preselect) {
-        candidates.push_back({&*targetTile, axisOf(*preselect)});
-    } else {
-        const Axis preferred = preferredAxis(targetTile->rect);
-        candidates.push_back({&*targetTile, preferred});
-        candidates.push_back({&*targetTile, flipped(preferred)});
-        std::vector<const TileRect*> others;
-        for (const auto& tile : allTiles)
-            if (&tile != &*targetTile && std::any_of(tile.windows.begin(), tile.windows.end(),
-                                                     [](WindowId leaf) { return !isHole(leaf); }))
-                others.push_back(&tile);
-        std::stable_sort(others.begin(), others.end(), [](const TileRect* a, const TileRect* b) {
-            return a->rect.area() > b->rect.area();
-        });
-        for (const TileRect* tile : others) {
-            const Axis axis = preferredAxis(tile->rect);
-            candidates.push_back({tile, axis});
-            candidates.push_back({tile, flipped(axis)});
-        }
-    }
-
     const double tolerance = minimumSizeTolerance(gap);
-    for (const auto& candidate : candidates) {
-        const auto [first, second] = candidate.tile->rect.split(candidate.axis, splitRatio, gap);
+
+    // Splits the spot's tile when both parts fit their windows' minimum sizes.
+    const auto triedSplit = [&](const TileSpot& spot, Axis axis) {
+        const auto [first, second] = spot.rect.split(axis, splitRatio, gap);
         const Rect newPart = newFirst ? first : second;
         const Rect keptPart = newFirst ? second : first;
-        const bool fits = fitsWithin(minimumSizes, id, newPart, tolerance) &&
-                          allFitWithin(minimumSizes, candidate.tile->windows, keptPart, tolerance);
-        if (!fits)
-            continue;
-        root = replacingTile(candidate.tile->windows.front(), *root, [&](const std::vector<WindowId>& ids) {
+        if (!fitsWithin(minimumSizes, id, newPart, tolerance) ||
+            !allFitWithin(minimumSizes, spot.tile->ids(), keptPart, tolerance))
+            return false;
+        root = replacingTile(spot.tile->ids().front(), *root, [&](const std::vector<WindowId>& ids) {
             Node newTile = Node::leaf(id);
             Node oldTile = Node::tile(ids);
-            return newFirst ? Node::split(candidate.axis, splitRatio, newTile, oldTile)
-                            : Node::split(candidate.axis, splitRatio, oldTile, newTile);
+            return newFirst ? Node::split(axis, splitRatio, newTile, oldTile)
+                            : Node::split(axis, splitRatio, oldTile, newTile);
         });
+        return true;
+    };
+    const auto triedBothAxes = [&](const TileSpot& spot) {
+        const Axis preferred = preferredAxis(spot.rect);
+        return triedSplit(spot, preferred) || triedSplit(spot, flipped(preferred));
+    };
+
+    if (preselect ? triedSplit(*targetSpot, axisOf(*preselect)) : triedBothAxes(*targetSpot))
         return;
+    if (!preselect) {
+        // Only when the target's tile cannot take the window: the other tiles with a window, largest first.
+        std::vector<const TileSpot*> others;
+        for (const auto& spot : spots)
+            if (&spot != &*targetSpot && std::any_of(spot.tile->ids().begin(), spot.tile->ids().end(),
+                                                     [](WindowId leaf) { return !isHole(leaf); }))
+                others.push_back(&spot);
+        std::stable_sort(others.begin(), others.end(), [](const TileSpot* a, const TileSpot* b) {
+            return a->rect.area() > b->rect.area();
+        });
+        for (const TileSpot* spot : others)
+            if (triedBothAxes(*spot))
+                return;
     }
 
-    root = replacingTile(target, *root, [&](const std::vector<WindowId>& ids) {
+    root = replacingTile(*target, *root, [&](const std::vector<WindowId>& ids) {
         std::vector<WindowId> stacked{id};
         stacked.insert(stacked.end(), ids.begin(), ids.end());
         return Node::tile(std::move(stacked));
