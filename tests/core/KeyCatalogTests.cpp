@@ -86,7 +86,8 @@ TEST(KeyCatalogTest, TitlesAndSymbolsAreWrittenOut) {
     EXPECT_EQ(symbolOf("display prev"), "display");
     EXPECT_EQ(symbolOf("send display next"), "macwindow.badge.plus");
     EXPECT_EQ(symbolOf("send display prev"), "macwindow.badge.plus");
-    EXPECT_EQ(symbolOf("float"), symbolOf("layout float"));
+    EXPECT_EQ(symbolOf("float"), "macwindow.on.rectangle");
+    EXPECT_EQ(symbolOf("layout float"), "macwindow.on.rectangle");
     EXPECT_EQ(symbolOf("stack prev"), "square.stack");
     EXPECT_EQ(symbolOf("layout stack"), "square.stack");
     EXPECT_EQ(symbolOf("preselect east"), "rectangle.righthalf.inset.filled.arrow.right");
