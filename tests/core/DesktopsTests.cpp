@@ -235,6 +235,9 @@ TEST_F(AssignTest, NameOnlyIdentityMatchesByNameInTheFirstPass) {
     const Desktops desktops({present("dell", {"Dell", 1, 1, 0, false}, {0, 0, 100, 100})});
     EXPECT_EQ(assigned(desktops, {{"Dell", 0, 0, 0, false}}),
               (std::map<std::string, std::string>{{"Dell", "dell"}}));
+    // The earlier identity would take the display by name in pass 2, but the name-only one took it in pass 1.
+    EXPECT_EQ(assigned(desktops, {{"Dell", 5, 5, 5, false}, {"Dell", 0, 0, 0, false}}),
+              (std::map<std::string, std::string>{{"Dell", "dell"}}));
 }
 
 TEST_F(AssignTest, DisplayTakenInAnEarlierPassIsNotTakenAgain) {
