@@ -188,8 +188,15 @@ TEST_F(SimulatedDesktopTest, BridgedMovesTakeEffectOnTheMainQueue) {
     EXPECT_THAT(desktop.spaces(window), ElementsAre(other));
     EXPECT_EQ(desktop.frame(window), Rect(1100, -100, 300, 200));
 
+}
+
+TEST_F(SimulatedDesktopTest, WithoutTheBridgedMoveNoMoveIsTaken) {
+    const WindowId window = desktop.openWindow(app, {});
     desktop.setBridgedMoveAvailable(false);
-    EXPECT_FALSE(desktop.moveWindowsToManagedSpace({window}, second));
+    EXPECT_FALSE(desktop.bridgedMoveIsAvailable());
+    EXPECT_FALSE(desktop.moveWindowsToManagedSpace({window}, desktop.spaceOrder(left)[1]));
+    settle();
+    EXPECT_THAT(desktop.spaces(window), ElementsAre(desktop.spaceOrder(left)[0]));
 }
 
 TEST_F(SimulatedDesktopTest, AWindowMovedOntoAnotherDisplayGoesToTheSpaceItShows) {

@@ -68,6 +68,17 @@ TEST_F(SpaceMoveTest, WithoutTheBridgedMoveEveryMoveIsLoggedAndTheWindowStays) {
     EXPECT_THAT(desktop.spaces(window), ElementsAre(first));
 }
 
+TEST_F(SpaceMoveTest, TheBridgedMoveIsLookedUpOnceAndWhatWasFoundHolds) {
+    desktop.setBridgedMoveAvailable(false);
+    spaces.move(window, second);
+    desktop.setBridgedMoveAvailable(true);
+    spaces.move(window, second);
+    settle();
+    EXPECT_EQ(desktop.bridgedMoveLookups(), 1);
+    EXPECT_THAT(log.entries(), ElementsAre(unavailable, unavailable));
+    EXPECT_THAT(desktop.spaces(window), ElementsAre(first));
+}
+
 class SharedSpaceMoveTest : public SpaceMoveTest {
   protected:
     SharedSpaceMoveTest() : SpaceMoveTest(Form::shared) {}

@@ -255,6 +255,20 @@ TEST_F(SpaceSwitcherTest, ShortcutsLeftStepLeft) {
     EXPECT_THAT(keys(), ElementsAre(std::tuple("down", 123, control), std::tuple("up", 123, 0u)));
 }
 
+TEST_F(SpaceSwitcherTest, AfterTheShortcutsTheCompletionRunsWhenTheDisplayArrives) {
+    desktop.ignoreSwipes(true);
+    desktop.setSpaceChangeDelay(500ms);
+    int ran = 0;
+    switcher.switchTo(desktops[3], counting(ran));
+    queue.advance(300ms);
+    EXPECT_EQ(keys().size(), 6u);
+    queue.advance(499ms);
+    EXPECT_EQ(ran, 0);
+    queue.advance(1ms);
+    EXPECT_EQ(shown(), desktops[3]);
+    EXPECT_EQ(ran, 1);
+}
+
 TEST_F(SpaceSwitcherTest, WithoutAnyArrivalTheCompletionRunsASecondAfterTheShortcuts) {
     desktop.ignoreSwipes(true);
     desktop.setSymbolicHotKey(81, std::nullopt);

@@ -114,7 +114,7 @@ class SimulatedDesktop final : public Accessibility,
     std::optional<std::string> activeMenuBarDisplayIdentifier(ConnectionId connection) override;
     std::optional<PropertyList> spacesForWindows(ConnectionId connection, int mask,
                                                  const std::vector<WindowId>& windows) override;
-    bool bridgedMoveIsAvailable() override { return bridgedMoveAvailable_; }
+    bool bridgedMoveIsAvailable() override;
     bool moveWindowsToManagedSpace(const std::vector<WindowId>& windows, SpaceId space) override;
     Result<ProcessSerialNumber, StatusCode> processForPid(std::int32_t pid) override;
     Result<std::int32_t, StatusCode> pidForProcess(const ProcessSerialNumber& process) override;
@@ -211,6 +211,7 @@ class SimulatedDesktop final : public Accessibility,
     void setResponding(std::int32_t pid, bool responding);
     // The window server answers the managed Space list with this value; none gives the real list again.
     void overrideSpaceList(std::optional<PropertyList> answer) { spaceListOverride_ = std::move(answer); }
+    // Whether this system offers the bridged move. Only the first lookup reads it, as the system's own.
     void setBridgedMoveAvailable(bool available) { bridgedMoveAvailable_ = available; }
     void setTrusted(bool trusted) { trusted_ = trusted; }
     // Swipes then move no display.
@@ -232,6 +233,7 @@ class SimulatedDesktop final : public Accessibility,
     // Desktops and full-screen Spaces, in Mission Control's order.
     std::vector<SpaceId> spaceOrder(DisplayId display) const;
     double messagingTimeout() const { return messagingTimeout_; }
+    int bridgedMoveLookups() const { return bridgedMoveLookups_; }
     const std::vector<std::vector<std::uint8_t>>& postedEventRecords() const { return eventRecords_; }
     Point pointer() const { return pointer_; }
     const std::vector<sim::PostedEvent>& postedEvents() const { return postedEvents_; }
@@ -398,6 +400,9 @@ class SimulatedDesktop final : public Accessibility,
 
     bool trusted_ = true;
     bool bridgedMoveAvailable_ = true;
+    // What the one lookup of the process found.
+    std::optional<bool> bridgedMoveFound_;
+    int bridgedMoveLookups_ = 0;
     double messagingTimeout_ = 6.0;
     std::optional<PropertyList> spaceListOverride_;
     std::vector<std::vector<std::uint8_t>> eventRecords_;

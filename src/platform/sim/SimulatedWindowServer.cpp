@@ -86,8 +86,17 @@ std::optional<PropertyList> SimulatedDesktop::spacesForWindows(ConnectionId aski
     return PropertyList(std::move(answer));
 }
 
+// The lookup runs once per process: a system found without the move keeps failing every move.
+bool SimulatedDesktop::bridgedMoveIsAvailable() {
+    if (!bridgedMoveFound_) {
+        ++bridgedMoveLookups_;
+        bridgedMoveFound_ = bridgedMoveAvailable_;
+    }
+    return *bridgedMoveFound_;
+}
+
 bool SimulatedDesktop::moveWindowsToManagedSpace(const std::vector<WindowId>& windows, SpaceId space) {
-    if (!bridgedMoveAvailable_)
+    if (!bridgedMoveIsAvailable())
         return false;
     queue_.after(MainQueue::Duration::zero(), [this, alive = std::weak_ptr<int>(lifetime_), windows, space] {
         if (alive.expired())
