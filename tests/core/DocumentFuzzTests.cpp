@@ -1,9 +1,9 @@
 #include "core/Profile.h"
 #include "core/Session.h"
 #include "core/Settings.h"
+#include "support/TextDamage.h"
 
 #include <gtest/gtest.h>
-#include <random>
 #include <string>
 
 namespace quillmere {
@@ -29,32 +29,10 @@ const char* const sessionText = R"({"boot": 1700000000, "windowServer": 381, "sp
 // write again and read back the same, and nothing may crash.
 class DocumentFuzzTest : public testing::Test {
   protected:
-    std::mt19937 random{20261210};
-
-    std::size_t below(std::size_t count) {
-        return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
-    }
+    TextDamage damage{20261210};
 
     std::string damaged(std::string text) {
-        const std::string structural = "{}[]\",:0123456789.-+eE tfnul\\/#";
-        for (std::size_t edits = 1 + below(4); edits > 0; --edits) {
-            const char c =
-                below(5) == 0 ? static_cast<char>(below(256)) : structural[below(structural.size())];
-            const auto at = below(text.size() + 1);
-            switch (below(3)) {
-            case 0:
-                text.insert(at, 1, c);
-                break;
-            case 1:
-                if (at < text.size())
-                    text.erase(at, 1 + below(8));
-                break;
-            default:
-                if (at < text.size())
-                    text[at] = c;
-            }
-        }
-        return text;
+        return damage.damaged(std::move(text), "{}[]\",:0123456789.-+eE tfnul\\/#", 4, 8, 5);
     }
 
     template <class Decode, class Encode>

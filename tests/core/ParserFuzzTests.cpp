@@ -5,9 +5,9 @@
 #include "core/RegionText.h"
 #include "core/TitleRule.h"
 #include "support/Printers.h"
+#include "support/TextDamage.h"
 
 #include <gtest/gtest.h>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -18,36 +18,15 @@ namespace {
 // text that reads back and prints the same again.
 class ParserFuzzTest : public testing::Test {
   protected:
-    std::mt19937 random{1234567};
+    TextDamage damage{1234567};
 
-    std::size_t below(std::size_t count) {
-        return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
-    }
+    std::size_t below(std::size_t count) { return damage.below(count); }
 
-    template <typename List> auto pick(const List& list) { return list[below(std::size(list))]; }
+    template <typename List> auto pick(const List& list) { return damage.pick(list); }
 
-    // Inserts, deletes or replaces a few bytes, drawing from the characters the grammars care about and from
-    // bytes that are not text at all.
+    // Damage drawn from the characters the grammars care about and from bytes that are not text at all.
     std::string mutated(std::string text) {
-        const std::string interesting = " \t-/.+0123456789exp\xff\xc3\x80";
-        for (std::size_t edits = 1 + below(3); edits > 0; --edits) {
-            const char c = below(4) == 0 ? static_cast<char>(below(256)) : pick(interesting);
-            const auto at = text.empty() ? 0 : below(text.size() + 1);
-            switch (below(3)) {
-            case 0:
-                text.insert(at, 1, c);
-                break;
-            case 1:
-                if (at < text.size())
-                    text.erase(at, 1);
-                break;
-            default:
-                if (at < text.size())
-                    text[at] = c;
-                break;
-            }
-        }
-        return text;
+        return damage.damaged(std::move(text), " \t-/.+0123456789exp\xff\xc3\x80", 3, 1, 4);
     }
 
     // Words of the command language and near misses, joined by one or more spaces or a tab.
