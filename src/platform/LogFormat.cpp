@@ -13,7 +13,7 @@ struct Conversion {
     std::string_view width;
     std::string_view precision; // with its ".", empty when absent
     std::string_view length;
-    char specifier = 0;
+    char letter = 0;
     std::size_t end = 0;
 };
 
@@ -69,14 +69,15 @@ std::optional<Conversion> parseConversion(std::string_view format, std::size_t s
         std::string_view("diouxXcsfFeEgGaA%").find(format[at]) == std::string_view::npos) {
         return std::nullopt;
     }
-    conversion.specifier = format[at];
+    conversion.letter = format[at];
     conversion.end = at + 1;
     return conversion;
 }
 
-template <typename Value> void appendPrintf(std::string& out, const std::string& specification, Value value) {
+template <typename Value>
+void appendPrintf(std::string& out, const std::string& conversionFormat, Value value) {
     char buffer[128];
-    const int length = std::snprintf(buffer, sizeof buffer, specification.c_str(), value);
+    const int length = std::snprintf(buffer, sizeof buffer, conversionFormat.c_str(), value);
     if (length < 0) {
         return;
     }
@@ -85,7 +86,7 @@ template <typename Value> void appendPrintf(std::string& out, const std::string&
         return;
     }
     std::string large(static_cast<std::size_t>(length) + 1, '\0');
-    std::snprintf(large.data(), large.size(), specification.c_str(), value);
+    std::snprintf(large.data(), large.size(), conversionFormat.c_str(), value);
     out.append(large.data(), static_cast<std::size_t>(length));
 }
 
@@ -142,26 +143,26 @@ bool isInteger(const LogArgument::Value& value) {
 void appendArgument(std::string& out, const Conversion& conversion, const LogArgument::Value& value) {
     const auto head = "%" + std::string(conversion.flags) + std::string(conversion.width);
     const auto precise = head + std::string(conversion.precision);
-    const auto specifier = conversion.specifier;
-    const bool integerSpecifier = std::string_view("diouxXc").find(specifier) != std::string_view::npos;
-    const bool floatingSpecifier = std::string_view("fFeEgGaA").find(specifier) != std::string_view::npos;
+    const auto letter = conversion.letter;
+    const bool integerLetter = std::string_view("diouxXc").find(letter) != std::string_view::npos;
+    const bool floatingLetter = std::string_view("fFeEgGaA").find(letter) != std::string_view::npos;
 
-    if (conversion.mark == "bool" && integerSpecifier && isInteger(value)) {
+    if (conversion.mark == "bool" && integerLetter && isInteger(value)) {
         appendPrintf(out, head + "s", signedBits(value) != 0 ? "true" : "false");
-    } else if (integerSpecifier && isInteger(value)) {
+    } else if (integerLetter && isInteger(value)) {
         const auto bits = signedBits(value);
-        if (specifier == 'c') {
+        if (letter == 'c') {
             appendPrintf(out, head + "c", static_cast<int>(bits));
-        } else if (specifier == 'd' || specifier == 'i') {
-            appendPrintf(out, precise + "ll" + specifier, asSigned(conversion.length, bits));
+        } else if (letter == 'd' || letter == 'i') {
+            appendPrintf(out, precise + "ll" + letter, asSigned(conversion.length, bits));
         } else {
-            appendPrintf(out, precise + "ll" + specifier,
+            appendPrintf(out, precise + "ll" + letter,
                          asUnsigned(conversion.length, static_cast<std::uint64_t>(bits)));
         }
-    } else if (floatingSpecifier && std::holds_alternative<double>(value)) {
-        appendPrintf(out, precise + specifier, std::get<double>(value));
+    } else if (floatingLetter && std::holds_alternative<double>(value)) {
+        appendPrintf(out, precise + letter, std::get<double>(value));
     } else if (const auto* text = std::get_if<std::string_view>(&value)) {
-        appendPrintf(out, (specifier == 's' ? precise : head) + "s", std::string(*text).c_str());
+        appendPrintf(out, (letter == 's' ? precise : head) + "s", std::string(*text).c_str());
     } else if (const auto* signedValue = std::get_if<std::int64_t>(&value)) {
         appendPrintf(out, head + "lld", static_cast<long long>(*signedValue));
     } else if (const auto* unsignedValue = std::get_if<std::uint64_t>(&value)) {
@@ -187,7 +188,7 @@ std::string formatLogMessage(std::string_view format, std::span<const LogArgumen
             out += format[at++];
             continue;
         }
-        if (conversion->specifier == '%') {
+        if (conversion->letter == '%') {
             out += '%';
         } else if (nextArgument < arguments.size()) {
             appendArgument(out, *conversion, arguments[nextArgument++].value());

@@ -14,7 +14,7 @@ namespace quillmere {
 namespace {
 
 using testing::ElementsAre;
-using Spec = SimulatedDesktop::WindowSpec;
+using Setup = SimulatedDesktop::WindowSetup;
 
 class AXWindowTest : public testing::Test {
   protected:
@@ -44,7 +44,7 @@ class AXWindowTest : public testing::Test {
 
 struct TileableCase {
     const char* name;
-    Spec spec;
+    Setup setup;
     std::function<void(SimulatedDesktop&, WindowId)> then;
     bool tileable;
 };
@@ -56,7 +56,7 @@ void PrintTo(const TileableCase& tileableCase, std::ostream* out) {
 class TileableTest : public AXWindowTest, public testing::WithParamInterface<TileableCase> {};
 
 TEST_P(TileableTest, OnlyStandardResizableWindowsOnTheDesktopAreTileable) {
-    const WindowId window = desktop.openWindow(app, GetParam().spec);
+    const WindowId window = desktop.openWindow(app, GetParam().setup);
     if (GetParam().then)
         GetParam().then(desktop, window);
     EXPECT_EQ(handle(window).isTileable(desktop), GetParam().tileable);

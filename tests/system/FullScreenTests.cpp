@@ -18,7 +18,7 @@ namespace {
 using namespace std::chrono_literals;
 using testing::ElementsAre;
 using testing::IsEmpty;
-using Menu = SimulatedDesktop::MenuSpec;
+using Menu = SimulatedDesktop::MenuSetup;
 using Duration = MainQueue::Duration;
 
 std::string name(std::string text) {
@@ -43,7 +43,7 @@ class FullScreenTest : public testing::Test {
 
 struct SetCase {
     const char* name;
-    SimulatedDesktop::WindowSpec spec;
+    SimulatedDesktop::WindowSetup setup;
     std::function<void(SimulatedDesktop&, WindowId)> before;
     bool on;
     bool result;
@@ -61,7 +61,7 @@ class SetTest : public FullScreenTest, public testing::WithParamInterface<SetCas
 
 TEST_P(SetTest, UsesTheAttributeThenTheButtonAndCountsEachAttempt) {
     const SetCase& c = GetParam();
-    const WindowId window = desktop.openWindow(app, c.spec);
+    const WindowId window = desktop.openWindow(app, c.setup);
     if (c.before)
         c.before(desktop, window);
     desktop.traceAccessibility(true);

@@ -52,7 +52,7 @@ class SimulatedDesktop final : public Accessibility,
         shared,
     };
 
-    struct DisplaySpec {
+    struct DisplaySetup {
         std::string name = "Display";
         // Global points, origin top left.
         Rect bounds{0, 0, 1920, 1080};
@@ -66,14 +66,14 @@ class SimulatedDesktop final : public Accessibility,
         int desktops = 1;
     };
 
-    struct AppSpec {
+    struct AppSetup {
         std::optional<std::string> bundleIdentifier;
         std::optional<std::string> name;
         ActivationPolicy policy = ActivationPolicy::regular;
         std::optional<std::chrono::system_clock::time_point> launchDate;
     };
 
-    struct WindowSpec {
+    struct WindowSetup {
         std::string title;
         Rect frame{100, 100, 800, 600};
         std::string role = "AXWindow";
@@ -168,14 +168,14 @@ class SimulatedDesktop final : public Accessibility,
     void removeObserver(ObserverToken token) override;
 
     // Script: what users, applications and hardware do.
-    DisplayId addDisplay(const DisplaySpec& spec);
+    DisplayId addDisplay(const DisplaySetup& setup);
     // Its windows go to the main display's current Desktop; when it was the display at the origin, the
     // first remaining display takes the origin and every frame moves with it.
     void removeDisplay(DisplayId display);
     SpaceId addDesktop(DisplayId display);
-    std::int32_t launch(const AppSpec& spec);
+    std::int32_t launch(const AppSetup& setup);
     void quit(std::int32_t pid);
-    WindowId openWindow(std::int32_t pid, const WindowSpec& spec);
+    WindowId openWindow(std::int32_t pid, const WindowSetup& setup);
     // As the application would: the size stays within the window's minimum and maximum. A window moved
     // onto another display goes to that display's current Desktop.
     void moveWindow(WindowId window, Point origin);
@@ -265,21 +265,21 @@ class SimulatedDesktop final : public Accessibility,
                                    const ThumbnailOptions& options) override;
 
     // One element of a menu bar and what lies below it.
-    struct MenuSpec {
+    struct MenuSetup {
         std::string role = "AXMenuItem";
         std::optional<std::string> title;
         std::optional<std::string> identifier;
         // None: the item does not say.
         std::optional<bool> enabled = true;
         sim::MenuEffect effect = sim::MenuEffect::none;
-        std::vector<MenuSpec> children;
+        std::vector<MenuSetup> children;
     };
 
     // Script: menus and pictures. A menu bar is set once per application. Pressing a tiling item puts the
     // application's focused window into its half of the display and offers the display's other windows
     // for the other half: they glide there over 0.2 s, and a click on one pairs the two in a split
     // full-screen Space; a click elsewhere ends the offer with every window back where it was.
-    void setMenuBar(std::int32_t pid, const std::vector<MenuSpec>& barItems);
+    void setMenuBar(std::int32_t pid, const std::vector<MenuSetup>& barItems);
     void addPictureFile(const std::string& url, sim::PictureFile file);
     void setDesktopPicture(DisplayId display, const std::string& url);
 
@@ -364,7 +364,7 @@ class SimulatedDesktop final : public Accessibility,
     // Panels, menus, the tiling picker.
     class SimPanel;
     friend class SimPanel;
-    std::size_t addMenuNode(std::int32_t pid, const MenuSpec& spec);
+    std::size_t addMenuNode(std::int32_t pid, const MenuSetup& setup);
     AXResult<AXAttributeValue> readControl(const sim::ElementTarget& target, std::string_view name) const;
     AXResult<AXAttributeValue> readFullScreenButton(const sim::Window& window);
     AXError press(const sim::ElementTarget& target, std::string_view action);

@@ -6,29 +6,29 @@ namespace quillmere {
 
 using Kind = sim::ElementTarget::Kind;
 
-void SimulatedDesktop::setMenuBar(std::int32_t pid, const std::vector<MenuSpec>& barItems) {
+void SimulatedDesktop::setMenuBar(std::int32_t pid, const std::vector<MenuSetup>& barItems) {
     appOrThrow(pid);
     if (menus_.contains(pid))
         throw std::invalid_argument("application " + std::to_string(pid) + " has its menu bar already");
     std::vector<sim::MenuNode>& nodes = menus_[pid];
     nodes.push_back({.role = "AXMenuBar", .element = newElement({Kind::menu, pid, 0, 0})});
-    for (const MenuSpec& item : barItems) {
+    for (const MenuSetup& item : barItems) {
         const std::size_t child = addMenuNode(pid, item);
         nodes.front().children.push_back(child);
     }
 }
 
-std::size_t SimulatedDesktop::addMenuNode(std::int32_t pid, const MenuSpec& spec) {
+std::size_t SimulatedDesktop::addMenuNode(std::int32_t pid, const MenuSetup& setup) {
     std::vector<sim::MenuNode>& nodes = menus_.at(pid);
     const std::size_t index = nodes.size();
-    nodes.push_back({spec.role,
-                     spec.title,
-                     spec.identifier,
-                     spec.enabled,
-                     spec.effect,
+    nodes.push_back({setup.role,
+                     setup.title,
+                     setup.identifier,
+                     setup.enabled,
+                     setup.effect,
                      {},
                      newElement({Kind::menu, pid, 0, index})});
-    for (const MenuSpec& child : spec.children) {
+    for (const MenuSetup& child : setup.children) {
         const std::size_t added = addMenuNode(pid, child);
         nodes[index].children.push_back(added);
     }

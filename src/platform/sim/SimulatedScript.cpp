@@ -16,17 +16,17 @@ std::string madeUpUuid(DisplayId number) {
 
 } // namespace
 
-DisplayId SimulatedDesktop::addDisplay(const DisplaySpec& spec) {
-    if (spec.desktops < 1)
+DisplayId SimulatedDesktop::addDisplay(const DisplaySetup& setup) {
+    if (setup.desktops < 1)
         throw std::invalid_argument("a display needs at least one Desktop");
     sim::Display added;
     added.number = nextDisplay_++;
-    added.uuid = spec.uuid.value_or(madeUpUuid(added.number));
-    added.identity = {spec.name, spec.vendor, spec.model, spec.serial, spec.builtIn};
-    added.bounds = spec.bounds;
+    added.uuid = setup.uuid.value_or(madeUpUuid(added.number));
+    added.identity = {setup.name, setup.vendor, setup.model, setup.serial, setup.builtIn};
+    added.bounds = setup.bounds;
     sim::SpaceList& list = listOf(added);
     if (list.spaces.empty()) {
-        for (int i = 0; i < spec.desktops; ++i)
+        for (int i = 0; i < setup.desktops; ++i)
             list.spaces.push_back({newSpaceId()});
         list.current = list.spaces.front().id;
     }
@@ -82,10 +82,10 @@ SpaceId SimulatedDesktop::addDesktop(DisplayId number) {
     return list.spaces.back().id;
 }
 
-std::int32_t SimulatedDesktop::launch(const AppSpec& spec) {
+std::int32_t SimulatedDesktop::launch(const AppSetup& setup) {
     const std::int32_t pid = nextPid_++;
     sim::Application launched;
-    launched.info = {pid, spec.bundleIdentifier, spec.name, spec.policy, spec.launchDate};
+    launched.info = {pid, setup.bundleIdentifier, setup.name, setup.policy, setup.launchDate};
     launched.process = {0, nextProcess_++};
     apps_.emplace(pid, std::move(launched));
     return pid;
@@ -100,11 +100,11 @@ void SimulatedDesktop::quit(std::int32_t pid) {
         front_.reset();
 }
 
-WindowId SimulatedDesktop::openWindow(std::int32_t pid, const WindowSpec& spec) {
+WindowId SimulatedDesktop::openWindow(std::int32_t pid, const WindowSetup& setup) {
     appOrThrow(pid);
-    while (!spec.number && windows_.contains(nextWindow_))
+    while (!setup.number && windows_.contains(nextWindow_))
         ++nextWindow_;
-    const WindowId number = spec.number.value_or(nextWindow_++);
+    const WindowId number = setup.number.value_or(nextWindow_++);
     if (windows_.contains(number))
         throw std::invalid_argument("window " + std::to_string(number) + " is open already");
 
@@ -112,20 +112,20 @@ WindowId SimulatedDesktop::openWindow(std::int32_t pid, const WindowSpec& spec) 
     opened.number = number;
     opened.pid = pid;
     opened.element = newElement({sim::ElementTarget::Kind::window, pid, number});
-    opened.title = spec.title;
-    opened.role = spec.role;
-    opened.subrole = spec.subrole;
-    opened.minimumSize = spec.minimumSize;
-    opened.maximumSize = spec.maximumSize;
-    opened.frame = {spec.frame.origin, opened.accepted(spec.frame.size)};
-    opened.unsettable.insert(spec.unsettable.begin(), spec.unsettable.end());
-    opened.layer = spec.layer;
-    opened.onAllSpaces = spec.onAllSpaces;
-    if (spec.space) {
-        if (!listHolding(*spec.space))
-            throw std::invalid_argument("no space " + std::to_string(*spec.space));
-        opened.spaces = {*spec.space};
-    } else if (!spec.onAllSpaces) {
+    opened.title = setup.title;
+    opened.role = setup.role;
+    opened.subrole = setup.subrole;
+    opened.minimumSize = setup.minimumSize;
+    opened.maximumSize = setup.maximumSize;
+    opened.frame = {setup.frame.origin, opened.accepted(setup.frame.size)};
+    opened.unsettable.insert(setup.unsettable.begin(), setup.unsettable.end());
+    opened.layer = setup.layer;
+    opened.onAllSpaces = setup.onAllSpaces;
+    if (setup.space) {
+        if (!listHolding(*setup.space))
+            throw std::invalid_argument("no space " + std::to_string(*setup.space));
+        opened.spaces = {*setup.space};
+    } else if (!setup.onAllSpaces) {
         sim::Display* shownOn = displayAt(opened.frame.center());
         if (!shownOn && activeDisplay_)
             shownOn = display(*activeDisplay_);
