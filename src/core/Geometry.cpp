@@ -15,10 +15,6 @@ bool Rect::isNull() const {
     return std::isinf(origin.x) || std::isinf(origin.y);
 }
 
-bool Rect::isEmpty() const {
-    return isNull() || size.width == 0 || size.height == 0;
-}
-
 Rect Rect::standardized() const {
     if (isNull())
         return null();
@@ -89,21 +85,10 @@ Rect Rect::intersection(const Rect& other) const {
     return Rect(x, y, right - x, bottom - y);
 }
 
-bool Rect::intersects(const Rect& other) const {
-    return !intersection(other).isNull();
-}
-
 bool Rect::contains(Point point) const {
     if (isNull())
         return false;
     return point.x >= minX() && point.x < maxX() && point.y >= minY() && point.y < maxY();
-}
-
-bool Rect::contains(const Rect& other) const {
-    if (isNull() || other.isNull())
-        return false;
-    return other.minX() >= minX() && other.maxX() <= maxX() && other.minY() >= minY() &&
-           other.maxY() <= maxY();
 }
 
 Rect Rect::insetBy(double dx, double dy) const {

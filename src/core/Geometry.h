@@ -31,7 +31,6 @@ struct Rect {
 
     static Rect null();
     bool isNull() const;
-    bool isEmpty() const;
 
     double width() const;
     double height() const;
@@ -50,10 +49,8 @@ struct Rect {
     Rect integral() const;
     Rect united(const Rect& other) const;
     Rect intersection(const Rect& other) const;
-    bool intersects(const Rect& other) const;
     // Half-open: the min edges belong to the rectangle, the max edges do not.
     bool contains(Point point) const;
-    bool contains(const Rect& other) const;
     Rect insetBy(double dx, double dy) const;
     Rect offsetBy(double dx, double dy) const;
 

@@ -7,9 +7,7 @@ namespace quillmere {
 
 namespace {
 
-bool inTree(const BSPTree& tree, WindowId id) {
-    return !tree.stack(id).empty();
-}
+bool inTree(const BSPTree& tree, WindowId id) { return tree.root && BSPTree::holds(*tree.root, id); }
 
 } // namespace
 
