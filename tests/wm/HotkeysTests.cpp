@@ -16,6 +16,12 @@ using namespace std::chrono_literals;
 using testing::ElementsAre;
 using testing::IsEmpty;
 
+// The keys a chord text stands for, as the system tells hot keys apart.
+sim::HotKeyChord keysOf(std::string_view chordText) {
+    const KeyChord chord = *KeyChord::parse(chordText);
+    return {*chord.keyCode(), chord.carbonModifiers()};
+}
+
 Settings withKeys(Settings::KeyMap keys) {
     Settings settings;
     settings.keys = std::move(keys);
@@ -28,8 +34,8 @@ class HotkeysTest : public testing::Test {
   protected:
     // As the user would: the chord's keys down together, then whatever the main queue delivers.
     void press(std::string_view chordText) {
-        const KeyChord chord = *KeyChord::parse(chordText);
-        desktop.pressKey(*chord.keyCode(), chord.carbonModifiers());
+        const sim::HotKeyChord keys = keysOf(chordText);
+        desktop.pressKey(keys.keyCode, keys.modifiers);
         queue.advance(0s);
     }
 
@@ -78,7 +84,7 @@ TEST_F(HotkeysTest, EachBindingIsRegisteredOrSaysWhyNotAndOnlyRegisteredOnesFire
         {"hyper-h", "focus east", "Unknown key or modifier", std::nullopt},
         {"opt-h", "focus east", "Same keys as “alt-h”", "focus west"},
     };
-    desktop.holdHotKey(*KeyChord::parse("alt-j")->keyCode(), KeyChord::parse("alt-j")->carbonModifiers());
+    desktop.holdHotKey(keysOf("alt-j").keyCode, keysOf("alt-j").modifiers);
     Settings::KeyMap keys;
     for (const Row& row : rows)
         keys.emplace(row.chord, row.command);
@@ -149,8 +155,8 @@ TEST_F(HotkeysTest, WhilePausedOnlyThePauseKeyFiresAndResumingBringsEveryKeyBack
 TEST_F(HotkeysTest, UnregisteringKeepsTheRecordsButSilencesEveryKeyEvenOnePressedJustBefore) {
     hotkeys.rebind(withKeys(everyday));
     const std::vector<Hotkeys::Registration> before = hotkeys.registrations();
-    const KeyChord chord = *KeyChord::parse("alt-h");
-    desktop.pressKey(*chord.keyCode(), chord.carbonModifiers());
+    const sim::HotKeyChord keys = keysOf("alt-h");
+    desktop.pressKey(keys.keyCode, keys.modifiers);
 
     hotkeys.unregisterAll();
 
@@ -158,17 +164,16 @@ TEST_F(HotkeysTest, UnregisteringKeepsTheRecordsButSilencesEveryKeyEvenOnePresse
     EXPECT_EQ(hotkeys.registrations(), before);
     EXPECT_THAT(desktop.registeredHotKeys(), IsEmpty());
     // The keys are free again for whoever wants them.
-    EXPECT_NO_THROW(desktop.holdHotKey(*chord.keyCode(), chord.carbonModifiers()));
+    EXPECT_NO_THROW(desktop.holdHotKey(keys.keyCode, keys.modifiers));
 }
 
 TEST_F(HotkeysTest, AChordSortingFirstShiftsTheIdsAndEveryKeyStillRunsItsCommand) {
     hotkeys.rebind(withKeys({{"alt-h", "focus west"}, {"alt-l", "focus east"}}));
-    const KeyChord h = *KeyChord::parse("alt-h");
-    const KeyChord l = *KeyChord::parse("alt-l");
-    const sim::HotKeyChord hKeys{*h.keyCode(), h.carbonModifiers()};
-    const sim::HotKeyChord lKeys{*l.keyCode(), l.carbonModifiers()};
-    EXPECT_THAT(desktop.registeredHotKeys(), ElementsAre(sim::RegisteredHotKey{hKeys, {Hotkeys::signature, 0}},
-                                                         sim::RegisteredHotKey{lKeys, {Hotkeys::signature, 1}}));
+    const sim::HotKeyChord hKeys = keysOf("alt-h");
+    const sim::HotKeyChord lKeys = keysOf("alt-l");
+    EXPECT_THAT(desktop.registeredHotKeys(),
+                ElementsAre(sim::RegisteredHotKey{hKeys, {Hotkeys::signature, 0}},
+                            sim::RegisteredHotKey{lKeys, {Hotkeys::signature, 1}}));
 
     Settings settings = hotkeys.current();
     settings.keys.emplace("alt-a", "balance");
@@ -197,8 +202,7 @@ TEST(HotkeysLifetimeTest, HotKeysGoneLeaveTheirKeysFreeAndPressesUnanswered) {
         hotkeys.rebind(withKeys(everyday));
     }
     EXPECT_THAT(desktop.registeredHotKeys(), IsEmpty());
-    const KeyChord chord = *KeyChord::parse("alt-h");
-    desktop.pressKey(*chord.keyCode(), chord.carbonModifiers());
+    desktop.pressKey(keysOf("alt-h").keyCode, keysOf("alt-h").modifiers);
     queue.advance(0s);
     EXPECT_EQ(ran, 0);
 }
