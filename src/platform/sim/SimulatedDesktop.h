@@ -4,6 +4,7 @@
 #include "platform/DesktopPictures.h"
 #include "platform/Displays.h"
 #include "platform/Events.h"
+#include "platform/HotKeys.h"
 #include "platform/ImageSource.h"
 #include "platform/MainQueue.h"
 #include "platform/Panels.h"
@@ -14,6 +15,7 @@
 #include "platform/WindowServer.h"
 #include "platform/WorkspaceNotifications.h"
 #include "platform/sim/SimulatedFeedbackModel.h"
+#include "platform/sim/SimulatedHotKeyModel.h"
 #include "platform/sim/SimulatedModel.h"
 
 #include <map>
@@ -43,7 +45,8 @@ class SimulatedDesktop final : public Accessibility,
                                public Panels,
                                public ScreenCapture,
                                public DesktopPictures,
-                               public ImageSource {
+                               public ImageSource,
+                               public HotKeyRegistrar {
   public:
     enum class SpaceListForm {
         // Each display has its own Spaces.
@@ -298,6 +301,23 @@ class SimulatedDesktop final : public Accessibility,
     int shareableContentRequests() const { return shareableContentRequests_; }
     int pictureDecodes() const { return pictureDecodes_; }
 
+    // Global hot keys. A key the user presses goes to the system's own shortcuts first, then to the
+    // application that registered it, and only then to the application in front.
+    HotKeyHandlerToken installHotKeyHandler(HotKeyRegistrar::PressedHandler handler) override;
+    void removeHotKeyHandler(HotKeyHandlerToken token) override;
+    Result<HotKeyRef, HotKeyStatus> registerHotKey(std::uint32_t keyCode, std::uint32_t modifiers,
+                                                   HotKeyId id) override;
+    void unregisterHotKey(HotKeyRef ref) override;
+    // Script: the user presses a key with the modifiers of a Carbon mask. A hot key of this application
+    // reaches its handlers through the main queue.
+    void pressKey(std::uint32_t keyCode, std::uint32_t modifiers);
+    // Another application registers the chord; one this application holds cannot be given away.
+    void holdHotKey(std::uint32_t keyCode, std::uint32_t modifiers);
+    // Every registration from now on fails with the status; none lets them succeed again.
+    void failHotKeyRegistrations(std::optional<HotKeyStatus> status) { hotKeys_.failure = status; }
+    // This application's hot keys, in the order they were registered.
+    std::vector<sim::RegisteredHotKey> registeredHotKeys() const;
+
   private:
     class SimObserver;
     friend class SimObserver;
@@ -355,7 +375,8 @@ class SimulatedDesktop final : public Accessibility,
 
     // Event side.
     void readGesture(const Event& event);
-    void readHotKey(const Event& event);
+    // Whether the key is one of the system's own shortcuts, which take it.
+    bool readHotKey(const Event& event);
     bool readMouse(const Event& event);
     void readKeyWindowRecord(std::int32_t pid, std::span<const std::uint8_t, eventRecordSize> record);
     void scheduleStep(DisplayId display, bool right, bool bySwipe);
@@ -445,6 +466,7 @@ class SimulatedDesktop final : public Accessibility,
     MainQueue::Duration captureDelay_{};
     std::vector<sim::CaptureRequest> captureRequests_;
     int shareableContentRequests_ = 0;
+    sim::HotKeyTable hotKeys_;
 };
 
 } // namespace quillmere

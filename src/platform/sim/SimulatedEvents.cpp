@@ -182,16 +182,20 @@ void SimulatedDesktop::readGesture(const Event& event) {
         scheduleStep(under->number, right, true);
 }
 
-void SimulatedDesktop::readHotKey(const Event& event) {
-    if (event.type != EventType::keyDown || !activeDisplay_)
-        return;
+bool SimulatedDesktop::readHotKey(const Event& event) {
+    if (event.type != EventType::keyDown)
+        return false;
     const auto keyCode = event.integerValueField(Event::keyboardEventKeycode);
     for (const int hotKey : {moveLeftHotKey, moveRightHotKey}) {
         const auto key = symbolicHotKeys_.find(hotKey);
-        if (key != symbolicHotKeys_.end() && keyCode == key->second.keyCode &&
-            event.flags == key->second.modifiers)
+        if (key == symbolicHotKeys_.end() || keyCode != key->second.keyCode ||
+            event.flags != key->second.modifiers)
+            continue;
+        if (activeDisplay_)
             scheduleStep(*activeDisplay_, hotKey == moveRightHotKey, false);
+        return true;
     }
+    return false;
 }
 
 void SimulatedDesktop::scheduleStep(DisplayId number, bool right, bool bySwipe) {
