@@ -267,9 +267,9 @@ class SimulatedDesktop final : public Accessibility,
     std::string dump() const;
 
     static constexpr std::int32_t windowServerPid = 88;
+    static constexpr ConnectionId connection = 0x5A07;
     // How long the system takes to animate a panel off screen, unless the panel does not animate.
     static constexpr MainQueue::Duration panelOrderOutTime = std::chrono::milliseconds(200);
-    static constexpr ConnectionId connection = 0x5A07;
 
     // Panels of the application's own.
     std::unique_ptr<Panel> makePanel(const PanelStyle& style) override;
