@@ -135,7 +135,7 @@ StatusCode SimulatedDesktop::setFrontProcess(const ProcessSerialNumber& process,
     const auto pid = pidForProcess(process);
     if (!pid)
         return pid.error();
-    front_ = *pid;
+    setFront(*pid);
     const sim::Window* named = window(number);
     if (options == FrontProcessOptions::bringForward && named && named->pid == *pid)
         raise(number);
@@ -256,7 +256,7 @@ bool SimulatedDesktop::activate(std::int32_t pid) {
     const sim::Application* found = app(pid);
     if (!found)
         return false;
-    front_ = pid;
+    setFront(pid);
     if (found->focusedWindow)
         raise(*found->focusedWindow);
     return true;
