@@ -1,5 +1,5 @@
 #include "shell/Symbols.h"
-#include "support/QtApplication.h"
+#include "support/EventLoop.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -9,7 +9,6 @@ namespace quillmere {
 namespace {
 
 TEST(Symbols, DrawTheSymbolsTheApplicationNamesAndNothingElse) {
-    qtApplication();
     for (const char* name : {"square.grid.2x2", "exclamationmark.triangle"}) {
         const QIcon icon = symbolIcon(name);
         ASSERT_FALSE(icon.isNull()) << name;

@@ -61,10 +61,17 @@ void SimulatedScreensView::paintEvent(QPaintEvent*) {
         painter.fillRect(area, desktopColour);
         const QRectF bar = rectF(layout.toView(display.menuBar));
         painter.fillRect(bar, menuBarColour);
-        painter.setPen(textColour);
+        // The name and the Space shown, on a plate under the menu bar, which at this scale is too thin to
+        // hold text.
         const QString label = QString::fromStdString(display.name + " — " + display.spaceLabel) +
                               (display.active ? QStringLiteral("  •") : QString());
-        painter.drawText(bar.adjusted(6, 0, -6, 0), Qt::AlignVCenter | Qt::AlignLeft, label);
+        const QRectF plate(bar.left() + 4, bar.bottom() + 3, painter.fontMetrics().horizontalAdvance(label) + 12,
+                           painter.fontMetrics().height() + 4);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(menuBarColour);
+        painter.drawRoundedRect(plate, 4, 4);
+        painter.setPen(textColour);
+        painter.drawText(plate, Qt::AlignCenter, label);
     }
 
     painter.setClipPath(screens);

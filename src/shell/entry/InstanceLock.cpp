@@ -78,6 +78,11 @@ Result<InstanceLock, InstanceLock::Refusal> InstanceLock::take(const std::filesy
 
 InstanceLock::InstanceLock(InstanceLock&& other) noexcept : descriptor_(std::exchange(other.descriptor_, -1)) {}
 
+InstanceLock& InstanceLock::operator=(InstanceLock&& other) noexcept {
+    std::swap(descriptor_, other.descriptor_);
+    return *this;
+}
+
 InstanceLock::~InstanceLock() {
     if (descriptor_ >= 0)
         ::close(descriptor_);

@@ -40,7 +40,7 @@ class InstanceLock {
     static Result<InstanceLock, Refusal> take(const std::filesystem::path& path, CopyRecord record);
 
     InstanceLock(InstanceLock&& other) noexcept;
-    InstanceLock& operator=(InstanceLock&&) = delete;
+    InstanceLock& operator=(InstanceLock&& other) noexcept;
     ~InstanceLock();
 
   private:

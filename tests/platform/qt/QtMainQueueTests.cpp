@@ -1,6 +1,6 @@
 #include "platform/qt/QtMainQueue.h"
 #include "support/Pipe.h"
-#include "support/QtApplication.h"
+#include "support/EventLoop.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -24,7 +24,6 @@ void PrintTo(const QueueStory& story, std::ostream* out) { *out << story.name; }
 class QtMainQueueStories : public testing::TestWithParam<QueueStory> {};
 
 TEST_P(QtMainQueueStories, RunsWorkInDueOrderAndNothingCancelled) {
-    qtApplication();
     std::vector<std::string> ran;
     {
         QtMainQueue queue;
@@ -108,7 +107,6 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<QueueStory>& info) { return "Story" + std::to_string(info.index); });
 
 TEST(QtMainQueueTimers, FireNoSoonerThanAskedAndCloseToIt) {
-    qtApplication();
     QtMainQueue queue;
     const auto start = queue.now();
     std::optional<MainQueue::Duration> waited;
@@ -118,7 +116,6 @@ TEST(QtMainQueueTimers, FireNoSoonerThanAskedAndCloseToIt) {
 }
 
 TEST(QtMainQueueDescriptors, CallsTheHandlerWhileReadableUntilItRemovesItself) {
-    qtApplication();
     QtMainQueue queue;
     Pipe pipe;
     int calls = 0;
