@@ -61,17 +61,6 @@ void SimulatedScreensView::paintEvent(QPaintEvent*) {
         painter.fillRect(area, desktopColour);
         const QRectF bar = rectF(layout.toView(display.menuBar));
         painter.fillRect(bar, menuBarColour);
-        // The name and the Space shown, on a plate under the menu bar, which at this scale is too thin to
-        // hold text.
-        const QString label = QString::fromStdString(display.name + " — " + display.spaceLabel) +
-                              (display.active ? QStringLiteral("  •") : QString());
-        const QRectF plate(bar.left() + 4, bar.bottom() + 3, painter.fontMetrics().horizontalAdvance(label) + 12,
-                           painter.fontMetrics().height() + 4);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(menuBarColour);
-        painter.drawRoundedRect(plate, 4, 4);
-        painter.setPen(textColour);
-        painter.drawText(plate, Qt::AlignCenter, label);
     }
 
     painter.setClipPath(screens);
@@ -92,6 +81,20 @@ void SimulatedScreensView::paintEvent(QPaintEvent*) {
     }
 
     painter.setClipping(false);
+    for (const auto& display : picture_.displays) {
+        const QRectF bar = rectF(layout.toView(display.menuBar));
+        // The name and the Space shown, on a plate under the menu bar, which at this scale is too thin to
+        // hold text.
+        const QString label = QString::fromStdString(display.name + " — " + display.spaceLabel) +
+                              (display.active ? QStringLiteral("  •") : QString());
+        const QRectF plate(bar.left() + 4, bar.bottom() + 3, painter.fontMetrics().horizontalAdvance(label) + 12,
+                           painter.fontMetrics().height() + 4);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(menuBarColour);
+        painter.drawRoundedRect(plate, 4, 4);
+        painter.setPen(textColour);
+        painter.drawText(plate, Qt::AlignCenter, label);
+    }
     for (const auto& panel : picture_.panels) {
         const QRectF frame = rectF(layout.toView(panel.frame));
         painter.fillRect(frame, qColor(panel.background, panel.alpha));
