@@ -233,7 +233,10 @@ class SimulatedDesktop final : public Accessibility,
     void overrideSpaceList(std::optional<PropertyList> answer) { spaceListOverride_ = std::move(answer); }
     // Whether this system offers the bridged move. Only the first lookup reads it, as the system's own.
     void setBridgedMoveAvailable(bool available) { bridgedMoveAvailable_ = available; }
-    void setTrusted(bool trusted) { trusted_ = trusted; }
+    void setTrusted(bool trusted) {
+        trusted_ = trusted;
+        changed();
+    }
     // Swipes then move no display.
     void ignoreSwipes(bool ignored) { swipesIgnored_ = ignored; }
     // How long after a swipe or a key press the display shows the next Space.
@@ -268,6 +271,9 @@ class SimulatedDesktop final : public Accessibility,
     const std::vector<std::string>& accessibilityTrace() const { return trace_; }
     // The whole desktop as text, one line per display, Space, window and application.
     std::string dump() const;
+    // Called inside every call that changes what the dump or the screens show, so that a viewer can
+    // redraw; it must not change the desktop itself.
+    void setChangeCallback(std::function<void()> callback) { changeCallback_ = std::move(callback); }
 
     static constexpr std::int32_t windowServerPid = 88;
     static constexpr ConnectionId connection = 0x5A07;
@@ -415,6 +421,10 @@ class SimulatedDesktop final : public Accessibility,
     void scheduleStep(DisplayId display, bool right, bool bySwipe);
     bool step(DisplayId display, bool right);
     void spaceChanged();
+    void changed() {
+        if (changeCallback_)
+            changeCallback_();
+    }
     // Panels, menus, the tiling picker.
     class SimPanel;
     friend class SimPanel;
@@ -430,6 +440,7 @@ class SimulatedDesktop final : public Accessibility,
 
     MainQueue& queue_;
     SpaceListForm form_;
+    std::function<void()> changeCallback_;
     // Lets queued work find out that the desktop is gone.
     std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
 

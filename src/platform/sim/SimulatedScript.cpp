@@ -34,12 +34,14 @@ DisplayId SimulatedDesktop::addDisplay(const DisplaySetup& setup) {
     if (!activeDisplay_)
         activeDisplay_ = displays_.back().number;
     pointer_ = confined(pointer_);
+    changed();
     return displays_.back().number;
 }
 
 void SimulatedDesktop::removeDisplay(DisplayId number) {
     const sim::Display removed = displayOrThrow(number);
     std::erase_if(displays_, [number](const sim::Display& d) { return d.number == number; });
+    changed();
     if (activeDisplay_ == number)
         activeDisplay_ =
             displays_.empty() ? std::nullopt : std::optional(displaysInScreenOrder().front()->number);
@@ -82,6 +84,7 @@ void SimulatedDesktop::removeDisplay(DisplayId number) {
 SpaceId SimulatedDesktop::addDesktop(DisplayId number) {
     sim::SpaceList& list = listOf(displayOrThrow(number));
     list.spaces.push_back({newSpaceId()});
+    changed();
     return list.spaces.back().id;
 }
 
@@ -91,6 +94,7 @@ std::int32_t SimulatedDesktop::launch(const AppSetup& setup) {
     launched.info = {pid, setup.bundleIdentifier, setup.name, setup.policy, setup.launchDate};
     launched.process = {0, nextProcess_++};
     apps_.emplace(pid, std::move(launched));
+    changed();
     return pid;
 }
 
@@ -101,6 +105,7 @@ void SimulatedDesktop::quit(std::int32_t pid) {
     apps_.erase(pid);
     if (front_ == pid)
         setFront(std::nullopt);
+    changed();
 }
 
 WindowId SimulatedDesktop::openWindow(std::int32_t pid, const WindowSetup& setup) {
