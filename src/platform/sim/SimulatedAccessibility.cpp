@@ -190,6 +190,8 @@ AXResult<AXAttributeValue> SimulatedDesktop::readApplication(const sim::Applicat
     }
     if ((name == "AXFocusedWindow" || name == "AXMainWindow") && app.focusedWindow)
         return AXAttributeValue(windowElement(*app.focusedWindow));
+    if (name == "AXEnhancedUserInterface")
+        return readEnhancedUserInterface(app);
     if (const auto menu = menus_.find(app.info.processIdentifier);
         name == "AXMenuBar" && menu != menus_.end())
         return AXAttributeValue(AXElement(menu->second.front().element));
@@ -226,8 +228,11 @@ AXResult<bool> SimulatedDesktop::isSettable(AXElement element, std::string_view 
         return AXError::illegalArgument;
     if (const AXError error = reachable(*named); error != AXError::success)
         return error;
-    if (named->kind == Kind::application)
+    if (named->kind == Kind::application) {
+        if (name == "AXEnhancedUserInterface" && apps_.at(named->pid).enhancedUserInterface)
+            return true;
         return among(applicationAttributes, name) ? AXResult<bool>(false) : AXError::attributeUnsupported;
+    }
     if (named->kind == Kind::systemWide)
         return AXError::attributeUnsupported;
     if (named->kind == Kind::menu || named->kind == Kind::fullScreenButton)
@@ -248,6 +253,8 @@ AXError SimulatedDesktop::setAttribute(AXElement element, std::string_view name,
         return AXError::illegalArgument;
     if (const AXError error = reachable(*named); error != AXError::success)
         return error;
+    if (named->kind == Kind::application)
+        return writeApplication(apps_.at(named->pid), name, value);
     if (named->kind != Kind::window)
         return AXError::attributeUnsupported;
     return writeWindow(windows_.at(named->window), name, value);
@@ -333,6 +340,8 @@ AXResult<WindowId> SimulatedDesktop::windowNumber(AXElement element) {
 AXResult<std::unique_ptr<AXObserver>> SimulatedDesktop::observer(std::int32_t pid, Callback callback) {
     if (!trusted_)
         return AXError::apiDisabled;
+    if (observerRefusals_.contains(pid))
+        return AXError::cannotComplete;
     const std::uint64_t id = nextObserver_++;
     observers_.emplace(id, sim::Observer{pid, std::move(callback), {}});
     return std::unique_ptr<AXObserver>(std::make_unique<SimObserver>(*this, id));

@@ -33,11 +33,13 @@ DisplayId SimulatedDesktop::addDisplay(const DisplaySetup& setup) {
     displays_.push_back(std::move(added));
     if (!activeDisplay_)
         activeDisplay_ = displays_.back().number;
+    post(applicationDidChangeScreenParametersNotification);
     return displays_.back().number;
 }
 
 void SimulatedDesktop::removeDisplay(DisplayId number) {
     const sim::Display removed = displayOrThrow(number);
+    post(applicationDidChangeScreenParametersNotification);
     std::erase_if(displays_, [number](const sim::Display& d) { return d.number == number; });
     if (activeDisplay_ == number)
         activeDisplay_ =
@@ -88,11 +90,12 @@ std::int32_t SimulatedDesktop::launch(const AppSetup& setup) {
     launched.info = {pid, setup.bundleIdentifier, setup.name, setup.policy, setup.launchDate};
     launched.process = {0, nextProcess_++};
     apps_.emplace(pid, std::move(launched));
+    post(didLaunchApplicationNotification, apps_.at(pid).info);
     return pid;
 }
 
 void SimulatedDesktop::quit(std::int32_t pid) {
-    appOrThrow(pid);
+    post(didTerminateApplicationNotification, appOrThrow(pid).info);
     for (WindowId number : windowsOf(pid))
         forget(number);
     apps_.erase(pid);
@@ -160,12 +163,13 @@ void SimulatedDesktop::minimize(WindowId number, bool minimized) {
 
 void SimulatedDesktop::focus(WindowId number) {
     sim::Window& focused = windowOrThrow(number);
+    unhide(focused.pid);
     setMinimized(focused, false);
     if (!isShown(focused) && !focused.spaces.empty()) {
         listHolding(focused.spaces.front())->current = focused.spaces.front();
         spaceChanged();
     }
-    front_ = focused.pid;
+    setFront(focused.pid);
     raise(number);
     setFocusedWindow(appOrThrow(focused.pid), number);
     if (const sim::Display* shownOn = displayAt(focused.frame.center()))

@@ -135,7 +135,7 @@ StatusCode SimulatedDesktop::setFrontProcess(const ProcessSerialNumber& process,
     const auto pid = pidForProcess(process);
     if (!pid)
         return pid.error();
-    front_ = *pid;
+    setFront(*pid);
     const sim::Window* named = window(number);
     if (options == FrontProcessOptions::bringForward && named && named->pid == *pid)
         raise(number);
@@ -171,6 +171,13 @@ std::vector<WindowDescription> SimulatedDesktop::onScreenWindows() {
     for (WindowId number : stacking_)
         if (isShown(windows_.at(number)))
             result.push_back(description(windows_.at(number)));
+    return result;
+}
+
+std::vector<WindowDescription> SimulatedDesktop::allWindows() {
+    std::vector<WindowDescription> result;
+    for (WindowId number : stacking_)
+        result.push_back(description(windows_.at(number)));
     return result;
 }
 
@@ -256,7 +263,7 @@ bool SimulatedDesktop::activate(std::int32_t pid) {
     const sim::Application* found = app(pid);
     if (!found)
         return false;
-    front_ = pid;
+    setFront(pid);
     if (found->focusedWindow)
         raise(*found->focusedWindow);
     return true;
