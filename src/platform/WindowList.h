@@ -31,6 +31,9 @@ class WindowList {
 
     // Every window shown on some display now, front to back.
     virtual std::vector<WindowDescription> onScreenWindows() = 0;
+    // Every window of every Space, shown or not (minimized, hidden, on Spaces not shown), front to back;
+    // the desktop's own elements are left out.
+    virtual std::vector<WindowDescription> allWindows() = 0;
     // The descriptions of the windows that exist, in the given order; unknown ones are left out.
     virtual std::vector<WindowDescription> describe(const std::vector<WindowId>& windows) = 0;
 };

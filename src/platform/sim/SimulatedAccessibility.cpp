@@ -144,8 +144,7 @@ void SimulatedDesktop::waitUnanswered() {
 }
 
 void SimulatedDesktop::record(std::string line) {
-    if (tracing_)
-        trace_.push_back(std::move(line));
+    trace_.push_back(std::move(line));
 }
 
 AXElement SimulatedDesktop::systemWideElement() {
@@ -169,7 +168,8 @@ AXError SimulatedDesktop::setMessagingTimeout(AXElement element, double seconds)
 }
 
 AXResult<AXAttributeValue> SimulatedDesktop::attribute(AXElement element, std::string_view name) {
-    record("read " + text(element) + " " + std::string(name));
+    if (tracing_)
+        record("read " + text(element) + " " + std::string(name));
     const sim::ElementTarget* named = target(element);
     if (!named)
         return AXError::illegalArgument;
@@ -206,6 +206,8 @@ AXResult<AXAttributeValue> SimulatedDesktop::readApplication(const sim::Applicat
     }
     if ((name == "AXFocusedWindow" || name == "AXMainWindow") && app.focusedWindow)
         return AXAttributeValue(windowElement(*app.focusedWindow));
+    if (name == "AXEnhancedUserInterface")
+        return readEnhancedUserInterface(app);
     if (const auto menu = menus_.find(app.info.processIdentifier);
         name == "AXMenuBar" && menu != menus_.end())
         return AXAttributeValue(AXElement(menu->second.front().element));
@@ -236,14 +238,18 @@ AXResult<AXAttributeValue> SimulatedDesktop::readWindow(const sim::Window& windo
 }
 
 AXResult<bool> SimulatedDesktop::isSettable(AXElement element, std::string_view name) {
-    record("settable " + text(element) + " " + std::string(name));
+    if (tracing_)
+        record("settable " + text(element) + " " + std::string(name));
     const sim::ElementTarget* named = target(element);
     if (!named)
         return AXError::illegalArgument;
     if (const AXError error = reachable(*named); error != AXError::success)
         return error;
-    if (named->kind == Kind::application)
+    if (named->kind == Kind::application) {
+        if (name == "AXEnhancedUserInterface" && apps_.at(named->pid).enhancedUserInterface)
+            return true;
         return among(applicationAttributes, name) ? AXResult<bool>(false) : AXError::attributeUnsupported;
+    }
     if (named->kind == Kind::systemWide)
         return AXError::attributeUnsupported;
     if (named->kind == Kind::menu || named->kind == Kind::fullScreenButton)
@@ -258,12 +264,15 @@ AXResult<bool> SimulatedDesktop::isSettable(AXElement element, std::string_view 
 
 AXError SimulatedDesktop::setAttribute(AXElement element, std::string_view name,
                                        const AXAttributeValue& value) {
-    record("write " + text(element) + " " + std::string(name) + " " + valueText(value));
+    if (tracing_)
+        record("write " + text(element) + " " + std::string(name) + " " + valueText(value));
     const sim::ElementTarget* named = target(element);
     if (!named)
         return AXError::illegalArgument;
     if (const AXError error = reachable(*named); error != AXError::success)
         return error;
+    if (named->kind == Kind::application)
+        return writeApplication(apps_.at(named->pid), name, value);
     if (named->kind != Kind::window)
         return AXError::attributeUnsupported;
     return writeWindow(windows_.at(named->window), name, value);
@@ -306,7 +315,8 @@ AXError SimulatedDesktop::writeWindow(sim::Window& window, std::string_view name
 }
 
 AXError SimulatedDesktop::perform(AXElement element, std::string_view action) {
-    record("action " + text(element) + " " + std::string(action));
+    if (tracing_)
+        record("action " + text(element) + " " + std::string(action));
     const sim::ElementTarget* named = target(element);
     if (!named)
         return AXError::illegalArgument;
@@ -323,7 +333,8 @@ AXError SimulatedDesktop::perform(AXElement element, std::string_view action) {
 }
 
 AXResult<WindowId> SimulatedDesktop::windowNumber(AXElement element) {
-    record("number " + text(element));
+    if (tracing_)
+        record("number " + text(element));
     const sim::ElementTarget* named = target(element);
     if (!named || named->kind != Kind::window)
         return AXError::illegalArgument;
@@ -343,6 +354,8 @@ AXResult<WindowId> SimulatedDesktop::windowNumber(AXElement element) {
 AXResult<std::unique_ptr<AXObserver>> SimulatedDesktop::observer(std::int32_t pid, Callback callback) {
     if (!trusted_)
         return AXError::apiDisabled;
+    if (observerRefusals_.contains(pid))
+        return AXError::cannotComplete;
     const std::uint64_t id = nextObserver_++;
     observers_.emplace(id, sim::Observer{pid, std::move(callback), {}});
     return std::unique_ptr<AXObserver>(std::make_unique<SimObserver>(*this, id));

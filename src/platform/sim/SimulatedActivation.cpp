@@ -14,11 +14,14 @@ const sim::Display* SimulatedDesktop::displayShowing(const sim::Window& window) 
 // Every change of the front application passes here, so that the menu bar and the system's own panels
 // follow it.
 void SimulatedDesktop::setFront(std::optional<std::int32_t> pid) {
+    const bool changed = front_ != pid;
     const bool ownWasActive = ownApplication_ && front_ == ownApplication_;
     front_ = pid;
     const bool ownIsActive = ownApplication_ && front_ == ownApplication_;
     if (ownWasActive != ownIsActive)
         ownApplicationActivated(ownIsActive);
+    if (changed && pid)
+        post(didActivateApplicationNotification, apps_.at(*pid).info);
     if (pid)
         followKeyWindow(*pid);
 }

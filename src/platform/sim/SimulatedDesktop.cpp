@@ -151,6 +151,8 @@ sim::Application& SimulatedDesktop::appOrThrow(std::int32_t pid) {
 bool SimulatedDesktop::isShown(const sim::Window& window) const {
     if (window.minimized)
         return false;
+    if (const sim::Application* owner = app(window.pid); owner && owner->hidden)
+        return false;
     if (window.onAllSpaces)
         return true;
     return std::ranges::any_of(window.spaces, [this](SpaceId space) {

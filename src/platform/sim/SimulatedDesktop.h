@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Accessibility.h"
+#include "platform/AccessibilityDisplay.h"
 #include "platform/DesktopPictures.h"
 #include "platform/Displays.h"
 #include "platform/Events.h"
@@ -11,6 +12,7 @@
 #include "platform/Preferences.h"
 #include "platform/RunningApplications.h"
 #include "platform/ScreenCapture.h"
+#include "platform/UserDefaults.h"
 #include "platform/WindowList.h"
 #include "platform/WindowServer.h"
 #include "platform/WorkspaceNotifications.h"
@@ -24,6 +26,7 @@
 #include <optional>
 #include <string>
 #include <tuple>
+#include <variant>
 #include <vector>
 
 namespace quillmere {
@@ -47,6 +50,8 @@ class SimulatedDesktop final : public Accessibility,
                                public ScreenCapture,
                                public DesktopPictures,
                                public ImageSource,
+                               public UserDefaults,
+                               public AccessibilityDisplay,
                                public HotKeyRegistrar {
   public:
     enum class SpaceListForm {
@@ -173,7 +178,22 @@ class SimulatedDesktop final : public Accessibility,
 
     // Workspace notifications; every change of a Space shown posts activeSpaceDidChangeNotification.
     ObserverToken addObserver(std::string_view name, std::function<void()> block) override;
+    ObserverToken addObserver(std::string_view name,
+                              std::function<void(const WorkspaceNotification&)> block) override;
     void removeObserver(ObserverToken token) override;
+
+    // Every window of every Space, front to back.
+    std::vector<WindowDescription> allWindows() override;
+
+    // User defaults, in memory for the desktop's life.
+    std::optional<std::string> string(std::string_view key) override;
+    std::optional<bool> boolean(std::string_view key) override;
+    void setString(std::string_view key, const std::string& value) override;
+    void setBoolean(std::string_view key, bool value) override;
+    void remove(std::string_view key) override;
+
+    // Off unless the script turns it on.
+    bool shouldReduceMotion() override { return reduceMotion_; }
 
     // Script: what users, applications and hardware do.
     DisplayId addDisplay(const DisplaySetup& setup);
@@ -201,6 +221,21 @@ class SimulatedDesktop final : public Accessibility,
     // As the user would, with Mission Control or a swipe.
     void switchSpace(DisplayId display, SpaceId space);
     void setActiveDisplay(DisplayId display);
+    // As the user hides an application: its windows leave the screen and the on-screen list but stay its
+    // windows for accessibility. Focusing one of them unhides it.
+    void hide(std::int32_t pid);
+    void unhide(std::int32_t pid);
+    // As a tabbed application opens a tab: a new window of the same application at the same frame on the
+    // same Space; the old tab is on no Space from then on, and the new one has focus.
+    WindowId openTab(WindowId of);
+    // The machine sleeps and wakes, and its screens with it.
+    void sleepAndWake();
+    // The system's own application is about to quit.
+    void quitOwnApplication();
+    void setReduceMotion(bool reduce) { reduceMotion_ = reduce; }
+    // None: the application has no "AXEnhancedUserInterface".
+    void setEnhancedUserInterface(std::int32_t pid, std::optional<bool> on);
+    std::optional<bool> enhancedUserInterface(std::int32_t pid) const;
 
     // As the user moves the mouse, within the displays.
     void movePointer(Point point);
@@ -229,6 +264,8 @@ class SimulatedDesktop final : public Accessibility,
     // The application the system itself runs as: its panels that hide on deactivation leave the screen
     // while another application is active.
     void setOwnApplication(std::int32_t pid);
+    // Accessibility then refuses to make observers of the application.
+    void refuseObservers(std::int32_t pid) { observerRefusals_.insert(pid); }
     // The window server answers the managed Space list with this value; none gives the real list again.
     void overrideSpaceList(std::optional<PropertyList> answer) { spaceListOverride_ = std::move(answer); }
     // Whether this system offers the bridged move. Only the first lookup reads it, as the system's own.
@@ -266,6 +303,7 @@ class SimulatedDesktop final : public Accessibility,
         return frontProcessRequests_;
     }
     std::optional<WindowId> keyWindow(std::int32_t pid) const;
+    bool isHidden(std::int32_t pid) const;
     // While on, every accessibility call adds a line such as "write window 101 AXSize 800x600".
     void traceAccessibility(bool on);
     const std::vector<std::string>& accessibilityTrace() const { return trace_; }
@@ -425,6 +463,10 @@ class SimulatedDesktop final : public Accessibility,
         if (changeCallback_)
             changeCallback_();
     }
+    // Delivers a workspace notification, carrying the application when it is about one.
+    void post(std::string_view name, std::optional<RunningApplication> application = std::nullopt);
+    AXResult<AXAttributeValue> readEnhancedUserInterface(const sim::Application& app) const;
+    AXError writeApplication(sim::Application& app, std::string_view name, const AXAttributeValue& value);
     // Panels, menus, the tiling picker.
     class SimPanel;
     friend class SimPanel;
@@ -517,6 +559,9 @@ class SimulatedDesktop final : public Accessibility,
     std::vector<sim::CaptureRequest> captureRequests_;
     int shareableContentRequests_ = 0;
     sim::HotKeyTable hotKeys_;
+    std::set<std::int32_t> observerRefusals_;
+    bool reduceMotion_ = false;
+    std::map<std::string, std::variant<std::string, bool>, std::less<>> userDefaults_;
 };
 
 } // namespace quillmere

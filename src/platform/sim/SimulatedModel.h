@@ -9,6 +9,7 @@
 #include "platform/MainQueue.h"
 #include "platform/RunningApplications.h"
 #include "platform/WindowServer.h"
+#include "platform/WorkspaceNotifications.h"
 
 #include <chrono>
 #include <cstdint>
@@ -104,6 +105,10 @@ struct Application {
     std::optional<WindowId> focusedWindow;
     bool responding = true;
     WriteBehaviour writes;
+    // Its windows are off screen but stay its windows.
+    bool hidden = false;
+    // "AXEnhancedUserInterface" of the application element; none when the application does not have it.
+    std::optional<bool> enhancedUserInterface;
 };
 
 // What an accessibility element handle stands for.
@@ -150,7 +155,9 @@ struct FrontProcessRequest {
 
 struct NotificationObserver {
     std::string name;
+    // Set for every observer: an observer that reads the notification gets it through `informed`.
     std::function<void()> block;
+    std::function<void(const WorkspaceNotification&)> informed;
 };
 
 } // namespace quillmere::sim

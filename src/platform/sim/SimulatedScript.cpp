@@ -35,11 +35,13 @@ DisplayId SimulatedDesktop::addDisplay(const DisplaySetup& setup) {
         activeDisplay_ = displays_.back().number;
     pointer_ = confined(pointer_);
     changed();
+    post(applicationDidChangeScreenParametersNotification);
     return displays_.back().number;
 }
 
 void SimulatedDesktop::removeDisplay(DisplayId number) {
     const sim::Display removed = displayOrThrow(number);
+    post(applicationDidChangeScreenParametersNotification);
     std::erase_if(displays_, [number](const sim::Display& d) { return d.number == number; });
     changed();
     if (activeDisplay_ == number)
@@ -94,12 +96,13 @@ std::int32_t SimulatedDesktop::launch(const AppSetup& setup) {
     launched.info = {pid, setup.bundleIdentifier, setup.name, setup.policy, setup.launchDate};
     launched.process = {0, nextProcess_++};
     apps_.emplace(pid, std::move(launched));
+    post(didLaunchApplicationNotification, apps_.at(pid).info);
     changed();
     return pid;
 }
 
 void SimulatedDesktop::quit(std::int32_t pid) {
-    appOrThrow(pid);
+    post(didTerminateApplicationNotification, appOrThrow(pid).info);
     for (WindowId number : windowsOf(pid))
         forget(number);
     apps_.erase(pid);
@@ -168,6 +171,7 @@ void SimulatedDesktop::minimize(WindowId number, bool minimized) {
 
 void SimulatedDesktop::focus(WindowId number) {
     sim::Window& focused = windowOrThrow(number);
+    unhide(focused.pid);
     setMinimized(focused, false);
     if (!isShown(focused) && !focused.spaces.empty()) {
         listHolding(focused.spaces.front())->current = focused.spaces.front();

@@ -175,6 +175,13 @@ std::vector<WindowDescription> SimulatedDesktop::onScreenWindows() {
     return result;
 }
 
+std::vector<WindowDescription> SimulatedDesktop::allWindows() {
+    std::vector<WindowDescription> result;
+    for (WindowId number : stacking_)
+        result.push_back(description(windows_.at(number)));
+    return result;
+}
+
 std::vector<WindowDescription> SimulatedDesktop::describe(const std::vector<WindowId>& windows) {
     std::vector<WindowDescription> result;
     for (WindowId number : windows)

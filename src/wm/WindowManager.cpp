@@ -1,0 +1,178 @@
+#include "wm/WindowManager.h"
+
+#include "stores/ProfileSymbol.h"
+#include "system/ColorHex.h"
+
+#include <utility>
+
+namespace quillmere {
+
+namespace {
+
+constexpr std::string_view lastProfileKey = "lastProfile";
+
+} // namespace
+
+WindowManager::WindowManager(const WindowManagerServices& services)
+    : services_(services), ax_(services.accessibility), spaces_(services.spaces), queue_(services.queue),
+      profile_{services.defaults.string(lastProfileKey), std::nullopt},
+      notice_(services.panels, services.displays, services.queue),
+      preselectOverlay_(services.panels, services.displays, services.queue),
+      highlight_(services.accessibility, services.windowList, services.displays, services.panels,
+                 services.queue, services.ownPid),
+      fullScreen_(services.accessibility, services.windowList, services.events, services.queue,
+                  services.switcher.switchGeneration),
+      sessionSave_(services.queue), statusRecheck_(services.queue), displaySettle_(services.queue) {}
+
+WindowManager::~WindowManager() {
+    for (ObserverToken token : subscriptions_)
+        services_.notifications.removeObserver(token);
+    for (const auto& [space, animation] : animations_)
+        queue_.cancel(animation.nextStep);
+}
+
+void WindowManager::later(Duration delay, std::function<void()> work) {
+    queue_.after(delay, [alive = std::weak_ptr<int>(lifetime_), work = std::move(work)] {
+        if (!alive.expired())
+            work();
+    });
+}
+
+void WindowManager::subscribe(std::string_view name, std::function<void()> handler) {
+    subscriptions_.push_back(services_.notifications.addObserver(name, std::move(handler)));
+}
+
+void WindowManager::subscribeToApplication(std::string_view name,
+                                           std::function<void(const RunningApplication&)> handler) {
+    const auto block = [handler = std::move(handler)](const WorkspaceNotification& notification) {
+        if (notification.application)
+            handler(*notification.application);
+    };
+    subscriptions_.push_back(services_.notifications.addObserver(
+        name, std::function<void(const WorkspaceNotification&)>(block)));
+}
+
+void WindowManager::setLastProfile(std::optional<std::string> name) {
+    profile_.name = std::move(name);
+    if (profile_.name)
+        services_.defaults.setString(lastProfileKey, *profile_.name);
+    else
+        services_.defaults.remove(lastProfileKey);
+}
+
+void WindowManager::start() {
+    if (gates_.started)
+        return;
+    gates_.started = true;
+    highlight_.setSuspended(gates_.pausedByHand);
+    ax_.setMessagingTimeout(ax_.systemWideElement(), messagingTimeout);
+
+    profile_.icon.reset();
+    if (profile_.name)
+        for (const Profile& profile : services_.profiles.load().profiles)
+            if (profile.name == *profile_.name) {
+                profile_.icon = symbol(profile, services_.symbols);
+                break;
+            }
+    if (!profile_.icon)
+        setLastProfile(std::nullopt);
+
+    subscribeToApplication(didLaunchApplicationNotification, [this](const auto& app) { launched(app); });
+    subscribeToApplication(didTerminateApplicationNotification,
+                           [this](const auto& app) { terminated(app.processIdentifier); });
+    subscribe(activeSpaceDidChangeNotification, [this] { spaceChanged(); });
+    subscribe(didActivateApplicationNotification, [this] { focusChanged(); });
+    subscribeToApplication(didHideApplicationNotification,
+                           [this](const auto& app) { hidden(app.processIdentifier); });
+    subscribeToApplication(didUnhideApplicationNotification,
+                           [this](const auto& app) { unhidden(app.processIdentifier); });
+    subscribe(applicationDidChangeScreenParametersNotification, [this] { displaysChanged("displays changed"); });
+    subscribe(didWakeNotification, [this] { displaysChanged("woke"); });
+    subscribe(screensDidWakeNotification, [this] { displaysChanged("woke"); });
+    subscribe(applicationWillTerminateNotification, [this] { saveSession(); });
+
+    const std::optional<Session> session = services_.sessions.load();
+    gates_.launching = true;
+    for (const RunningApplication& app : services_.applications.runningApplications())
+        if (app.activationPolicy == ActivationPolicy::regular)
+            observe(app.processIdentifier, false);
+    if (session)
+        for (const Session::Space& space : session->spaces)
+            history_.pendingSession.try_emplace(static_cast<SpaceId>(space.id), space);
+
+    std::vector<SpaceId> shown;
+    for (const auto& [space, layout] : arrangement_.layouts)
+        shown.push_back(space);
+    for (SpaceId space : spaces_.desktops().visible())
+        shown.push_back(space);
+    settle(shown);
+    gates_.launching = false;
+
+    std::vector<SpaceId> laidOut;
+    for (const auto& [space, layout] : arrangement_.layouts)
+        laidOut.push_back(space);
+    for (SpaceId space : laidOut)
+        apply(space);
+    spaceChanged();
+}
+
+void WindowManager::update(const Settings& settings) {
+    config_.floatRules = settings.floatRules();
+    config_.spaceRules = settings.spaceRules();
+    config_.focusFollowsMouse = settings.focusFollowsMouse;
+    config_.mouseFollowsFocus = settings.mouseFollowsFocus;
+    config_.followsSends = settings.followsSends();
+    config_.followsRouting = settings.followsRouting();
+    config_.adoptsNativeTiling = settings.adoptsNativeTiling();
+    config_.animatesWindows = settings.animatesWindows();
+    config_.fullScreenApps = settings.fullScreenRules();
+
+    const Settings& old = config_.spacingSettings;
+    const bool spacingChanged = old.padding != settings.padding || old.gap != settings.gap ||
+                                old.usesSpacing() != settings.usesSpacing();
+
+    highlight_.setShowsBorder(settings.showsActiveBorder());
+    highlight_.setDims(settings.dimsInactive());
+    highlight_.setBorderColor(settings.borderColor ? hexToColor(*settings.borderColor) : std::nullopt);
+    highlight_.setBorderOpacity(settings.activeBorderOpacity());
+    highlight_.setDimOpacity(settings.inactiveDimOpacity());
+
+    config_.spacingSettings = settings;
+
+    const TileAlgorithm tiling = settings.tileAlgorithm();
+    const StackAlgorithm stacking = settings.stackAlgorithm();
+    const bool algorithmsChanged = tiling != config_.tiling || stacking != config_.stacking;
+    if (algorithmsChanged) {
+        config_.tiling = tiling;
+        config_.stacking = stacking;
+        for (auto& [space, layout] : arrangement_.layouts) {
+            layout.setTiling(tiling, settings.splitRatio());
+            layout.stacking = stacking;
+        }
+    }
+
+    if ((algorithmsChanged || spacingChanged) && gates_.started)
+        for (SpaceId space : spaces_.desktops().visible())
+            apply(space);
+    publishStatus();
+}
+
+void WindowManager::togglePause() {
+    gates_.pausedByHand = !gates_.pausedByHand;
+    pauseChanged();
+}
+
+void WindowManager::pauseChanged() {
+    log(LogLevel::default_, "tiling %{public}s", gates_.pausedByHand ? "paused" : "resumed");
+    if (gates_.pausedByHand) {
+        cancelAnimations();
+        preselectOverlay_.hide();
+    } else {
+        adoptOnScreen();
+    }
+    highlight_.setSuspended(gates_.pausedByHand);
+    if (gates_.started)
+        spaceChanged();
+}
+
+} // namespace quillmere

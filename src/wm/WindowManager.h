@@ -1,0 +1,338 @@
+#pragma once
+
+#include "core/FloatRules.h"
+#include "core/FrameAnimation.h"
+#include "core/Session.h"
+#include "core/Settings.h"
+#include "core/SpaceLayout.h"
+#include "core/SpaceRules.h"
+#include "core/TileAlgorithm.h"
+#include "platform/Log.h"
+#include "system/AXWindow.h"
+#include "system/FocusHighlight.h"
+#include "system/FullScreen.h"
+#include "system/Overlay.h"
+#include "wm/HeldWork.h"
+#include "wm/MiniMap.h"
+#include "wm/WindowInventory.h"
+#include "wm/WindowManagerServices.h"
+#include "wm/WindowManagerStatus.h"
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace quillmere {
+
+// Keeps every standard window of every regular application in the layout of its Space and writes those
+// layouts to the screen. The application makes exactly one, hands it every configuration with update()
+// (the first one before start(), so that start-up admits windows under the user's rules), starts it once
+// accessibility is trusted, and reads its status through onStatusChange.
+//
+// What it keeps true: a window is in at most one layout, and every id in a layout is a tracked window or a
+// placeholder; nothing is written before start(), while start-up admits windows, or while tiling is paused.
+// Each deferred action is one held piece of work on the main queue that a new trigger pushes back; one-shot
+// delays check that the manager is still alive. Destroying the manager drops its subscriptions, observers
+// and queued work. Main thread only.
+class WindowManager {
+  public:
+    using Status = WindowManagerStatus;
+    using DisplayIndex = quillmere::DisplayIndex;
+    using StepSlot = quillmere::StepSlot;
+    using MiniDisplay = quillmere::MiniDisplay;
+    using MiniSpace = quillmere::MiniSpace;
+    using MiniWindow = quillmere::MiniWindow;
+    using Duration = MainQueue::Duration;
+
+    struct WindowTitle {
+        std::string app;
+        std::string title;
+        friend bool operator==(const WindowTitle&, const WindowTitle&) = default;
+    };
+
+    // Every message to another application gives up after this long, so one that hangs cannot stall tiling.
+    static constexpr double messagingTimeout = 0.5;
+    // The layouts are saved this long after the last write, so a burst of changes is saved once.
+    static constexpr Duration sessionSaveDelay = std::chrono::seconds(1);
+    // Published once more after a focus change, when the focused window has settled.
+    static constexpr Duration statusRecheckDelay = std::chrono::milliseconds(150);
+    // Displays report several changes in a row; they are laid out once the last is this old.
+    static constexpr Duration displaySettleDelay = std::chrono::milliseconds(1500);
+    // A launching application opens its windows over a while: it is observed again after these delays.
+    static constexpr Duration firstRelaunchLook = std::chrono::milliseconds(500);
+    static constexpr Duration secondRelaunchLook = std::chrono::milliseconds(1500);
+    // An application reports a tab switch as focus changes before the old tab has left its Space.
+    static constexpr Duration tabCheckDelay = std::chrono::milliseconds(150);
+    // A window asked into full screen right after it opened is refused while it still animates in.
+    static constexpr Duration fullScreenRuleDelay = std::chrono::milliseconds(300);
+    // Reading which Spaces hold windows walks the whole window list, so the answer is kept this long.
+    static constexpr Duration occupancyLifetime = std::chrono::milliseconds(500);
+    // At most this many passes of writing and learning minimum sizes per apply.
+    static constexpr int maximumPasses = 3;
+
+    explicit WindowManager(const WindowManagerServices& services);
+    ~WindowManager();
+    WindowManager(const WindowManager&) = delete;
+    WindowManager& operator=(const WindowManager&) = delete;
+
+    // Begins managing windows. Once only.
+    void start();
+    // Takes a new configuration; before start() it is only kept, nothing is written.
+    void update(const Settings& settings);
+    // Pauses tiling or resumes it.
+    void togglePause();
+
+    // Told every published status, also when it did not change.
+    std::function<void(const Status&)> onStatusChange = [](const Status&) {};
+    const Status& status() const { return status_; }
+    bool pausedByHand() const { return gates_.pausedByHand; }
+    bool focusFollowsMouse() const { return config_.focusFollowsMouse; }
+    // The current profile; setting it keeps it in the user defaults under "lastProfile".
+    const std::optional<std::string>& lastProfile() const { return profile_.name; }
+    void setLastProfile(std::optional<std::string> name);
+
+    // The title of every tracked window with its application's name, to try title rules on.
+    std::vector<WindowTitle> windowTitles();
+    // Every display, its Spaces and their windows, for the mini map and the Spaces overview.
+    std::vector<MiniDisplay> miniMap();
+
+    // Lays one Space out: `skipping` keeps a window where it is, and without `learning` nothing animates
+    // and no minimum size is learned. Nothing is written before start(), while launching or while paused.
+    void apply(SpaceId space, std::optional<WindowId> skipping = std::nullopt, bool learning = true);
+    // The Space's display without menu bar and Dock, global points; none without any screen.
+    std::optional<Rect> visibleArea(SpaceId space);
+    // The stored layout, else a new one in the mode the Space rules give its Desktop; not stored here.
+    SpaceLayout layout(SpaceId space);
+    // The first Space whose layout holds the window, tiled or floating.
+    std::optional<SpaceId> layoutSpace(WindowId window) const;
+
+  private:
+    friend class WindowManagerProbe;
+
+    struct SavedSlot {
+        std::int32_t pid = 0;
+        SpaceId space = 0;
+        SpaceLayout::Slot slot;
+    };
+
+    struct Written {
+        Rect frame;
+        // When the manager last really wrote the window; none when it never had to.
+        std::optional<MainQueue::Instant> at;
+    };
+
+    // The tracked windows and where they came from.
+    struct Tracking {
+        std::map<WindowId, AXWindow> windows;
+        // The same windows by their accessibility element, as notifications name them.
+        std::unordered_map<std::uint64_t, WindowId> byElement;
+        std::map<std::int32_t, std::unique_ptr<AXObserver>> observers;
+        std::set<std::int32_t> fullScreenPIDs;
+        // Where a minimized window sat, to put it back.
+        std::map<WindowId, SavedSlot> savedSlots;
+    };
+
+    // The layouts and what was learned while writing them.
+    struct Arrangement {
+        std::map<SpaceId, SpaceLayout> layouts;
+        std::map<SpaceId, WindowId> lastFocusedTiled;
+        MinimumSizes minimumSizes;
+        std::map<WindowId, Written> written;
+        // By bundle identifier, the Spaces a loaded profile still owes new windows of that application.
+        std::map<std::string, std::vector<SpaceId>> pendingPlacements;
+    };
+
+    // The configuration as the manager uses it.
+    struct Configuration {
+        FloatRules floatRules = FloatRules::default_();
+        SpaceRules spaceRules = SpaceRules::default_();
+        bool focusFollowsMouse = true;
+        bool mouseFollowsFocus = true;
+        bool followsSends = true;
+        bool followsRouting = false;
+        bool adoptsNativeTiling = true;
+        bool animatesWindows = false;
+        std::set<std::string> fullScreenApps;
+        Settings spacingSettings = Settings::default_();
+        TileAlgorithm tiling = TileAlgorithm::bsp;
+        StackAlgorithm stacking = StackAlgorithm::fill;
+    };
+
+    // What is known of the Spaces seen so far.
+    struct SpaceHistory {
+        std::set<SpaceId> settledSpaces;
+        // The previous run's layouts still waiting for their Spaces.
+        std::map<SpaceId, Session::Space> pendingSession;
+        // By display id, the Space last seen current and the one before it.
+        std::map<std::string, SpaceId> shownSpace;
+        std::map<std::string, SpaceId> previousSpace;
+    };
+
+    struct Gates {
+        bool started = false;
+        // While start-up or a full re-observation admits windows.
+        bool launching = false;
+        bool pausedByHand = false;
+        // From a display change until the displays settle.
+        bool displaysUnsettled = false;
+    };
+
+    struct CurrentProfile {
+        std::optional<std::string> name;
+        std::optional<std::string> icon;
+    };
+
+    struct Occupancy {
+        // For each Space of the active display's order, whether an inventory window lay on it.
+        std::vector<bool> spaces;
+        std::optional<MainQueue::Instant> at;
+    };
+
+    // Where and how a Space is laid out: its screen's spacing and the area the tiles share.
+    struct SpaceGeometry {
+        Spacing spacing;
+        // The visible area inset by the padding.
+        Rect area;
+    };
+
+    // One apply under way: its pass, and where it writes.
+    struct ApplyRun {
+        SpaceId space = 0;
+        std::optional<WindowId> skipping;
+        bool learning = true;
+        bool animated = false;
+        Rect area;
+        double gap = 0;
+        int pass = 1;
+        SignpostIntervalState interval;
+    };
+
+    // Windows gliding to the frames of an apply's first pass, one step per tick of the main queue.
+    struct Animation {
+        ApplyRun run;
+        FrameMap target;
+        FrameAnimation moves;
+        // Applications whose enhanced user interface is off until the glide ends.
+        std::vector<std::int32_t> enhancedPids;
+        MainQueue::Instant began;
+        TaskToken nextStep;
+        SignpostIntervalState interval;
+    };
+
+    // Tracking.
+    void observe(std::int32_t pid, bool applyingRules);
+    void track(const AXWindow& window, bool applyingRules);
+    bool registerWindow(const AXWindow& window);
+    void untrack(WindowId id);
+    void removeFromLayouts(WindowId id);
+    // Forgets that the window was the Space's last focused tile.
+    void forgetFocus(SpaceId space, WindowId window);
+    void handle(const std::string& notification, AXElement element, std::int32_t pid);
+    std::optional<AXWindow> trackedWindow(AXElement element) const;
+    void miniaturized(const AXWindow& window);
+    void returned(const AXWindow& window);
+    void launched(const RunningApplication& app);
+    void terminated(std::int32_t pid);
+    void hidden(std::int32_t pid);
+    void unhidden(std::int32_t pid);
+    void focusChanged();
+    void followTabs(const AXWindow& window);
+    void displaysChanged(std::string_view reason);
+    std::vector<AXWindow> windowsOf(std::int32_t pid) const;
+
+    // Admission.
+    struct Placement {
+        SpaceId space = 0;
+        bool byRule = false;
+    };
+    void layoutIfTileable(const AXWindow& window, bool applyingRules);
+    std::optional<Placement> placement(const AXWindow& window);
+    std::optional<SpaceId> spaceOf(const AXWindow& window);
+    std::string localizedName(std::int32_t pid);
+    std::string title(const AXWindow& window);
+
+    // Writing layouts.
+    std::optional<SpaceGeometry> geometry(SpaceId space, const Desktops& desktops);
+    std::optional<Screen> screen(SpaceId space, const Desktops& desktops);
+    Rect visibleFrame(const Screen& screen);
+    void runPasses(ApplyRun run);
+    bool learnAfterWrite(ApplyRun& run, const FrameMap& frames, const FrameMap& leftAlone);
+    void finishApply(const ApplyRun& run);
+    FrameMap write(const FrameMap& frames);
+    FrameMap writeFrames(const FrameMap& frames);
+    std::vector<std::int32_t> suspendEnhancedUserInterface(const FrameMap& frames);
+    void restoreEnhancedUserInterface(const std::vector<std::int32_t>& pids);
+    bool learnMinimumSizes(const FrameMap& frames, const FrameMap& leftAlone, const Rect& area);
+
+    // The glide of the first pass.
+    bool startAnimation(const ApplyRun& run, const FrameMap& frames);
+    void stepAnimation(SpaceId space);
+    void cancelAnimation(SpaceId space);
+    void cancelAnimations();
+
+    // Spaces, session and displays.
+    void spaceChanged();
+    void settle(const std::vector<SpaceId>& spaces);
+    void adoptOnScreen();
+    void displaysSettled();
+    void saveSessionSoon();
+    void saveSession();
+    void pauseChanged();
+
+    // Status and inventory.
+    void publishStatus();
+    void publishStatus(const Desktops& desktops);
+    void refreshStatus();
+    std::vector<InventoryWindow> allWindowsWithBounds(bool fullScreen);
+    std::vector<WindowPlace> allWindows();
+    std::map<WindowId, Rect> windowBounds();
+    std::vector<Rect> displayBounds();
+    std::vector<MiniWindow> miniWindows(const std::vector<InventoryWindow>& inventory, SpaceId space,
+                                        const Rect& frame);
+
+    // The focused window of the frontmost application, tracked or not.
+    std::optional<AXWindow> focusedWindow();
+
+    // Runs work after the delay unless the manager is gone by then.
+    void later(Duration delay, std::function<void()> work);
+    void subscribe(std::string_view name, std::function<void()> handler);
+    void subscribeToApplication(std::string_view name, std::function<void(const RunningApplication&)> handler);
+
+    WindowManagerServices services_;
+    Accessibility& ax_;
+    Spaces& spaces_;
+    MainQueue& queue_;
+
+    Tracking tracking_;
+    Arrangement arrangement_;
+    Configuration config_;
+    SpaceHistory history_;
+    Gates gates_;
+    CurrentProfile profile_;
+    Occupancy occupancy_;
+    Status status_;
+    // The display to which focus last went although it showed no window; any focus change clears it.
+    std::optional<std::string> emptyDisplay_;
+
+    Overlay notice_;
+    Overlay preselectOverlay_;
+    FocusHighlight highlight_;
+    FullScreen fullScreen_;
+
+    std::map<SpaceId, Animation> animations_;
+    HeldWork sessionSave_;
+    HeldWork statusRecheck_;
+    HeldWork displaySettle_;
+    std::vector<ObserverToken> subscriptions_;
+    // Lets one-shot delayed work find out that the manager is gone.
+    std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
+};
+
+} // namespace quillmere

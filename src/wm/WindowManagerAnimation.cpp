@@ -1,0 +1,78 @@
+#include "wm/WindowManager.h"
+
+#include <chrono>
+
+namespace quillmere {
+
+namespace {
+
+const MainQueue::Duration animationStep =
+    std::chrono::duration_cast<MainQueue::Duration>(std::chrono::duration<double>(FrameAnimation::step));
+
+} // namespace
+
+// The glide runs on the main queue, one step per tick, so that nothing waits for it; the exact write, the
+// read-back and any later pass follow its last step.
+bool WindowManager::startAnimation(const ApplyRun& run, const FrameMap& frames) {
+    if (services_.accessibilityDisplay.shouldReduceMotion())
+        return false;
+    FrameMap start;
+    for (const auto& [id, frame] : frames)
+        if (const auto tracked = tracking_.windows.find(id); tracked != tracking_.windows.end())
+            if (const auto current = tracked->second.frame(ax_))
+                start.emplace(id, *current);
+    FrameAnimation moves(start, frames);
+    if (moves.isEmpty())
+        return false;
+    std::vector<std::int32_t> pids = suspendEnhancedUserInterface(frames);
+    animations_.emplace(run.space, Animation{run, frames, std::move(moves), std::move(pids), queue_.now(), {},
+                                             signposter.beginInterval("Animate")});
+    stepAnimation(run.space);
+    return true;
+}
+
+void WindowManager::stepAnimation(SpaceId space) {
+    const auto found = animations_.find(space);
+    if (found == animations_.end())
+        return;
+    Animation& animation = found->second;
+    const double elapsed = std::chrono::duration<double>(queue_.now() - animation.began).count();
+    const double progress = elapsed / FrameAnimation::duration;
+    if (progress < 1) {
+        for (const auto& [id, frame] : animation.moves.frames(progress))
+            if (const auto tracked = tracking_.windows.find(id); tracked != tracking_.windows.end()) {
+                ax_.setAttribute(tracked->second.element, "AXPosition", AXValue(frame.origin));
+                ax_.setAttribute(tracked->second.element, "AXSize", AXValue(frame.size));
+            }
+        animation.nextStep = queue_.after(animationStep, [this, space] { stepAnimation(space); });
+        return;
+    }
+
+    Animation done = std::move(animation);
+    animations_.erase(found);
+    const FrameMap leftAlone = writeFrames(done.target);
+    restoreEnhancedUserInterface(done.enhancedPids);
+    signposter.endInterval("Animate", done.interval);
+    if (learnAfterWrite(done.run, done.target, leftAlone))
+        runPasses(done.run);
+    else
+        finishApply(done.run);
+}
+
+void WindowManager::cancelAnimation(SpaceId space) {
+    const auto found = animations_.find(space);
+    if (found == animations_.end())
+        return;
+    queue_.cancel(found->second.nextStep);
+    restoreEnhancedUserInterface(found->second.enhancedPids);
+    signposter.endInterval("Animate", found->second.interval);
+    signposter.endInterval("Layout", found->second.run.interval);
+    animations_.erase(found);
+}
+
+void WindowManager::cancelAnimations() {
+    while (!animations_.empty())
+        cancelAnimation(animations_.begin()->first);
+}
+
+} // namespace quillmere

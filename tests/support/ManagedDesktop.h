@@ -1,0 +1,75 @@
+#pragma once
+
+#include "platform/CapturingLogSink.h"
+#include "platform/ManualMainQueue.h"
+#include "platform/sim/SimulatedDesktop.h"
+#include "platform/sim/SimulatedSymbolImages.h"
+#include "stores/ProfileStore.h"
+#include "stores/SessionStore.h"
+#include "support/TemporaryDirectory.h"
+#include "support/WindowManagerProbe.h"
+#include "system/Focus.h"
+#include "system/SpaceSwitcher.h"
+#include "system/Spaces.h"
+#include "system/WindowPreviews.h"
+#include "wm/WindowManager.h"
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quillmere {
+
+// A simulated desktop with a window manager on it and everything the manager is built from, on a clock
+// that moves only when the test advances it.
+struct ManagedDesktop {
+    explicit ManagedDesktop(SimulatedDesktop::SpaceListForm form = SimulatedDesktop::SpaceListForm::perDisplay)
+        : desktop(queue, form) {}
+
+    WindowManagerServices services() {
+        return {desktop, desktop,  desktop, desktop,  desktop,  desktop,  desktop,  desktop, queue, desktop,
+                desktop, symbols, spaces,  switcher, focus,    previews, sessions, profiles, ownPid};
+    }
+
+    // Made on first use, so that a test sets the desktop up first, as it is when the application starts.
+    WindowManager& manager() {
+        if (!made) {
+            made = std::make_unique<WindowManager>(services());
+            made->onStatusChange = [this](const WindowManager::Status& status) { statuses.push_back(status); };
+        }
+        return *made;
+    }
+    WindowManagerProbe probe() { return WindowManagerProbe(manager()); }
+
+    // Lets the queued notifications and work of the next moment run.
+    void settle() { queue.advance(std::chrono::milliseconds(0)); }
+    void advance(MainQueue::Duration by) { queue.advance(by); }
+
+    bool logged(const std::string& message) const {
+        for (const LogEntry& entry : log.entries())
+            if (entry.message == message)
+                return true;
+        return false;
+    }
+
+    // The process of the application itself; a test may make it one of the desktop's applications.
+    std::int32_t ownPid = 1;
+    // What the manager logs, kept for the test to read.
+    CapturingLogSink log;
+    ManualMainQueue queue;
+    SimulatedDesktop desktop;
+    SimulatedSymbolImages symbols;
+    TemporaryDirectory folder;
+    Spaces spaces{desktop, desktop, desktop};
+    SpaceSwitcher switcher{spaces, desktop, desktop, desktop, desktop, desktop, queue};
+    Focus focus{desktop, desktop, desktop, queue, ownPid};
+    WindowPreviews previews{desktop};
+    SessionStore sessions{std::int64_t{1}, std::int32_t{SimulatedDesktop::windowServerPid}, folder / "session.json"};
+    ProfileStore profiles{folder / "profiles"};
+    std::vector<WindowManager::Status> statuses;
+    std::unique_ptr<WindowManager> made;
+};
+
+} // namespace quillmere
