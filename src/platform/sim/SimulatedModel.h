@@ -79,6 +79,7 @@ struct Window {
     SpaceId spaceBeforeFullScreen = 0;
     Names failingAttributes;
     WindowNumberAnswer numberAnswer = WindowNumberAnswer::number;
+    bool hasCloseButton = true;
 
     // The size the application makes of a size asked for: within its minimum and maximum.
     Size accepted(Size size) const;
@@ -97,7 +98,7 @@ struct Application {
 
 // What an accessibility element handle stands for.
 struct ElementTarget {
-    enum class Kind { systemWide, application, window, menu, fullScreenButton };
+    enum class Kind { systemWide, application, window, menu, fullScreenButton, closeButton };
     Kind kind = Kind::systemWide;
     std::int32_t pid = 0;
     WindowId window = 0;
