@@ -25,8 +25,6 @@ namespace quillmere {
 // A simulated desktop with a window manager on it and everything the manager is built from, on a clock
 // that moves only when the test advances it.
 struct ManagedDesktop {
-    static constexpr std::int32_t ownPid = 1;
-
     explicit ManagedDesktop(SimulatedDesktop::SpaceListForm form = SimulatedDesktop::SpaceListForm::perDisplay)
         : desktop(queue, form) {}
 
@@ -56,6 +54,8 @@ struct ManagedDesktop {
         return false;
     }
 
+    // The process of the application itself; a test may make it one of the desktop's applications.
+    std::int32_t ownPid = 1;
     // What the manager logs, kept for the test to read.
     CapturingLogSink log;
     ManualMainQueue queue;

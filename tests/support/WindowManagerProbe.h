@@ -19,6 +19,7 @@ class WindowManagerProbe {
         const auto found = layouts().find(space);
         return found == layouts().end() ? nullptr : &found->second;
     }
+    SpaceLayout& editLayout(SpaceId space) { return manager_.arrangement_.layouts.at(space); }
     bool isTracked(WindowId window) const { return manager_.tracking_.windows.contains(window); }
     std::vector<WindowId> tracked() const {
         std::vector<WindowId> ids;
