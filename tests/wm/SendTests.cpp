@@ -131,6 +131,8 @@ TEST(Send, SendingOneDesktopOnWrapsRoundAndStepsOverFullScreenSpaces) {
             d.show(d.order()[c.from]);
             d.click(d.first);
         }
+        const auto adjacent = d.manager().adjacentDesktop(d.first, c.command == "send next");
+        EXPECT_EQ(adjacent, (WindowManager::AdjacentDesktop{d.order()[c.to], static_cast<int>(c.to) + 1}));
 
         d.run(c.command);
 
@@ -149,6 +151,7 @@ TEST(Send, SendingOneDesktopOnDoesNothingOnADisplayWithOne) {
     d.start();
     d.click(window);
     const SpaceLayout before = *d.probe().layout(d.desktop.currentSpace(only));
+    EXPECT_EQ(d.manager().adjacentDesktop(window, true), std::nullopt);
 
     d.run("send next");
 
