@@ -93,7 +93,8 @@ TEST(FloatRulesTest, EmptyOrUncompilablePatternsFloatNothing) {
     for (const auto& [rule, title] : cases) {
         FloatRules rules;
         rules.titles = {rule};
-        EXPECT_FALSE(rules.floats(rule.app, title)) << "\"" << rule.pattern << "\" against \"" << title << "\"";
+        EXPECT_FALSE(rules.floats(rule.app, title))
+            << "\"" << rule.pattern << "\" against \"" << title << "\"";
     }
 }
 
