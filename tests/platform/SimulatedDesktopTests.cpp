@@ -3,14 +3,28 @@
 #include "platform/sim/SimulatedDesktop.h"
 #include "support/Printers.h"
 
+#include <array>
+#include <chrono>
+#include <functional>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace quillmere {
 namespace {
 
+using namespace std::chrono_literals;
 using testing::ElementsAre;
 using testing::IsEmpty;
+
+// The accessibility element of a window, as its application lists it.
+AXElement elementOf(SimulatedDesktop& desktop, WindowId window) {
+    const std::int32_t pid = desktop.describe({window}).front().ownerPid;
+    const auto windows = desktop.attribute(desktop.applicationElement(pid), "AXWindows");
+    for (AXElement candidate : std::get<std::vector<AXElement>>(windows.value()))
+        if (desktop.windowNumber(candidate).value() == window)
+            return candidate;
+    return {};
+}
 
 class SimulatedDesktopTest : public testing::Test {
   protected:
@@ -20,13 +34,7 @@ class SimulatedDesktopTest : public testing::Test {
 
     void settle() { queue.advance(MainQueue::Duration::zero()); }
 
-    AXElement element(WindowId window) {
-        const auto windows = desktop.attribute(desktop.applicationElement(app), "AXWindows");
-        for (AXElement candidate : std::get<std::vector<AXElement>>(windows.value()))
-            if (desktop.windowNumber(candidate).value() == window)
-                return candidate;
-        return {};
-    }
+    AXElement element(WindowId window) { return elementOf(desktop, window); }
 
     ManualMainQueue queue;
     SimulatedDesktop desktop;
@@ -187,7 +195,6 @@ TEST_F(SimulatedDesktopTest, BridgedMovesTakeEffectOnTheMainQueue) {
     settle();
     EXPECT_THAT(desktop.spaces(window), ElementsAre(other));
     EXPECT_EQ(desktop.frame(window), Rect(1100, -100, 300, 200));
-
 }
 
 TEST_F(SimulatedDesktopTest, WithoutTheBridgedMoveNoMoveIsTaken) {
@@ -238,6 +245,188 @@ TEST_F(SimulatedDesktopTest, DumpsTheWholeDesktop) {
               "on every space\n"
               "    window 101 \"Clock\" of 500 (100, 100, 800, 600), minimized\n"
               "application 500 com.example.editor \"Editor\" regular, front\n");
+}
+
+struct PointerCase {
+    Point asked;
+    Point landed;
+};
+
+void PrintTo(const PointerCase& pointerCase, std::ostream* out) {
+    *out << pointerCase.asked.x << ", " << pointerCase.asked.y;
+}
+
+class PointerConfinementTest : public SimulatedDesktopTest,
+                               public testing::WithParamInterface<PointerCase> {};
+
+TEST_P(PointerConfinementTest, ThePointerLandsOnTheNearestPointOfTheNearestDisplay) {
+    desktop.warpMouseCursorPosition(GetParam().asked);
+    EXPECT_EQ(desktop.pointer(), GetParam().landed);
+    desktop.movePointer({1, 1});
+    desktop.movePointer(GetParam().asked);
+    EXPECT_EQ(desktop.pointer(), GetParam().landed);
+    desktop.movePointer({1, 1});
+    desktop.post(EventTapLocation::hid, *desktop.createMouseEvent(EventType::mouseMoved, GetParam().asked));
+    EXPECT_EQ(desktop.pointer(), GetParam().landed);
+}
+
+// Left (0, 0, 1000, 800) and right (1000, -200, 800, 600): a display's far edges lie just outside it.
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PointerConfinementTest,
+    testing::Values(PointerCase{{500, 400}, {500, 400}}, PointerCase{{1500, -200}, {1500, -200}},
+                    PointerCase{{-5000, 9000}, {0, 799}}, PointerCase{{1500, 700}, {1500, 399}},
+                    PointerCase{{3000, -1000}, {1799, -200}}, PointerCase{{1000, 900}, {999, 799}}));
+
+TEST_F(SimulatedDesktopTest, UnpluggingTheDisplayUnderThePointerPutsItOnAnother) {
+    desktop.movePointer({500, 400});
+    desktop.removeDisplay(left);
+    EXPECT_EQ(desktop.bounds(right), Rect(0, 0, 800, 600));
+    EXPECT_EQ(desktop.pointer(), Point(0, 599));
+}
+
+struct KeyCase {
+    std::string name;
+    // Makes a window on the right display key, one way or another.
+    std::function<void(SimulatedDesktop&, WindowId editorWindow, WindowId browserWindow)> makeKey;
+    bool moves;
+};
+
+void PrintTo(const KeyCase& keyCase, std::ostream* out) {
+    *out << keyCase.name;
+}
+
+std::array<std::uint8_t, WindowServer::eventRecordSize> makeKeyRecord(WindowId window) {
+    std::array<std::uint8_t, WindowServer::eventRecordSize> record{};
+    record[0x04] = 0xF8;
+    record[0x08] = 0x02;
+    std::fill(&record[0x20], &record[0x30], 0xFF);
+    record[0x3A] = 0x10;
+    for (std::size_t i = 0; i < 4; ++i)
+        record[0x3C + i] = static_cast<std::uint8_t>(window >> (8 * i));
+    return record;
+}
+
+class KeyWindowTest : public SimulatedDesktopTest, public testing::WithParamInterface<KeyCase> {};
+
+TEST_P(KeyWindowTest, MakingAWindowOfTheFrontApplicationKeyMovesTheMenuBarToItsDisplay) {
+    const std::int32_t browser = desktop.launch({.name = "Browser"});
+    const WindowId editorLeft = desktop.openWindow(app, {.frame = {100, 100, 300, 200}});
+    const WindowId editorRight = desktop.openWindow(app, {.frame = {1100, 0, 300, 200}});
+    const WindowId browserRight = desktop.openWindow(browser, {.frame = {1200, 0, 300, 200}});
+    desktop.focus(browserRight);
+    desktop.focus(editorLeft);
+    ASSERT_EQ(desktop.activeMenuBarDisplayIdentifier(desktop.mainConnection()), desktop.uuid(left));
+
+    GetParam().makeKey(desktop, editorRight, browserRight);
+    EXPECT_EQ(desktop.activeMenuBarDisplayIdentifier(desktop.mainConnection()),
+              desktop.uuid(GetParam().moves ? right : left));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, KeyWindowTest,
+    testing::Values(KeyCase{"make-key records to the front process",
+                            [](SimulatedDesktop& d, WindowId window, WindowId) {
+                                d.postEventRecord(*d.processForPid(d.describe({window}).front().ownerPid),
+                                                  makeKeyRecord(window));
+                            },
+                            true},
+                    KeyCase{"raising a window of the front application",
+                            [](SimulatedDesktop& d, WindowId window, WindowId) {
+                                d.perform(elementOf(d, window), "AXRaise");
+                            },
+                            true},
+                    KeyCase{"another application brought to the front with its key window",
+                            [](SimulatedDesktop& d, WindowId, WindowId other) {
+                                const std::int32_t pid = d.describe({other}).front().ownerPid;
+                                d.setFrontProcess(*d.processForPid(pid), other,
+                                                  FrontProcessOptions::withoutRaising);
+                            },
+                            true},
+                    KeyCase{"raising a window of an application behind",
+                            [](SimulatedDesktop& d, WindowId, WindowId other) {
+                                d.perform(elementOf(d, other), "AXRaise");
+                            },
+                            false},
+                    KeyCase{"make-key records to a process behind",
+                            [](SimulatedDesktop& d, WindowId, WindowId other) {
+                                d.postEventRecord(*d.processForPid(d.describe({other}).front().ownerPid),
+                                                  makeKeyRecord(other));
+                            },
+                            false}));
+
+TEST_F(SimulatedDesktopTest, EveryMessageToAHungApplicationCostsTheTimeoutAndFails) {
+    const std::int32_t hung = desktop.launch({.name = "Hung"});
+    const WindowId stuck = desktop.openWindow(hung, {});
+    const WindowId fine = desktop.openWindow(app, {});
+    const AXElement stuckElement = element(stuck);
+    std::vector<MainQueue::Duration> waits;
+    desktop.setBlockingWait([&](MainQueue::Duration wait) { waits.push_back(wait); });
+    ASSERT_EQ(desktop.setMessagingTimeout(desktop.systemWideElement(), 0.5), AXError::success);
+    desktop.setResponding(hung, false);
+    const MainQueue::Instant before = queue.now();
+
+    EXPECT_EQ(desktop.attribute(stuckElement, "AXSize").error(), AXError::cannotComplete);
+    EXPECT_EQ(desktop.setAttribute(stuckElement, "AXPosition", AXValue(Point{0, 0})),
+              AXError::cannotComplete);
+    EXPECT_EQ(desktop.perform(stuckElement, "AXRaise"), AXError::cannotComplete);
+    EXPECT_EQ(desktop.blockedTime(), 1500ms);
+    EXPECT_THAT(waits, ElementsAre(500ms, 500ms, 500ms));
+    EXPECT_EQ(queue.now(), before);
+
+    EXPECT_TRUE(desktop.attribute(element(fine), "AXSize"));
+    auto observer = std::move(desktop.observer(hung, [](AXElement, const std::string&) {})).value();
+    EXPECT_EQ(observer->add(desktop.applicationElement(hung), "AXWindowCreated"), AXError::cannotComplete);
+    EXPECT_EQ(desktop.blockedTime(), 2000ms);
+}
+
+TEST_F(SimulatedDesktopTest, ASnappingApplicationEndsOnItsCellsAfterTheWriteSequence) {
+    desktop.setWriteBehaviour(app, {.sizeStep = {7, 15}});
+    const WindowId terminal = desktop.openWindow(app, {.frame = {0, 0, 500, 500}});
+    EXPECT_EQ(desktop.frame(terminal), Rect(0, 0, 497, 495));
+
+    const AXElement handle = element(terminal);
+    desktop.setAttribute(handle, "AXSize", AXValue(Size{1000, 700}));
+    desktop.setAttribute(handle, "AXPosition", AXValue(Point{40, 50}));
+    desktop.setAttribute(handle, "AXSize", AXValue(Size{1000, 700}));
+    EXPECT_EQ(desktop.frame(terminal), Rect(40, 50, 994, 690));
+
+    desktop.resizeWindow(terminal, {3, 3});
+    EXPECT_EQ(desktop.frame(terminal)->size, Size(7, 15));
+}
+
+TEST_F(SimulatedDesktopTest, ASlowApplicationAppliesWritesLaterAndTellsOfThemThen) {
+    desktop.setWriteBehaviour(app, {.delay = 100ms});
+    const WindowId window = desktop.openWindow(app, {.frame = {0, 0, 400, 300}});
+    std::vector<std::string> received;
+    auto observer = std::move(desktop.observer(app, [&](AXElement, const std::string& notification) {
+                        received.push_back(notification);
+                    })).value();
+    observer->add(desktop.applicationElement(app), "AXMoved");
+
+    EXPECT_EQ(desktop.setAttribute(element(window), "AXPosition", AXValue(Point{40, 50})), AXError::success);
+    settle();
+    EXPECT_EQ(desktop.frame(window), Rect(0, 0, 400, 300));
+    EXPECT_THAT(received, IsEmpty());
+    queue.advance(100ms);
+    EXPECT_EQ(desktop.frame(window), Rect(40, 50, 400, 300));
+    EXPECT_THAT(received, ElementsAre("AXMoved"));
+}
+
+TEST_F(SimulatedDesktopTest, AnApplicationMayRefuseAMoveWhileItsSizeChanges) {
+    desktop.setWriteBehaviour(app, {.refusesMoveWhileResizing = true, .delay = 100ms});
+    const WindowId window = desktop.openWindow(app, {.frame = {0, 0, 400, 300}});
+    const AXElement handle = element(window);
+
+    EXPECT_EQ(desktop.setAttribute(handle, "AXSize", AXValue(Size{600, 500})), AXError::success);
+    EXPECT_EQ(desktop.setAttribute(handle, "AXPosition", AXValue(Point{40, 50})), AXError::failure);
+    EXPECT_EQ(desktop.setAttribute(handle, "AXSize", AXValue(Size{600, 500})), AXError::success);
+    queue.advance(100ms);
+    EXPECT_EQ(desktop.frame(window), Rect(0, 0, 600, 500));
+
+    // Read back and written again once the size has settled, the position takes.
+    EXPECT_EQ(desktop.setAttribute(handle, "AXPosition", AXValue(Point{40, 50})), AXError::success);
+    queue.advance(100ms);
+    EXPECT_EQ(desktop.frame(window), Rect(40, 50, 600, 500));
 }
 
 class SharedSimulatedDesktopTest : public SimulatedDesktopTest {

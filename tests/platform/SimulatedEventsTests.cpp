@@ -2,6 +2,7 @@
 #include "platform/sim/SimulatedDesktop.h"
 
 #include <chrono>
+#include <functional>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -19,13 +20,19 @@ void putInt32(std::vector<std::uint8_t>& bytes, std::size_t offset, std::int32_t
         bytes[offset + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) >> (8 * i));
 }
 
-// An event carrying the gesture record of one phase of a Space swipe, as the window server reads it.
+// One phase of a Space swipe as the window server reads it: the gesture fields of the event and the
+// gesture record that follows it.
 Event swipe(std::int32_t phase, bool right) {
-    std::vector<std::uint8_t> trailer{0x00, 0x60, 0x10, 0x6D};
-    trailer.resize(4 + 96);
-    putInt32(trailer, 4 + 36, phase << 24);
-    putInt32(trailer, 4 + 64, right ? -65536 : 65536);
-    return Event{.trailer = trailer};
+    Event event;
+    event.setIntegerValueField(55, 30);
+    event.setIntegerValueField(110, 23);
+    event.setIntegerValueField(132, phase);
+    event.setIntegerValueField(134, phase);
+    event.trailer = {0x00, 0x60, 0x10, 0x6D};
+    event.trailer.resize(4 + 96);
+    putInt32(event.trailer, 4 + 36, phase << 24);
+    putInt32(event.trailer, 4 + 64, right ? -65536 : 65536);
+    return event;
 }
 
 // Two displays with three Desktops each, the pointer on the right one and the left one active.
@@ -36,9 +43,13 @@ class SimulatedEventsTest : public testing::Test {
         observer = desktop.addObserver(activeSpaceDidChangeNotification, [this] { ++changes; });
     }
 
-    void swipeOnce(bool right) {
-        for (const std::int32_t phase : {1, 2, 4})
-            desktop.post(EventTapLocation::session, swipe(phase, right));
+    void swipeOnce(
+        bool right, const std::function<void(Event&)>& damage = [](Event&) {}) {
+        for (const std::int32_t phase : {1, 2, 4}) {
+            Event event = swipe(phase, right);
+            damage(event);
+            desktop.post(EventTapLocation::session, event);
+        }
     }
 
     void press(std::uint16_t keyCode, EventFlags flags) {
@@ -106,7 +117,43 @@ TEST_F(SimulatedEventsTest, WithNaturalScrollingOffTheFingerMeansTheOtherWay) {
     EXPECT_EQ(desktop.currentSpace(right), desktop.spaceOrder(right)[1]);
 }
 
-TEST_F(SimulatedEventsTest, TheShortcutOfTheSystemStepsTheActiveDisplay) {
+struct DamageCase {
+    std::string name;
+    std::function<void(Event&)> damage;
+};
+
+void PrintTo(const DamageCase& damageCase, std::ostream* out) {
+    *out << damageCase.name;
+}
+
+void removeField(Event& event, int field) {
+    std::erase_if(event.fields, [field](const auto& entry) { return entry.first == field; });
+}
+
+class DamagedSwipeTest : public SimulatedEventsTest, public testing::WithParamInterface<DamageCase> {};
+
+TEST_P(DamagedSwipeTest, AnEventWithoutAllItsGestureFieldsSwitchesNothing) {
+    swipeOnce(true, GetParam().damage);
+    settle();
+    EXPECT_EQ(desktop.currentSpace(right), desktop.spaceOrder(right)[0]);
+    EXPECT_EQ(changes, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DamagedSwipeTest,
+    testing::Values(
+        DamageCase{"the record alone", [](Event& event) { event.fields.clear(); }},
+        DamageCase{"no event type", [](Event& event) { removeField(event, 55); }},
+        DamageCase{"another event type", [](Event& event) { event.setIntegerValueField(55, 29); }},
+        DamageCase{"no HID type", [](Event& event) { removeField(event, 110); }},
+        DamageCase{"the HID type as a fraction", [](Event& event) { event.setDoubleValueField(110, 23.0); }},
+        DamageCase{"no phase", [](Event& event) { removeField(event, 132); }},
+        DamageCase{"no second phase", [](Event& event) { removeField(event, 134); }},
+        DamageCase{"a phase unlike the record's", [](Event& event) { event.setIntegerValueField(132, 2); }},
+        DamageCase{"a second phase unlike the record's",
+                   [](Event& event) { event.setIntegerValueField(134, 2); }}));
+
+TEST_F(SimulatedEventsTest, TheShortcutOfTheSystemStepsTheDisplayUnderThePointer) {
     press(124, 0);
     press(125, control);
     settle();
@@ -115,8 +162,32 @@ TEST_F(SimulatedEventsTest, TheShortcutOfTheSystemStepsTheActiveDisplay) {
     press(124, control);
     press(123, control);
     settle();
+    EXPECT_EQ(desktop.currentSpace(right), desktop.spaceOrder(right)[1]);
+    EXPECT_EQ(desktop.currentSpace(left), desktop.spaceOrder(left)[0]);
+
+    desktop.movePointer({500, 400});
+    press(124, control);
+    settle();
     EXPECT_EQ(desktop.currentSpace(left), desktop.spaceOrder(left)[1]);
-    EXPECT_EQ(desktop.currentSpace(right), desktop.spaceOrder(right)[0]);
+    EXPECT_EQ(desktop.currentSpace(right), desktop.spaceOrder(right)[1]);
+}
+
+// What a switch to the display without the menu bar falls back to: the pointer goes there and the keyboard
+// steps, after the swipes came to nothing.
+TEST_F(SimulatedEventsTest, WithSwipesIgnoredTheShortcutMovesTheDisplayThePointerWasTakenTo) {
+    desktop.movePointer({500, 400});
+    desktop.ignoreSwipes(true);
+    desktop.warpMouseCursorPosition({1500, 400});
+    swipeOnce(true);
+    swipeOnce(true);
+    settle();
+    EXPECT_EQ(changes, 0);
+    press(124, control);
+    press(124, control);
+    settle();
+    EXPECT_EQ(desktop.currentSpace(right), desktop.spaceOrder(right)[2]);
+    EXPECT_EQ(desktop.currentSpace(left), desktop.spaceOrder(left)[0]);
+    EXPECT_EQ(desktop.activeMenuBarDisplayIdentifier(desktop.mainConnection()), desktop.uuid(left));
 }
 
 TEST_F(SimulatedEventsTest, FaultsLetSwipesFailArriveLateOrBounceBack) {

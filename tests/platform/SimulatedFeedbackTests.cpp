@@ -21,6 +21,13 @@ class SimulatedFeedbackTest : public testing::Test {
     std::vector<AXElement> children(AXElement element) {
         return read<std::vector<AXElement>>(element, "AXChildren");
     }
+    // In the order the panels were made.
+    std::vector<bool> panelsVisible() const {
+        std::vector<bool> result;
+        for (const sim::Panel* panel : desktop.panels())
+            result.push_back(panel->visible);
+        return result;
+    }
 
     ManualMainQueue queue;
     SimulatedDesktop desktop{queue};
@@ -48,6 +55,51 @@ TEST_F(SimulatedFeedbackTest, AFadeStoppedBySettingAlphaStillCompletesWhenDue) {
     queue.advance(300ms);
     EXPECT_EQ(completions, 2);
     EXPECT_TRUE(desktop.panels().empty());
+}
+
+TEST_F(SimulatedFeedbackTest, OnlyAnAnimatingPanelTakesTheSystemsTimeToLeaveTheScreen) {
+    auto animating = desktop.makePanel({.animates = true});
+    auto immediate = desktop.makePanel({.animates = false});
+    animating->orderFrontRegardless();
+    immediate->orderFrontRegardless();
+    EXPECT_THAT(panelsVisible(), ElementsAre(true, true));
+
+    animating->orderOut();
+    immediate->orderOut();
+    EXPECT_THAT(panelsVisible(), ElementsAre(true, false));
+    queue.advance(SimulatedDesktop::panelOrderOutTime - 1ms);
+    EXPECT_THAT(panelsVisible(), ElementsAre(true, false));
+    queue.advance(1ms);
+    EXPECT_THAT(panelsVisible(), ElementsAre(false, false));
+
+    // Shown again while the system takes it off, it stays.
+    animating->orderFrontRegardless();
+    animating->orderOut();
+    queue.advance(100ms);
+    animating->order(WindowOrderingMode::above, 0);
+    queue.advance(1s);
+    EXPECT_THAT(panelsVisible(), ElementsAre(true, false));
+}
+
+TEST_F(SimulatedFeedbackTest, PanelsThatHideOnDeactivationLeaveWhileAnotherApplicationIsActive) {
+    const std::int32_t own = desktop.launch({.bundleIdentifier = "com.brenvald.quillmere"});
+    desktop.setOwnApplication(own);
+    desktop.activate(own);
+    auto hiding = desktop.makePanel({.hidesOnDeactivate = true, .animates = false});
+    auto staying = desktop.makePanel({.hidesOnDeactivate = false, .animates = false});
+    auto out = desktop.makePanel({.hidesOnDeactivate = true, .animates = false});
+    hiding->orderFrontRegardless();
+    staying->orderFrontRegardless();
+
+    desktop.activate(app);
+    EXPECT_THAT(panelsVisible(), ElementsAre(false, true, false));
+    desktop.activate(own);
+    EXPECT_THAT(panelsVisible(), ElementsAre(true, true, false));
+
+    // Ordered in while another application is active, it shows regardless.
+    desktop.focus(desktop.openWindow(app, {}));
+    hiding->orderFrontRegardless();
+    EXPECT_THAT(panelsVisible(), ElementsAre(true, true, false));
 }
 
 TEST_F(SimulatedFeedbackTest, AClickBesideTheOfferedWindowsPutsEveryWindowBack) {

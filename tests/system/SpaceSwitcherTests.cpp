@@ -237,6 +237,19 @@ TEST_F(SpaceSwitcherTest, WithoutArrivalTheSystemShortcutsStepTheWholeWay) {
     EXPECT_EQ(ran, 1);
 }
 
+TEST_F(SpaceSwitcherTest, ShortcutsStepTheTargetsDisplayWhileTheMenuBarIsOnAnother) {
+    desktop.ignoreSwipes(true);
+    const std::vector<SpaceId> studioSpaces = desktop.spaceOrder(studio);
+    int ran = 0;
+    switcher.switchTo(studioSpaces[1], counting(ran));
+    queue.advance(300ms);
+    EXPECT_EQ(desktop.activeMenuBarDisplayIdentifier(desktop.mainConnection()), desktop.uuid(builtIn));
+    EXPECT_THAT(keys(), ElementsAre(std::tuple("down", 124, control), std::tuple("up", 124, 0u)));
+    EXPECT_EQ(desktop.currentSpace(studio), studioSpaces[1]);
+    EXPECT_EQ(shown(), desktops[0]);
+    EXPECT_EQ(ran, 1);
+}
+
 TEST_F(SpaceSwitcherTest, ShortcutsStepOnlyThePartOfTheWayLeft) {
     desktop.ignoreSwipes(true);
     switcher.switchTo(desktops[3]);

@@ -172,7 +172,8 @@ TEST_F(ApplyTest, MarksALivePreselectionAfterEveryApplyUntilItIsGone) {
     const auto marked = [&] {
         return std::ranges::any_of(desktop.panels(), [](const sim::Panel* panel) {
             const auto* view = dynamic_cast<const OverlayView*>(panel->content.get());
-            return view && view->kind == Overlay::Kind::preselect() && panel->visible;
+            return view && view->kind == Overlay::Kind::preselect() &&
+                   panel->ordering != WindowOrderingMode::out;
         });
     };
 

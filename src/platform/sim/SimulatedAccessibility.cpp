@@ -61,6 +61,9 @@ class SimulatedDesktop::SimObserver final : public AXObserver {
         const auto check = checkElement(element);
         if (check != AXError::success)
             return check;
+        // Registering is a message to the application like any other.
+        if (const AXError error = desktop_.reachable(*desktop_.target(element)); error != AXError::success)
+            return error;
         const bool added =
             desktop_.observers_.at(id_).registrations.emplace(element.id(), notification).second;
         return added ? AXError::success : AXError::notificationAlreadyRegistered;
@@ -114,7 +117,7 @@ std::string SimulatedDesktop::text(AXElement element) const {
     return {};
 }
 
-AXError SimulatedDesktop::reachable(const sim::ElementTarget& target) const {
+AXError SimulatedDesktop::reachable(const sim::ElementTarget& target) {
     if (!trusted_)
         return AXError::apiDisabled;
     if (target.kind == Kind::systemWide)
@@ -122,9 +125,22 @@ AXError SimulatedDesktop::reachable(const sim::ElementTarget& target) const {
     if ((target.kind == Kind::window || target.kind == Kind::fullScreenButton) && !window(target.window))
         return AXError::invalidUIElement;
     const sim::Application* owner = app(target.pid);
-    if (!owner || !owner->responding)
+    if (!owner)
         return AXError::cannotComplete;
+    if (!owner->responding) {
+        waitUnanswered();
+        return AXError::cannotComplete;
+    }
     return AXError::success;
+}
+
+// The message goes out and nothing comes back before the messaging timeout.
+void SimulatedDesktop::waitUnanswered() {
+    const auto timeout =
+        std::chrono::duration_cast<MainQueue::Duration>(std::chrono::duration<double>(messagingTimeout_));
+    blockedTime_ += timeout;
+    if (blockingWait_)
+        blockingWait_(timeout);
 }
 
 void SimulatedDesktop::record(std::string line) {
@@ -275,30 +291,23 @@ AXError SimulatedDesktop::writeWindow(sim::Window& window, std::string_view name
     if (name == "AXPosition") {
         if (!geometry || !geometry->point())
             return AXError::illegalArgument;
-        if (fullScreen)
-            return AXError::cannotComplete;
-        setFrame(window, {*geometry->point(), window.frame.size});
-        followDisplay(window);
-    } else if (name == "AXSize") {
+        return fullScreen ? AXError::cannotComplete : writePosition(window, *geometry->point());
+    }
+    if (name == "AXSize") {
         if (!geometry || !geometry->size())
             return AXError::illegalArgument;
-        if (fullScreen)
-            return AXError::cannotComplete;
-        setFrame(window, {window.frame.origin, window.accepted(*geometry->size())});
-    } else if (name == "AXMinimized") {
-        if (!flag)
-            return AXError::illegalArgument;
+        return fullScreen ? AXError::cannotComplete : writeSize(window, *geometry->size());
+    }
+    if (!flag)
+        return AXError::illegalArgument;
+    if (name == "AXMinimized") {
         setMinimized(window, *flag);
-    } else {
-        if (!flag)
-            return AXError::illegalArgument;
-        if (*flag && !fullScreen) {
-            if (window.onAllSpaces || window.spaces.size() != 1)
-                return AXError::cannotComplete;
-            makeFullScreen({window.number});
-        } else if (!*flag && fullScreen) {
-            leaveFullScreen(window);
-        }
+    } else if (*flag && !fullScreen) {
+        if (window.onAllSpaces || window.spaces.size() != 1)
+            return AXError::cannotComplete;
+        makeFullScreen({window.number});
+    } else if (!*flag && fullScreen) {
+        leaveFullScreen(window);
     }
     return AXError::success;
 }
@@ -316,6 +325,7 @@ AXError SimulatedDesktop::perform(AXElement element, std::string_view action) {
         return AXError::actionUnsupported;
     raise(named->window);
     setFocusedWindow(apps_.at(named->pid), named->window);
+    followKeyWindow(named->pid);
     return AXError::success;
 }
 

@@ -5,6 +5,7 @@
 #include "platform/DesktopPictures.h"
 #include "platform/Displays.h"
 #include "platform/Events.h"
+#include "platform/HotKeys.h"
 #include "platform/ImageSource.h"
 #include "platform/MainQueue.h"
 #include "platform/Panels.h"
@@ -16,8 +17,10 @@
 #include "platform/WindowServer.h"
 #include "platform/WorkspaceNotifications.h"
 #include "platform/sim/SimulatedFeedbackModel.h"
+#include "platform/sim/SimulatedHotKeyModel.h"
 #include "platform/sim/SimulatedModel.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -48,7 +51,8 @@ class SimulatedDesktop final : public Accessibility,
                                public DesktopPictures,
                                public ImageSource,
                                public UserDefaults,
-                               public AccessibilityDisplay {
+                               public AccessibilityDisplay,
+                               public HotKeyRegistrar {
   public:
     enum class SpaceListForm {
         // Each display has its own Spaces.
@@ -150,8 +154,10 @@ class SimulatedDesktop final : public Accessibility,
     bool activate(std::int32_t pid) override;
 
     // Events. A swipe that ends moves the display under the pointer one Space in its direction, as the
-    // scroll-direction preference reads it; a key press of the shortcut for one Space left or right, posted
-    // at the hardware's tap, steps the active display.
+    // scroll-direction preference reads it; the window server takes an event for a swipe only with its
+    // gesture fields (event type, HID type and both phases, agreeing with the record that follows the
+    // event). A key press of the shortcut for one Space left or right, posted at the hardware's tap, steps
+    // the display under the pointer.
     std::optional<Event> create() override;
     std::optional<Event> createKeyboardEvent(std::uint16_t keyCode, bool keyDown) override;
     std::optional<Event> createMouseEvent(EventType type, Point at) override;
@@ -162,7 +168,9 @@ class SimulatedDesktop final : public Accessibility,
     std::uint64_t absoluteTime() override;
     // Counts only what the script makes the user do; without such input, the time since the desktop began.
     double secondsSinceLastEventType(EventSourceStateID state, EventType type) override;
-    void warpMouseCursorPosition(Point point) override { pointer_ = point; }
+    // Like every move of the pointer, it stays on the displays: a point on none lands on the nearest point of
+    // the nearest display.
+    void warpMouseCursorPosition(Point point) override;
 
     // Preferences.
     std::optional<PropertyList> copyValue(std::string_view key, PreferencesApplication application,
@@ -202,7 +210,9 @@ class SimulatedDesktop final : public Accessibility,
     void resizeWindow(WindowId window, Size size);
     void closeWindow(WindowId window);
     void minimize(WindowId window, bool minimized);
-    // As a click would: the application comes to the front with the window focused and raised.
+    // As a click would: the application comes to the front with the window focused and raised. Whenever the
+    // front application's key window changes, however it does, the menu bar goes to the display that holds
+    // that window.
     void focus(WindowId window);
     // One window, or two side by side, get a new full-screen Space after the first one's Space; the
     // display shows it.
@@ -227,8 +237,8 @@ class SimulatedDesktop final : public Accessibility,
     void setEnhancedUserInterface(std::int32_t pid, std::optional<bool> on);
     std::optional<bool> enhancedUserInterface(std::int32_t pid) const;
 
-    // As the user moves the mouse.
-    void movePointer(Point point) { pointer_ = point; }
+    // As the user moves the mouse, within the displays.
+    void movePointer(Point point);
     // The user's hardware input of that type, now.
     void input(EventType type);
     // For any application, the current user and any host, where the system keeps its own settings; none
@@ -242,10 +252,20 @@ class SimulatedDesktop final : public Accessibility,
     // Every accessibility call about the attribute fails as a busy application's would.
     void failAttribute(WindowId window, std::string attribute);
     void setWindowNumberAnswer(WindowId window, sim::WindowNumberAnswer answer);
-    // An application that does not answer lets every accessibility message time out.
+    // An application that does not answer keeps every accessibility message to it waiting for the
+    // messaging timeout, which then fails it with AXError::cannotComplete.
     void setResponding(std::int32_t pid, bool responding);
     // Accessibility then refuses to make observers of the application.
     void refuseObservers(std::int32_t pid) { observerRefusals_.insert(pid); }
+    // How the caller spends each such wait. The running program passes a wait that really holds its thread,
+    // as on a Mac. Tests pass none: nothing runs inside the call and the manual clock stands still, while
+    // blockedTime() shows what the waits cost.
+    void setBlockingWait(std::function<void(MainQueue::Duration)> wait) { blockingWait_ = std::move(wait); }
+    // Script: how the application answers writes of its windows' position and size, from now on.
+    void setWriteBehaviour(std::int32_t pid, sim::WriteBehaviour behaviour);
+    // The application the system itself runs as: its panels that hide on deactivation leave the screen
+    // while another application is active.
+    void setOwnApplication(std::int32_t pid);
     // The window server answers the managed Space list with this value; none gives the real list again.
     void overrideSpaceList(std::optional<PropertyList> answer) { spaceListOverride_ = std::move(answer); }
     // Whether this system offers the bridged move. Only the first lookup reads it, as the system's own.
@@ -270,6 +290,8 @@ class SimulatedDesktop final : public Accessibility,
     // Desktops and full-screen Spaces, in Mission Control's order.
     std::vector<SpaceId> spaceOrder(DisplayId display) const;
     double messagingTimeout() const { return messagingTimeout_; }
+    // All the time accessibility callers have spent waiting for applications that do not answer.
+    MainQueue::Duration blockedTime() const { return blockedTime_; }
     int bridgedMoveLookups() const { return bridgedMoveLookups_; }
     const std::vector<std::vector<std::uint8_t>>& postedEventRecords() const { return eventRecords_; }
     Point pointer() const { return pointer_; }
@@ -286,6 +308,8 @@ class SimulatedDesktop final : public Accessibility,
 
     static constexpr std::int32_t windowServerPid = 88;
     static constexpr ConnectionId connection = 0x5A07;
+    // How long the system takes to animate a panel off screen, unless the panel does not animate.
+    static constexpr MainQueue::Duration panelOrderOutTime = std::chrono::milliseconds(200);
 
     // Panels of the application's own.
     std::unique_ptr<Panel> makePanel(const PanelStyle& style) override;
@@ -335,6 +359,23 @@ class SimulatedDesktop final : public Accessibility,
     int shareableContentRequests() const { return shareableContentRequests_; }
     int pictureDecodes() const { return pictureDecodes_; }
 
+    // Global hot keys. A key the user presses goes to the system's own shortcuts first, then to the
+    // application that registered it, and only then to the application in front.
+    HotKeyHandlerToken installHotKeyHandler(HotKeyRegistrar::PressedHandler handler) override;
+    void removeHotKeyHandler(HotKeyHandlerToken token) override;
+    Result<HotKeyRef, HotKeyStatus> registerHotKey(std::uint32_t keyCode, std::uint32_t modifiers,
+                                                   HotKeyId id) override;
+    void unregisterHotKey(HotKeyRef ref) override;
+    // Script: the user presses a key with the modifiers of a Carbon mask. A hot key of this application
+    // reaches its handlers through the main queue.
+    void pressKey(std::uint32_t keyCode, std::uint32_t modifiers);
+    // Another application registers the chord; one this application holds cannot be given away.
+    void holdHotKey(std::uint32_t keyCode, std::uint32_t modifiers);
+    // Every registration from now on fails with the status; none lets them succeed again.
+    void failHotKeyRegistrations(std::optional<HotKeyStatus> status) { hotKeys_.failure = status; }
+    // This application's hot keys, in the order they were registered.
+    std::vector<sim::RegisteredHotKey> registeredHotKeys() const;
+
   private:
     class SimObserver;
     friend class SimObserver;
@@ -346,6 +387,10 @@ class SimulatedDesktop final : public Accessibility,
     const sim::Display* display(DisplayId number) const;
     sim::Display& displayOrThrow(DisplayId number);
     sim::Display* displayAt(Point point);
+    // The display whose Space holds the window; else the one under its frame's centre.
+    const sim::Display* displayShowing(const sim::Window& window);
+    // Where the system lets the pointer be.
+    Point confined(Point point) const;
     // The display whose Space list holds the Space; with a shared list, the first display.
     sim::Display* displayHolding(SpaceId space);
     sim::SpaceList* listHolding(SpaceId space);
@@ -368,6 +413,9 @@ class SimulatedDesktop final : public Accessibility,
     void followDisplay(sim::Window& window);
     void raise(WindowId window);
     void setFocusedWindow(sim::Application& app, std::optional<WindowId> window);
+    // The application in front; a change is posted as an activation.
+    void setFront(std::optional<std::int32_t> pid);
+    void followKeyWindow(std::int32_t pid);
     void setMinimized(sim::Window& window, bool minimized);
     SpaceId makeFullScreen(const std::vector<WindowId>& windows);
     void leaveFullScreen(sim::Window& window);
@@ -378,11 +426,17 @@ class SimulatedDesktop final : public Accessibility,
     // Accessibility side.
     const sim::ElementTarget* target(AXElement element) const;
     std::string text(AXElement element) const;
-    AXError reachable(const sim::ElementTarget& target) const;
+    AXError reachable(const sim::ElementTarget& target);
+    void waitUnanswered();
     void record(std::string line);
     AXResult<AXAttributeValue> readApplication(const sim::Application& app, std::string_view name) const;
     AXResult<AXAttributeValue> readWindow(const sim::Window& window, std::string_view name) const;
     AXError writeWindow(sim::Window& window, std::string_view name, const AXAttributeValue& value);
+    // Position and size writes as the window's application takes them.
+    Size acceptedSize(const sim::Window& window, Size size) const;
+    AXError writePosition(sim::Window& window, Point origin);
+    AXError writeSize(sim::Window& window, Size size);
+    void applyLater(const sim::Window& window, std::function<void(sim::Window&)> write);
 
     // Window-server side.
     PropertyList spaceEntry(const sim::Space& space) const;
@@ -392,7 +446,8 @@ class SimulatedDesktop final : public Accessibility,
 
     // Event side.
     void readGesture(const Event& event);
-    void readHotKey(const Event& event);
+    // Whether the key is one of the system's own shortcuts, which take it.
+    bool readHotKey(const Event& event);
     bool readMouse(const Event& event);
     void readKeyWindowRecord(std::int32_t pid, std::span<const std::uint8_t, eventRecordSize> record);
     void scheduleStep(DisplayId display, bool right, bool bySwipe);
@@ -400,13 +455,13 @@ class SimulatedDesktop final : public Accessibility,
     void spaceChanged();
     // Delivers a workspace notification, carrying the application when it is about one.
     void post(std::string_view name, std::optional<RunningApplication> application = std::nullopt);
-    // The application in front; a change is posted as an activation.
-    void setFront(std::optional<std::int32_t> pid);
     AXResult<AXAttributeValue> readEnhancedUserInterface(const sim::Application& app) const;
     AXError writeApplication(sim::Application& app, std::string_view name, const AXAttributeValue& value);
     // Panels, menus, the tiling picker.
     class SimPanel;
     friend class SimPanel;
+    void showPanel(std::uint64_t id, bool shown);
+    void ownApplicationActivated(bool active);
     std::size_t addMenuNode(std::int32_t pid, const MenuSetup& setup);
     AXResult<AXAttributeValue> readControl(const sim::ElementTarget& target, std::string_view name) const;
     AXResult<AXAttributeValue> readFullScreenButton(const sim::Window& window);
@@ -447,6 +502,9 @@ class SimulatedDesktop final : public Accessibility,
     std::optional<bool> bridgedMoveFound_;
     int bridgedMoveLookups_ = 0;
     double messagingTimeout_ = 6.0;
+    MainQueue::Duration blockedTime_{};
+    std::function<void(MainQueue::Duration)> blockingWait_;
+    std::optional<std::int32_t> ownApplication_;
     std::optional<PropertyList> spaceListOverride_;
     std::vector<std::vector<std::uint8_t>> eventRecords_;
     bool tracing_ = false;
@@ -473,6 +531,7 @@ class SimulatedDesktop final : public Accessibility,
     std::map<std::uint64_t, sim::Panel> panels_;
     std::uint64_t nextPanel_ = 1;
     std::uint64_t nextFade_ = 1;
+    std::uint64_t nextOrderAnimation_ = 1;
     // Index 0 of each application's nodes is its menu bar.
     std::map<std::int32_t, std::vector<sim::MenuNode>> menus_;
     std::map<WindowId, std::uint64_t> fullScreenButtons_;
@@ -491,6 +550,7 @@ class SimulatedDesktop final : public Accessibility,
     std::set<std::int32_t> observerRefusals_;
     bool reduceMotion_ = false;
     std::map<std::string, std::variant<std::string, bool>, std::less<>> userDefaults_;
+    sim::HotKeyTable hotKeys_;
 };
 
 } // namespace quillmere

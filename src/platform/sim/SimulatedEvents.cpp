@@ -19,6 +19,14 @@ constexpr std::array<std::uint8_t, 4> otherDataFormat{0x00, 0x00, 0x00, 0x01};
 constexpr std::array<std::uint8_t, 4> gestureHeader{0x00, 0x60, 0x10, 0x6D};
 constexpr std::size_t gestureSize = 96;
 
+// The event fields of a swipe that the window server checks, and what it expects in them.
+constexpr int eventTypeField = 55;
+constexpr int hidTypeField = 110;
+constexpr int phaseField = 132;
+constexpr int secondPhaseField = 134;
+constexpr std::int64_t gestureEventType = 30;
+constexpr std::int64_t swipeHidType = 23;
+
 constexpr int moveLeftHotKey = 79;
 constexpr int moveRightHotKey = 81;
 
@@ -161,8 +169,9 @@ void SimulatedDesktop::input(EventType type) {
     lastInput_[type] = queue_.now();
 }
 
-// The window server reads the direction and phase of a swipe from its gesture record; the finger's
-// direction means the opposite Space while the user has turned natural scrolling off.
+// The window server reads the direction and phase of a swipe from its gesture record, but only of an event
+// that says it is a swipe in every field it checks; the finger's direction means the opposite Space while
+// the user has turned natural scrolling off.
 void SimulatedDesktop::readGesture(const Event& event) {
     const std::span<const std::uint8_t> trailer = event.trailer;
     if (trailer.size() < gestureHeader.size() + gestureSize ||
@@ -170,6 +179,12 @@ void SimulatedDesktop::readGesture(const Event& event) {
         return;
     const auto record = trailer.subspan(gestureHeader.size(), gestureSize);
     const std::uint32_t phase = read<std::uint32_t>(record, 36) >> 24;
+    const auto fieldIs = [&event](int field, std::int64_t value) {
+        return event.integerValueField(field) == value;
+    };
+    if (!fieldIs(eventTypeField, gestureEventType) || !fieldIs(hidTypeField, swipeHidType) ||
+        !fieldIs(phaseField, phase) || !fieldIs(secondPhaseField, phase))
+        return;
     const bool fingerRight = read<std::int32_t>(record, 64) < 0;
     if (phase == 1)
         swipeBegan_ = true;
@@ -182,16 +197,22 @@ void SimulatedDesktop::readGesture(const Event& event) {
         scheduleStep(under->number, right, true);
 }
 
-void SimulatedDesktop::readHotKey(const Event& event) {
-    if (event.type != EventType::keyDown || !activeDisplay_)
-        return;
+// As the system's own shortcuts do, the step goes to the display under the pointer, whichever display has
+// the menu bar.
+bool SimulatedDesktop::readHotKey(const Event& event) {
+    if (event.type != EventType::keyDown)
+        return false;
     const auto keyCode = event.integerValueField(Event::keyboardEventKeycode);
     for (const int hotKey : {moveLeftHotKey, moveRightHotKey}) {
         const auto key = symbolicHotKeys_.find(hotKey);
-        if (key != symbolicHotKeys_.end() && keyCode == key->second.keyCode &&
-            event.flags == key->second.modifiers)
-            scheduleStep(*activeDisplay_, hotKey == moveRightHotKey, false);
+        if (key == symbolicHotKeys_.end() || keyCode != key->second.keyCode ||
+            event.flags != key->second.modifiers)
+            continue;
+        if (const sim::Display* under = displayAt(pointer_))
+            scheduleStep(under->number, hotKey == moveRightHotKey, false);
+        return true;
     }
+    return false;
 }
 
 void SimulatedDesktop::scheduleStep(DisplayId number, bool right, bool bySwipe) {
@@ -243,14 +264,17 @@ void SimulatedDesktop::readKeyWindowRecord(std::int32_t pid,
     if (!makeKey && !gainsKey)
         return;
     const sim::Window* named = window(read<WindowId>(record, 0x3C));
-    if (named && named->pid == pid)
-        setFocusedWindow(apps_.at(pid), named->number);
+    if (!named || named->pid != pid)
+        return;
+    setFocusedWindow(apps_.at(pid), named->number);
+    followKeyWindow(pid);
 }
 
 void SimulatedDesktop::orderFront(WindowId number) {
     const sim::Window& ordered = windowOrThrow(number);
     raise(number);
     setFocusedWindow(appOrThrow(ordered.pid), number);
+    followKeyWindow(ordered.pid);
 }
 
 std::optional<WindowId> SimulatedDesktop::keyWindow(std::int32_t pid) const {

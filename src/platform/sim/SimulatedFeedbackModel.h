@@ -28,7 +28,12 @@ struct Panel {
     PanelStyle style;
     // Screen coordinates: origin bottom left of the first screen, y upward.
     Rect frame;
+    // On screen, even while the system's animation takes it off.
     bool visible = false;
+    // The number of that animation while it is under way.
+    std::optional<std::uint64_t> orderOutAnimation;
+    // Taken off screen because its application stopped being the active one; back when it is again.
+    bool hiddenByDeactivation = false;
     // How it was last ordered in: relative to a window (0: every window) or in front of all.
     WindowOrderingMode ordering = WindowOrderingMode::out;
     WindowId relativeTo = 0;

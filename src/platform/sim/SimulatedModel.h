@@ -6,6 +6,7 @@
 #include "platform/Accessibility.h"
 #include "platform/Displays.h"
 #include "platform/Events.h"
+#include "platform/MainQueue.h"
 #include "platform/RunningApplications.h"
 #include "platform/WindowServer.h"
 #include "platform/WorkspaceNotifications.h"
@@ -79,9 +80,23 @@ struct Window {
     SpaceId spaceBeforeFullScreen = 0;
     Names failingAttributes;
     WindowNumberAnswer numberAnswer = WindowNumberAnswer::number;
+    // Size writes the application has taken but not applied yet.
+    int sizeWritesUnderway = 0;
 
     // The size the application makes of a size asked for: within its minimum and maximum.
     Size accepted(Size size) const;
+};
+
+// How an application answers writes of its windows' position and size. The default takes every write at
+// once, as asked, within the window's minimum and maximum.
+struct WriteBehaviour {
+    // Sizes come out as whole multiples of it, rounded down, as a terminal's character cells; zero in a
+    // dimension leaves that dimension as asked.
+    Size sizeStep;
+    // A position written while a size write is underway fails.
+    bool refusesMoveWhileResizing = false;
+    // Position and size writes succeed at once but take effect, with their notifications, this much later.
+    MainQueue::Duration delay{};
 };
 
 struct Application {
@@ -93,6 +108,7 @@ struct Application {
     bool hidden = false;
     // "AXEnhancedUserInterface" of the application element; none when the application does not have it.
     std::optional<bool> enhancedUserInterface;
+    WriteBehaviour writes;
 };
 
 // What an accessibility element handle stands for.

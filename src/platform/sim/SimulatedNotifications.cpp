@@ -35,14 +35,6 @@ void SimulatedDesktop::post(std::string_view name, std::optional<RunningApplicat
     }
 }
 
-void SimulatedDesktop::setFront(std::optional<std::int32_t> pid) {
-    if (front_ == pid)
-        return;
-    front_ = pid;
-    if (pid)
-        post(didActivateApplicationNotification, apps_.at(*pid).info);
-}
-
 void SimulatedDesktop::sleepAndWake() {
     post(didWakeNotification);
     post(screensDidWakeNotification);

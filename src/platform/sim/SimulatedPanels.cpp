@@ -21,9 +21,10 @@ class SimulatedDesktop::SimPanel final : public Panel {
         sim::Panel* shown = record();
         if (!shown)
             return;
-        shown->visible = mode != WindowOrderingMode::out;
         shown->ordering = mode;
         shown->relativeTo = mode == WindowOrderingMode::out ? 0 : relativeTo;
+        shown->hiddenByDeactivation = false;
+        desktop_.showPanel(id_, mode != WindowOrderingMode::out);
     }
 
     void orderFrontRegardless() override { order(WindowOrderingMode::above, 0); }
@@ -85,6 +86,50 @@ std::unique_ptr<Panel> SimulatedDesktop::makePanel(const PanelStyle& style) {
     const std::uint64_t id = nextPanel_++;
     panels_.emplace(id, sim::Panel{.style = style});
     return std::make_unique<SimPanel>(*this, id);
+}
+
+// A panel comes on screen at once (an animating one fading in from there) and, when it animates, leaves
+// only once the system's animation has taken it off.
+void SimulatedDesktop::showPanel(std::uint64_t id, bool shown) {
+    sim::Panel& panel = panels_.at(id);
+    if (shown) {
+        panel.visible = true;
+        panel.orderOutAnimation.reset();
+        return;
+    }
+    if (!panel.visible || panel.orderOutAnimation)
+        return;
+    if (!panel.style.animates) {
+        panel.visible = false;
+        return;
+    }
+    const std::uint64_t animation = nextOrderAnimation_++;
+    panel.orderOutAnimation = animation;
+    queue_.after(panelOrderOutTime, [this, alive = std::weak_ptr<int>(lifetime_), id, animation] {
+        if (alive.expired() || !panels_.contains(id))
+            return;
+        sim::Panel& animated = panels_.at(id);
+        if (animated.orderOutAnimation != animation)
+            return;
+        animated.visible = false;
+        animated.orderOutAnimation.reset();
+    });
+}
+
+// The system takes the panels that hide on deactivation off screen at once, and brings them back when the
+// application is active again.
+void SimulatedDesktop::ownApplicationActivated(bool active) {
+    for (auto& [id, panel] : panels_) {
+        if (!panel.style.hidesOnDeactivate)
+            continue;
+        if (active && panel.hiddenByDeactivation) {
+            panel.hiddenByDeactivation = false;
+            panel.visible = true;
+        } else if (!active && panel.visible && panel.ordering != WindowOrderingMode::out) {
+            panel.hiddenByDeactivation = true;
+            panel.visible = false;
+        }
+    }
 }
 
 std::vector<const sim::Panel*> SimulatedDesktop::panels() const {

@@ -33,6 +33,7 @@ DisplayId SimulatedDesktop::addDisplay(const DisplaySetup& setup) {
     displays_.push_back(std::move(added));
     if (!activeDisplay_)
         activeDisplay_ = displays_.back().number;
+    pointer_ = confined(pointer_);
     post(applicationDidChangeScreenParametersNotification);
     return displays_.back().number;
 }
@@ -69,13 +70,15 @@ void SimulatedDesktop::removeDisplay(DisplayId number) {
     }
 
     // The display at the origin carries the menu bar; another one takes its place.
-    if (!main || main->bounds.origin == Point{0, 0})
-        return;
-    const Point shift{-main->bounds.minX(), -main->bounds.minY()};
-    for (sim::Display& display : displays_)
-        display.bounds = display.bounds.offsetBy(shift.x, shift.y);
-    for (auto& [id, window] : windows_)
-        setFrame(window, window.frame.offsetBy(shift.x, shift.y));
+    if (main && main->bounds.origin != Point{0, 0}) {
+        const Point shift{-main->bounds.minX(), -main->bounds.minY()};
+        for (sim::Display& display : displays_)
+            display.bounds = display.bounds.offsetBy(shift.x, shift.y);
+        for (auto& [id, window] : windows_)
+            setFrame(window, window.frame.offsetBy(shift.x, shift.y));
+        pointer_ = {pointer_.x + shift.x, pointer_.y + shift.y};
+    }
+    pointer_ = confined(pointer_);
 }
 
 SpaceId SimulatedDesktop::addDesktop(DisplayId number) {
@@ -100,7 +103,7 @@ void SimulatedDesktop::quit(std::int32_t pid) {
         forget(number);
     apps_.erase(pid);
     if (front_ == pid)
-        front_.reset();
+        setFront(std::nullopt);
 }
 
 WindowId SimulatedDesktop::openWindow(std::int32_t pid, const WindowSetup& setup) {
@@ -120,7 +123,7 @@ WindowId SimulatedDesktop::openWindow(std::int32_t pid, const WindowSetup& setup
     opened.subrole = setup.subrole;
     opened.minimumSize = setup.minimumSize;
     opened.maximumSize = setup.maximumSize;
-    opened.frame = {setup.frame.origin, opened.accepted(setup.frame.size)};
+    opened.frame = {setup.frame.origin, acceptedSize(opened, setup.frame.size)};
     opened.unsettable.insert(setup.unsettable.begin(), setup.unsettable.end());
     opened.layer = setup.layer;
     opened.onAllSpaces = setup.onAllSpaces;
@@ -149,7 +152,7 @@ void SimulatedDesktop::moveWindow(WindowId number, Point origin) {
 
 void SimulatedDesktop::resizeWindow(WindowId number, Size size) {
     sim::Window& resized = windowOrThrow(number);
-    setFrame(resized, {resized.frame.origin, resized.accepted(size)});
+    setFrame(resized, {resized.frame.origin, acceptedSize(resized, size)});
 }
 
 void SimulatedDesktop::closeWindow(WindowId number) {
@@ -169,11 +172,9 @@ void SimulatedDesktop::focus(WindowId number) {
         listHolding(focused.spaces.front())->current = focused.spaces.front();
         spaceChanged();
     }
-    setFront(focused.pid);
     raise(number);
     setFocusedWindow(appOrThrow(focused.pid), number);
-    if (const sim::Display* shownOn = displayAt(focused.frame.center()))
-        activeDisplay_ = shownOn->number;
+    setFront(focused.pid);
 }
 
 SpaceId SimulatedDesktop::enterFullScreen(const std::vector<WindowId>& windows) {
