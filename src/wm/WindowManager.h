@@ -26,6 +26,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace quillmere {
@@ -130,6 +131,8 @@ class WindowManager {
     // The tracked windows and where they came from.
     struct Tracking {
         std::map<WindowId, AXWindow> windows;
+        // The same windows by their accessibility element, as notifications name them.
+        std::unordered_map<std::uint64_t, WindowId> byElement;
         std::map<std::int32_t, std::unique_ptr<AXObserver>> observers;
         std::set<std::int32_t> fullScreenPIDs;
         // Where a minimized window sat, to put it back.
@@ -257,17 +260,17 @@ class WindowManager {
 
     // Writing layouts.
     std::optional<SpaceGeometry> geometry(SpaceId space);
-    std::optional<Screen> screen(SpaceId space);
+    std::optional<SpaceGeometry> geometry(SpaceId space, const Desktops& desktops);
+    std::optional<Screen> screen(SpaceId space, const Desktops& desktops);
     Rect visibleFrame(const Screen& screen);
     void runPasses(ApplyRun run);
-    bool learnAfterWrite(ApplyRun& run, const FrameMap& frames);
+    bool learnAfterWrite(ApplyRun& run, const FrameMap& frames, const FrameMap& leftAlone);
     void finishApply(const ApplyRun& run);
-    void write(const FrameMap& frames);
-    void writeFrames(const FrameMap& frames);
+    FrameMap write(const FrameMap& frames);
+    FrameMap writeFrames(const FrameMap& frames);
     std::vector<std::int32_t> suspendEnhancedUserInterface(const FrameMap& frames);
     void restoreEnhancedUserInterface(const std::vector<std::int32_t>& pids);
-    bool learnMinimumSizes(const FrameMap& frames, const Rect& area);
-    bool isActiveCurrent(SpaceId space);
+    bool learnMinimumSizes(const FrameMap& frames, const FrameMap& leftAlone, const Rect& area);
 
     // The glide of the first pass.
     bool startAnimation(const ApplyRun& run, const FrameMap& frames);
@@ -286,6 +289,7 @@ class WindowManager {
 
     // Status and inventory.
     void publishStatus();
+    void publishStatus(const Desktops& desktops);
     void refreshStatus();
     std::vector<InventoryWindow> allWindowsWithBounds(bool fullScreen);
     std::vector<WindowPlace> allWindows();

@@ -41,7 +41,7 @@ void WindowManager::layoutIfTileable(const AXWindow& window, bool applyingRules)
 
     const std::string app = localizedName(window.pid);
     const bool floats = config_.floatRules.floats(app, title(window));
-    const auto laidOut = geometry(space);
+    const auto laidOut = geometry(space, desktops);
     const Rect area = laidOut ? laidOut->area : Rect();
     const Spacing spacing = laidOut ? laidOut->spacing : config_.spacingSettings.spacingForDisplayWidth(0);
     SpaceLayout layout = this->layout(space);

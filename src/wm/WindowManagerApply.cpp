@@ -15,8 +15,11 @@ constexpr double sizeTolerance = 1;
 } // namespace
 
 void WindowManager::apply(SpaceId space, std::optional<WindowId> skipping, bool learning) {
-    if (gates_.pausedByHand && isActiveCurrent(space))
-        publishStatus();
+    if (gates_.pausedByHand) {
+        const Desktops desktops = spaces_.desktops();
+        if (desktops.activeSpace() == space)
+            publishStatus(desktops);
+    }
     if (!gates_.started || gates_.launching || gates_.pausedByHand || !arrangement_.layouts.contains(space))
         return;
     cancelAnimation(space);
@@ -24,14 +27,15 @@ void WindowManager::apply(SpaceId space, std::optional<WindowId> skipping, bool 
 
     ApplyRun run{.space = space, .skipping = skipping, .learning = learning};
     run.interval = signposter.beginInterval("Layout");
-    const auto laidOut = geometry(space);
+    const Desktops desktops = spaces_.desktops();
+    const auto laidOut = geometry(space, desktops);
     if (!laidOut) {
         signposter.endInterval("Layout", run.interval);
         return;
     }
     run.area = laidOut->area;
     run.gap = laidOut->spacing.gap;
-    const std::vector<SpaceId> visible = spaces_.desktops().visible();
+    const std::vector<SpaceId> visible = desktops.visible();
     run.animated = config_.animatesWindows && learning && std::ranges::find(visible, space) != visible.end();
     runPasses(run);
 }
@@ -47,15 +51,15 @@ void WindowManager::runPasses(ApplyRun run) {
             frames.erase(*run.skipping);
         if (run.animated && startAnimation(run, frames))
             return;
-        write(frames);
-        if (!learnAfterWrite(run, frames))
+        const FrameMap leftAlone = write(frames);
+        if (!learnAfterWrite(run, frames, leftAlone))
             break;
     }
     finishApply(run);
 }
 
-bool WindowManager::learnAfterWrite(ApplyRun& run, const FrameMap& frames) {
-    if (!run.learning || !learnMinimumSizes(frames, run.area) || run.pass >= maximumPasses)
+bool WindowManager::learnAfterWrite(ApplyRun& run, const FrameMap& frames, const FrameMap& leftAlone) {
+    if (!run.learning || !learnMinimumSizes(frames, leftAlone, run.area) || run.pass >= maximumPasses)
         return false;
     ++run.pass;
     run.animated = false;
@@ -63,8 +67,8 @@ bool WindowManager::learnAfterWrite(ApplyRun& run, const FrameMap& frames) {
 }
 
 void WindowManager::finishApply(const ApplyRun& run) {
-    if (isActiveCurrent(run.space)) {
-        publishStatus();
+    if (const Desktops desktops = spaces_.desktops(); desktops.activeSpace() == run.space) {
+        publishStatus(desktops);
         const auto found = arrangement_.layouts.find(run.space);
         const auto marked =
             found == arrangement_.layouts.end() ? std::nullopt : found->second.preselectionRect(run.area, run.gap);
@@ -76,15 +80,18 @@ void WindowManager::finishApply(const ApplyRun& run) {
     signposter.endInterval("Layout", run.interval);
 }
 
-void WindowManager::write(const FrameMap& frames) {
+FrameMap WindowManager::write(const FrameMap& frames) {
     const std::vector<std::int32_t> pids = suspendEnhancedUserInterface(frames);
-    writeFrames(frames);
+    FrameMap leftAlone = writeFrames(frames);
     restoreEnhancedUserInterface(pids);
+    return leftAlone;
 }
 
 // Only tracked windows are written and remembered; the time is renewed only when a frame really changed.
-void WindowManager::writeFrames(const FrameMap& frames) {
+// Answers the frames read of the windows already in place, which need no second read.
+FrameMap WindowManager::writeFrames(const FrameMap& frames) {
     const MainQueue::Instant now = queue_.now();
+    FrameMap leftAlone;
     for (const auto& [id, frame] : frames) {
         const auto tracked = tracking_.windows.find(id);
         if (tracked == tracking_.windows.end())
@@ -92,13 +99,16 @@ void WindowManager::writeFrames(const FrameMap& frames) {
         Written& written = arrangement_.written[id];
         written.frame = frame;
         const AXElement element = tracked->second.element;
-        if (const auto current = tracked->second.frame(ax_); current && current->integral() == frame.integral())
+        if (const auto current = tracked->second.frame(ax_); current && current->integral() == frame.integral()) {
+            leftAlone.emplace(id, *current);
             continue;
+        }
         ax_.setAttribute(element, "AXSize", AXValue(frame.size));
         ax_.setAttribute(element, "AXPosition", AXValue(frame.origin));
         ax_.setAttribute(element, "AXSize", AXValue(frame.size));
         written.at = now;
     }
+    return leftAlone;
 }
 
 // Applications with an enhanced user interface (switched on by assistive tools) animate and second-guess
@@ -124,16 +134,17 @@ void WindowManager::restoreEnhancedUserInterface(const std::vector<std::int32_t>
         ax_.setAttribute(ax_.applicationElement(pid), enhancedUserInterface, true);
 }
 
-bool WindowManager::learnMinimumSizes(const FrameMap& frames, const Rect& area) {
+// Whether a window is in full screen is asked last, only of a window that would teach a size.
+bool WindowManager::learnMinimumSizes(const FrameMap& frames, const FrameMap& leftAlone, const Rect& area) {
     bool learned = false;
     for (const auto& [id, asked] : frames) {
         const auto tracked = tracking_.windows.find(id);
         if (tracked == tracking_.windows.end())
             continue;
-        const auto actual = tracked->second.frame(ax_);
-        if (!actual || AXUIElementRef::value<bool>(ax_, tracked->second.element, "AXFullScreen") == true)
-            continue;
-        if (actual->width() > area.width() + sizeTolerance || actual->height() > area.height() + sizeTolerance)
+        const auto unmoved = leftAlone.find(id);
+        const auto actual = unmoved != leftAlone.end() ? std::optional(unmoved->second) : tracked->second.frame(ax_);
+        if (!actual || actual->width() > area.width() + sizeTolerance ||
+            actual->height() > area.height() + sizeTolerance)
             continue;
         const Size old = arrangement_.minimumSizes.contains(id) ? arrangement_.minimumSizes.at(id) : Size();
         const Size raised{actual->width() > asked.width() + sizeTolerance ? std::max(actual->width(), old.width)
@@ -143,6 +154,8 @@ bool WindowManager::learnMinimumSizes(const FrameMap& frames, const Rect& area) 
                               : old.height};
         if (raised.width <= old.width && raised.height <= old.height)
             continue;
+        if (AXUIElementRef::value<bool>(ax_, tracked->second.element, "AXFullScreen") == true)
+            continue;
         arrangement_.minimumSizes[id] = raised;
         log(LogLevel::default_, "window %u minimum size %ldx%ld", id, static_cast<std::int64_t>(raised.width),
             static_cast<std::int64_t>(raised.height));
@@ -151,20 +164,23 @@ bool WindowManager::learnMinimumSizes(const FrameMap& frames, const Rect& area) 
     return learned;
 }
 
-bool WindowManager::isActiveCurrent(SpaceId space) {
-    return spaces_.desktops().activeSpace() == space;
-}
-
 // The Space's display's screen, else the main screen, else the first screen.
-std::optional<Screen> WindowManager::screen(SpaceId space) {
-    if (auto shown = spaces_.screen(space))
-        return shown;
+std::optional<Screen> WindowManager::screen(SpaceId space, const Desktops& desktops) {
+    if (const DisplaySpaces* display = desktops.display(space))
+        if (auto shown = spaces_.screen(display->id))
+            return shown;
+    if (auto main = services_.displays.mainScreen())
+        return main;
     const std::vector<Screen> screens = services_.displays.screens();
     return screens.empty() ? std::nullopt : std::optional(screens.front());
 }
 
 std::optional<WindowManager::SpaceGeometry> WindowManager::geometry(SpaceId space) {
-    const auto shown = screen(space);
+    return geometry(space, spaces_.desktops());
+}
+
+std::optional<WindowManager::SpaceGeometry> WindowManager::geometry(SpaceId space, const Desktops& desktops) {
+    const auto shown = screen(space, desktops);
     if (!shown)
         return std::nullopt;
     const Spacing spacing = config_.spacingSettings.spacingForDisplayWidth(shown->frame.width());
@@ -181,7 +197,7 @@ Rect WindowManager::visibleFrame(const Screen& screen) {
 }
 
 std::optional<Rect> WindowManager::visibleArea(SpaceId space) {
-    const auto shown = screen(space);
+    const auto shown = screen(space, spaces_.desktops());
     return shown ? std::optional(visibleFrame(*shown)) : std::nullopt;
 }
 

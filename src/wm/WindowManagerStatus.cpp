@@ -6,7 +6,10 @@
 namespace quillmere {
 
 void WindowManager::publishStatus() {
-    const Desktops desktops = spaces_.desktops();
+    publishStatus(spaces_.desktops());
+}
+
+void WindowManager::publishStatus(const Desktops& desktops) {
     const DisplaySpaces* active = desktops.active();
     const std::optional<SpaceId> current = desktops.activeSpace();
     const std::vector<SpaceId> order = active ? active->order : std::vector<SpaceId>();

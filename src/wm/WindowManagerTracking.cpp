@@ -58,13 +58,17 @@ bool WindowManager::registerWindow(const AXWindow& window) {
     if (observer == tracking_.observers.end())
         return false;
     tracking_.windows.emplace(window.id, window);
+    tracking_.byElement.emplace(window.element.id(), window.id);
     for (std::string_view notification : windowNotifications)
         observer->second->add(window.element, notification);
     return true;
 }
 
 void WindowManager::untrack(WindowId id) {
-    tracking_.windows.erase(id);
+    if (const auto tracked = tracking_.windows.find(id); tracked != tracking_.windows.end()) {
+        tracking_.byElement.erase(tracked->second.element.id());
+        tracking_.windows.erase(tracked);
+    }
     arrangement_.minimumSizes.erase(id);
     arrangement_.written.erase(id);
     removeFromLayouts(id);
@@ -89,10 +93,10 @@ void WindowManager::forgetFocus(SpaceId space, WindowId window) {
 }
 
 std::optional<AXWindow> WindowManager::trackedWindow(AXElement element) const {
-    for (const auto& [id, window] : tracking_.windows)
-        if (window.element == element)
-            return window;
-    return std::nullopt;
+    const auto found = tracking_.byElement.find(element.id());
+    if (found == tracking_.byElement.end())
+        return std::nullopt;
+    return tracking_.windows.at(found->second);
 }
 
 std::vector<AXWindow> WindowManager::windowsOf(std::int32_t pid) const {

@@ -144,8 +144,7 @@ void SimulatedDesktop::waitUnanswered() {
 }
 
 void SimulatedDesktop::record(std::string line) {
-    if (tracing_)
-        trace_.push_back(std::move(line));
+    trace_.push_back(std::move(line));
 }
 
 AXElement SimulatedDesktop::systemWideElement() {
@@ -169,7 +168,8 @@ AXError SimulatedDesktop::setMessagingTimeout(AXElement element, double seconds)
 }
 
 AXResult<AXAttributeValue> SimulatedDesktop::attribute(AXElement element, std::string_view name) {
-    record("read " + text(element) + " " + std::string(name));
+    if (tracing_)
+        record("read " + text(element) + " " + std::string(name));
     const sim::ElementTarget* named = target(element);
     if (!named)
         return AXError::illegalArgument;
@@ -238,7 +238,8 @@ AXResult<AXAttributeValue> SimulatedDesktop::readWindow(const sim::Window& windo
 }
 
 AXResult<bool> SimulatedDesktop::isSettable(AXElement element, std::string_view name) {
-    record("settable " + text(element) + " " + std::string(name));
+    if (tracing_)
+        record("settable " + text(element) + " " + std::string(name));
     const sim::ElementTarget* named = target(element);
     if (!named)
         return AXError::illegalArgument;
@@ -263,7 +264,8 @@ AXResult<bool> SimulatedDesktop::isSettable(AXElement element, std::string_view 
 
 AXError SimulatedDesktop::setAttribute(AXElement element, std::string_view name,
                                        const AXAttributeValue& value) {
-    record("write " + text(element) + " " + std::string(name) + " " + valueText(value));
+    if (tracing_)
+        record("write " + text(element) + " " + std::string(name) + " " + valueText(value));
     const sim::ElementTarget* named = target(element);
     if (!named)
         return AXError::illegalArgument;
@@ -313,7 +315,8 @@ AXError SimulatedDesktop::writeWindow(sim::Window& window, std::string_view name
 }
 
 AXError SimulatedDesktop::perform(AXElement element, std::string_view action) {
-    record("action " + text(element) + " " + std::string(action));
+    if (tracing_)
+        record("action " + text(element) + " " + std::string(action));
     const sim::ElementTarget* named = target(element);
     if (!named)
         return AXError::illegalArgument;
@@ -330,7 +333,8 @@ AXError SimulatedDesktop::perform(AXElement element, std::string_view action) {
 }
 
 AXResult<WindowId> SimulatedDesktop::windowNumber(AXElement element) {
-    record("number " + text(element));
+    if (tracing_)
+        record("number " + text(element));
     const sim::ElementTarget* named = target(element);
     if (!named || named->kind != Kind::window)
         return AXError::illegalArgument;

@@ -300,6 +300,7 @@ class SimulatedDesktop final : public Accessibility,
         return frontProcessRequests_;
     }
     std::optional<WindowId> keyWindow(std::int32_t pid) const;
+    bool isHidden(std::int32_t pid) const;
     // While on, every accessibility call adds a line such as "write window 101 AXSize 800x600".
     void traceAccessibility(bool on);
     const std::vector<std::string>& accessibilityTrace() const { return trace_; }

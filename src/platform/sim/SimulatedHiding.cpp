@@ -18,4 +18,9 @@ void SimulatedDesktop::unhide(std::int32_t pid) {
     post(didUnhideApplicationNotification, showing.info);
 }
 
+bool SimulatedDesktop::isHidden(std::int32_t pid) const {
+    const sim::Application* found = app(pid);
+    return found && found->hidden;
+}
+
 } // namespace quillmere

@@ -1,0 +1,276 @@
+#include "support/ManagedDesktop.h"
+#include "support/Printers.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <iostream>
+#include <map>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace quillmere {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Does at random what users, applications and hardware do, and checks after every step what the window
+// manager must keep true whatever happens. The seed is printed; QUILLMERE_CHAOS_SEED replays one.
+class ChaosDriver {
+  public:
+    explicit ChaosDriver(std::uint64_t seed) : random_(seed) {
+        desktop.addDisplay({.name = "Main", .bounds = {0, 0, 1440, 900}, .desktops = 3});
+        for (int i = 0; i < 3; ++i)
+            launch();
+        for (int i = 0; i < 4; ++i)
+            open();
+        managed.settle();
+        desktop.traceAccessibility(true);
+        managed.manager().update(Settings::default_());
+        managed.manager().start();
+        managed.settle();
+    }
+
+    void step() {
+        const bool pausedThroughout = managed.manager().pausedByHand();
+        desktop.traceAccessibility(true);
+        switch (pick(16)) {
+        case 0:
+            launch();
+            break;
+        case 1:
+            if (auto pid = anyApp(); pid && apps_.size() > 1) {
+                desktop.quit(*pid);
+                apps_.erase(*pid);
+            }
+            break;
+        case 2:
+        case 3:
+            open();
+            break;
+        case 4:
+            if (auto window = anyWindow())
+                desktop.closeWindow(*window);
+            break;
+        case 5:
+            if (auto window = anyWindow())
+                desktop.minimize(*window, chance(2));
+            break;
+        case 6:
+            if (auto pid = anyApp())
+                chance(2) ? desktop.hide(*pid) : desktop.unhide(*pid);
+            break;
+        case 7:
+            if (auto window = anyWindow())
+                desktop.focus(*window);
+            break;
+        case 8:
+            if (auto window = anyWindow(); window && !desktop.spaces(*window).empty())
+                desktop.openTab(*window);
+            break;
+        case 9:
+        case 10:
+            switchSpace();
+            break;
+        case 11:
+            plugOrUnplug();
+            break;
+        case 12:
+            managed.manager().togglePause();
+            break;
+        case 13:
+            managed.manager().update(randomSettings());
+            break;
+        case 14:
+            chance(4) ? desktop.sleepAndWake() : addDesktop();
+            break;
+        case 15:
+            break;
+        }
+        const bool stillPaused = managed.manager().pausedByHand();
+        managed.advance(std::chrono::milliseconds(pick(4) == 0 ? pick(2000) : pick(200)));
+        check(pausedThroughout && stillPaused && managed.manager().pausedByHand());
+    }
+
+  private:
+    int pick(int below) { return std::uniform_int_distribution<int>(0, below - 1)(random_); }
+    bool chance(int oneIn) { return pick(oneIn) == 0; }
+
+    std::optional<std::int32_t> anyApp() {
+        if (apps_.empty())
+            return std::nullopt;
+        return *std::next(apps_.begin(), pick(static_cast<int>(apps_.size())));
+    }
+
+    std::optional<WindowId> anyWindow() {
+        std::vector<WindowId> windows;
+        for (const WindowDescription& description : desktop.allWindows())
+            windows.push_back(description.number);
+        if (windows.empty())
+            return std::nullopt;
+        return windows[static_cast<std::size_t>(pick(static_cast<int>(windows.size())))];
+    }
+
+    void launch() {
+        if (apps_.size() >= 8)
+            return;
+        static const std::vector<std::string> names{"Editor", "Mail", "Notes", "Terminal", "Player", "Finder"};
+        const std::string name = names[static_cast<std::size_t>(pick(static_cast<int>(names.size())))];
+        apps_.insert(desktop.launch({.bundleIdentifier = "com.example." + name,
+                                     .name = name,
+                                     .policy = chance(8) ? ActivationPolicy::accessory : ActivationPolicy::regular}));
+    }
+
+    void open() {
+        const auto pid = anyApp();
+        if (!pid || desktop.allWindows().size() >= 30)
+            return;
+        SimulatedDesktop::WindowSetup setup{
+            .title = chance(3) ? "Copy" : "Document",
+            .frame = {static_cast<double>(pick(2000)), static_cast<double>(pick(900)), 200.0 + pick(900),
+                      150.0 + pick(700)},
+            .minimumSize = chance(4) ? Size{400.0 + pick(600), 0} : Size{}};
+        if (chance(10))
+            setup.subrole = "AXDialog";
+        desktop.openWindow(*pid, setup);
+    }
+
+    void switchSpace() {
+        const std::vector<DisplayId> displays = desktop.activeDisplays();
+        if (displays.empty())
+            return;
+        const DisplayId display = displays[static_cast<std::size_t>(pick(static_cast<int>(displays.size())))];
+        const std::vector<SpaceId> order = desktop.spaceOrder(display);
+        desktop.switchSpace(display, order[static_cast<std::size_t>(pick(static_cast<int>(order.size())))]);
+    }
+
+    void plugOrUnplug() {
+        const std::vector<DisplayId> displays = desktop.activeDisplays();
+        if (displays.size() < 3 && (displays.size() < 2 || chance(2))) {
+            double x = 0;
+            for (DisplayId display : displays)
+                x = std::max(x, desktop.bounds(display).maxX());
+            desktop.addDisplay({.name = "Side", .bounds = {x, 0, 1000.0 + pick(1000), 800}, .desktops = 1 + pick(3)});
+        } else if (!displays.empty()) {
+            desktop.removeDisplay(displays[static_cast<std::size_t>(pick(static_cast<int>(displays.size())))]);
+        }
+    }
+
+    void addDesktop() {
+        const std::vector<DisplayId> displays = desktop.activeDisplays();
+        if (!displays.empty())
+            desktop.addDesktop(displays.front());
+    }
+
+    Settings randomSettings() {
+        Settings settings = Settings::default_();
+        settings.animateWindows = chance(2);
+        if (chance(2))
+            settings.gap = pick(30);
+        if (chance(3))
+            settings.spacing = false;
+        settings.tiling = std::array{TileAlgorithm::bsp, TileAlgorithm::i3, TileAlgorithm::masterStack}[pick(3)];
+        settings.stacking = chance(2) ? StackAlgorithm::fill : StackAlgorithm::accordion;
+        if (chance(2))
+            settings.floatTitles = {{.app = "Finder", .title = "^Copy"}};
+        if (chance(2))
+            settings.appSpaces = {{"Mail", 1 + pick(4)}};
+        settings.followRoutedWindows = chance(2);
+        if (chance(3))
+            settings.spaces = {{.space = 2, .layout = chance(2) ? LayoutMode::stack : LayoutMode::float_}};
+        return settings;
+    }
+
+    bool onOneDesktop(WindowId window) {
+        const std::vector<SpaceId> spaces = desktop.spaces(window);
+        if (spaces.size() != 1)
+            return false;
+        for (DisplayId display : desktop.activeDisplays()) {
+            const std::vector<SpaceId> order = desktop.spaceOrder(display);
+            if (std::ranges::find(order, spaces.front()) != order.end())
+                return !managed.spaces.desktops().isFullScreen(spaces.front());
+        }
+        return false;
+    }
+
+    void check(bool pausedThroughout) {
+        WindowManagerProbe probe = managed.probe();
+        std::map<WindowId, int> held;
+        for (const auto& [space, layout] : probe.layouts()) {
+            std::vector<WindowId> ids = layout.tree.windows();
+            ids.insert(ids.end(), layout.floating.begin(), layout.floating.end());
+            for (WindowId id : ids) {
+                ++held[id];
+                EXPECT_TRUE(probe.isTracked(id)) << "untracked window " << id << " in the layout of " << space;
+            }
+        }
+        for (const auto& [id, count] : held) {
+            EXPECT_EQ(count, 1) << "window " << id << " is held " << count << " times";
+        }
+
+        for (WindowId id : probe.tracked()) {
+            const auto description = desktop.describe({id});
+            if (description.empty() || desktop.isHidden(description.front().ownerPid) || !onOneDesktop(id))
+                continue;
+            const AXWindow window = windowHandle(id, description.front().ownerPid);
+            if (window.isTileable(desktop)) {
+                EXPECT_EQ(held[id], 1) << "tileable window " << id << " of a shown application is in no layout\n"
+                                       << history(id) << desktop.dump();
+            }
+        }
+
+        if (!pausedThroughout)
+            return;
+        for (const std::string& line : desktop.accessibilityTrace()) {
+            EXPECT_FALSE(line.starts_with("write window") && (line.find(" AXPosition ") != std::string::npos ||
+                                                              line.find(" AXSize ") != std::string::npos))
+                << "written while paused: " << line;
+        }
+    }
+
+    // What the manager logged about the window, to tell how it got where it is.
+    std::string history(WindowId id) const {
+        std::string lines;
+        for (const LogEntry& entry : managed.log.entries())
+            if (entry.message.find(std::to_string(id)) != std::string::npos)
+                lines += entry.message + "\n";
+        return lines;
+    }
+
+    AXWindow windowHandle(WindowId id, std::int32_t pid) {
+        for (const AXWindow& window : AXUIElementRef::windows(desktop, pid))
+            if (window.id == id)
+                return window;
+        return {};
+    }
+
+  public:
+    ManagedDesktop managed;
+    SimulatedDesktop& desktop = managed.desktop;
+
+  private:
+    std::mt19937_64 random_;
+    std::set<std::int32_t> apps_;
+};
+
+std::uint64_t chaosSeed() {
+    if (const char* given = std::getenv("QUILLMERE_CHAOS_SEED"))
+        return std::strtoull(given, nullptr, 10);
+    return std::random_device()();
+}
+
+TEST(WindowManagerChaos, KeepsItsPromisesWhateverHappens) {
+    const std::uint64_t seed = chaosSeed();
+    std::cout << "chaos seed " << seed << " (QUILLMERE_CHAOS_SEED replays it)" << std::endl;
+    RecordProperty("seed", std::to_string(seed));
+    ChaosDriver driver(seed);
+    for (int step = 0; step < 300 && !testing::Test::HasFailure(); ++step) {
+        SCOPED_TRACE("seed " + std::to_string(seed) + ", step " + std::to_string(step));
+        driver.step();
+    }
+}
+
+} // namespace
+} // namespace quillmere
