@@ -257,6 +257,7 @@ class WindowManager {
     // Tracking.
     void observe(std::int32_t pid, bool applyingRules);
     void track(const AXWindow& window, bool applyingRules);
+    bool inFullScreen(const AXWindow& window);
     bool registerWindow(const AXWindow& window);
     void untrack(WindowId id);
     void removeFromLayouts(WindowId id);

@@ -102,6 +102,24 @@ TEST_F(DisplayChangesTest, AWindowClosedWhileItsMonitorWasAwayIsNotGivenBack) {
     EXPECT_TRUE(managed.logged("display back: restored desktop 1 with 1 window(s)"));
 }
 
+TEST_F(DisplayChangesTest, AWindowFloatingOnAReturningDesktopStaysWhenItsLayoutComesBack) {
+    Settings settings = Settings::default_();
+    settings.floatApps = {"Notes"};
+    manager().update(settings);
+    start();
+    desktop.removeDisplay(side);
+    managed.advance(settled);
+
+    const DisplayId returned = desktop.addDisplay(monitor);
+    const WindowId note = open(launch("Notes"), {.frame = {1500, 200, 400, 300}});
+    managed.settle();
+    ASSERT_EQ(desktop.spaces(note), std::vector<SpaceId>{desktop.currentSpace(returned)});
+    managed.advance(settled);
+
+    EXPECT_THAT(windowsOf(shownAside), UnorderedElementsAre(asideLeft, asideRight));
+    EXPECT_THAT(layout(shownAside)->floating, ElementsAre(note));
+}
+
 // Monitors without a serial number are told apart by name only, so the last one to leave is remembered.
 TEST(DisplayChanges, OfTwoIdenticalMonitorsOnlyTheLastToLeaveGetsItsLayoutBack) {
     CommandedDesktop world;

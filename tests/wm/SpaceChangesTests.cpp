@@ -84,6 +84,24 @@ TEST_F(SpaceChangesTest, AWindowInFullScreenLeavesTilingAndComesBackToItsPlace) 
     EXPECT_EQ(desktop.frame(left), tile);
 }
 
+// Right after a display change the pass trusts the layouts, so it does not see the window go full screen;
+// hiding and showing its application must not leave it tracked but out of tiling for good.
+TEST_F(SpaceChangesTest, AWindowThatWentFullScreenWhileDisplaysSettledIsTiledAgainWhenItLeaves) {
+    start();
+    desktop.sleepAndWake();
+    managed.settle();
+    desktop.enterFullScreen({left});
+    managed.advance(1600ms);
+    desktop.hide(editor);
+    managed.settle();
+    desktop.unhide(editor);
+    managed.settle();
+
+    desktop.exitFullScreen(left);
+    managed.advance(1500ms);
+    EXPECT_EQ(manager().layoutSpace(left), first);
+}
+
 // The list read before the Desktop was added does not know it: the window stays until a read does.
 TEST(SpaceMembership, AWindowOnASpaceTheReadDoesNotKnowStaysWhereItIs) {
     CommandedDesktop world;
