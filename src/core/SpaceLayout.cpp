@@ -114,6 +114,12 @@ void SpaceLayout::add(WindowId window, const std::optional<std::string>& app, st
 }
 
 void SpaceLayout::remove(WindowId window) {
+    removeKeepingHoles(window);
+    tree.removeHoles();
+    waiting.clear();
+}
+
+void SpaceLayout::removeKeepingHoles(WindowId window) {
     if (preselection && preselection->window == window)
         preselection.reset();
     if (front == window)
@@ -125,8 +131,6 @@ void SpaceLayout::remove(WindowId window) {
         takeOut(window);
     else
         tree.remove(window);
-    tree.removeHoles();
-    waiting.clear();
 
     floating.erase(window);
     if (zoomed == window)

@@ -99,6 +99,9 @@ struct SpaceLayout {
     // Also drops every hole and forgets every reserved place: the Space's arrangement no longer matches
     // whatever they were kept for.
     void remove(WindowId window);
+    // As remove, but every hole and reserved place stays: for a window that closed while its layout was
+    // put away, which says nothing about the places kept for others.
+    void removeKeepingHoles(WindowId window);
 
     // A fresh hole id: `nextHole`, which then advances. Once the hole ids have run out (or `nextHole` names
     // a hole still in use) the next hole id that neither the tree nor `waiting` uses is taken, counting round

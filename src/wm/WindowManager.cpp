@@ -22,7 +22,8 @@ WindowManager::WindowManager(const WindowManagerServices& services)
                  services.queue, services.ownPid),
       fullScreen_(services.accessibility, services.windowList, services.events, services.queue,
                   services.switcher.switchGeneration),
-      sessionSave_(services.queue), statusRecheck_(services.queue), displaySettle_(services.queue) {}
+      sessionSave_(services.queue), statusRecheck_(services.queue), displaySettle_(services.queue),
+      lastDisplay_(services.spaces.desktops().fingerprint()), previewCapture_(services.queue) {}
 
 WindowManager::~WindowManager() {
     for (ObserverToken token : subscriptions_)

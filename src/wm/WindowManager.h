@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Command.h"
+#include "core/DepartedLayouts.h"
 #include "core/FloatRules.h"
 #include "core/FrameAnimation.h"
 #include "core/Profile.h"
@@ -256,6 +257,7 @@ class WindowManager {
     // Tracking.
     void observe(std::int32_t pid, bool applyingRules);
     void track(const AXWindow& window, bool applyingRules);
+    bool inFullScreen(const AXWindow& window);
     bool registerWindow(const AXWindow& window);
     void untrack(WindowId id);
     void removeFromLayouts(WindowId id);
@@ -304,13 +306,7 @@ class WindowManager {
     void cancelAnimation(SpaceId space);
     void cancelAnimations();
 
-    // Spaces, session and displays.
-    void spaceChanged();
-    void settle(const std::vector<SpaceId>& spaces);
-    void adoptOnScreen();
-    void displaysSettled();
-    void saveSessionSoon();
-    void saveSession();
+    // Pause.
     void pauseChanged();
 
     // Status and inventory.
@@ -357,6 +353,51 @@ class WindowManager {
     std::function<void()> focusOnArrival(WindowId window);
     void focusDisplay(bool forward);
 
+    // ---- Space changes, session keeping and display changes ----
+    // A window leaving full screen reaches its Desktop only once the system's animation is over, so its
+    // application is observed again after these delays.
+    static constexpr Duration firstFullScreenLook = std::chrono::milliseconds(500);
+    static constexpr Duration secondFullScreenLook = std::chrono::milliseconds(1500);
+    // Pictures are taken once the Spaces have been quiet this long.
+    static constexpr Duration previewCaptureDelay = std::chrono::milliseconds(500);
+
+    // The window ids of a layout: tree order, then the floating ones; never a placeholder.
+    static std::vector<WindowId> layoutWindows(const SpaceLayout& layout);
+
+    // The one pass that follows every change of the Spaces shown, of the displays, of the pause and the
+    // retile command: bookkeeping, membership, first sight of a Space, then the writes and the status.
+    void spaceChanged();
+    void noteShownSpaces(const Desktops& desktops);
+    // Moves the tiles of windows that someone else put on another Space; `keeping` is trusted as it is.
+    void reconcileSpaceMembership(const std::set<WindowId>& keeping);
+    // The applications of windows in full screen or with a remembered slot, observed again later.
+    void lookAgainAfterFullScreen();
+    void capturePreviewsSoon();
+    void capturePreviews();
+
+    // The first decision about each Space, once per run: the previous run's session, else the screen.
+    void settle(const std::vector<SpaceId>& spaces);
+    bool restoreFromSession(SpaceId space);
+    // Rebuilds the Space's layout from a snapshot; `live` names the window each reference stood for.
+    // Windows of the old layout that the snapshot lacks are kept, appended.
+    void restore(const SpaceSnapshot& snapshot, SpaceId space, const std::map<WindowRef, WindowId>& live);
+    // On resume, keeps what is on screen in every visible Space.
+    void adoptOnScreen();
+    // Keeps the Space's arrangement on screen when it reads as a layout; answers whether it did.
+    bool adoptArrangement(SpaceId space);
+
+    void saveSessionSoon();
+    void saveSession();
+    // None for a layout without a tracked window.
+    std::optional<Session::Space> sessionRecord(SpaceId space, const SpaceLayout& layout,
+                                                const Desktops& desktops) const;
+
+    void displaysSettled();
+    // Parks the layouts of displays that left and gives back those of displays that returned; answers the
+    // windows of the layouts it has just settled.
+    std::set<WindowId> settleDisplayChange(const Desktops& desktops);
+    void giveBack(SpaceId space, SpaceLayout layout, std::set<WindowId>& settled);
+
     // Runs work after the delay unless the manager is gone by then.
     void later(Duration delay, std::function<void()> work);
     void subscribe(std::string_view name, std::function<void()> handler);
@@ -390,6 +431,15 @@ class WindowManager {
     std::vector<ObserverToken> subscriptions_;
     // Lets one-shot delayed work find out that the manager is gone.
     std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
+
+    // ---- Space changes, session keeping and display changes ----
+    // Layouts of displays that left, by display signature, until the display returns.
+    DepartedLayouts departed_;
+    // The displays and Spaces the last Space-change pass saw; none before the first.
+    std::optional<Desktops> lastDesktops_;
+    // The set of displays last laid out.
+    std::string lastDisplay_;
+    HeldWork previewCapture_;
 };
 
 } // namespace quillmere

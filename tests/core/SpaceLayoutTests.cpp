@@ -240,6 +240,22 @@ INSTANTIATE_TEST_SUITE_P(
                               Given().tree(h(0.5, tile({A}), tile({B})))}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(SpaceLayoutRemoveKeepingHoles, TakesTheWindowOutAndLeavesEveryHoleAndReservation) {
+    SpaceLayout layout = Given()
+                             .tree(h(0.3, tile({A}), v(0.5, tile({B}), h(0.5, tile({H0}), tile({C})))))
+                             .floating({F})
+                             .waiting({{H0, "app"}})
+                             .zoomed(B)
+                             .front(B);
+    layout.removeKeepingHoles(B);
+    layout.removeKeepingHoles(F);
+    const SpaceLayout expected =
+        Given().tree(h(0.3, tile({A}), h(0.5, tile({H0}), tile({C})))).waiting({{H0, "app"}});
+    EXPECT_TRUE(matches(layout.tree.root, *expected.tree.root));
+    layout.tree = expected.tree;
+    EXPECT_EQ(layout, expected);
+}
+
 // ---- frames ----
 
 TEST(SpaceLayoutFrames, BspGivesTheZoomedWindowTheWholeArea) {

@@ -73,6 +73,9 @@ class SimulatedDesktop final : public Accessibility,
         std::optional<std::string> uuid;
         // With a shared Space list only the first display's count counts.
         int desktops = 1;
+        // A display that was plugged in before gets its Desktops back with their ids, unless the window
+        // server numbers them anew, as after it restarted.
+        bool newSpaceIds = false;
     };
 
     struct AppSetup {
@@ -199,9 +202,12 @@ class SimulatedDesktop final : public Accessibility,
 
     // Script: what users, applications and hardware do.
     DisplayId addDisplay(const DisplaySetup& setup);
-    // Its windows go to the main display's current Desktop; when it was the display at the origin, the
-    // first remaining display takes the origin and every frame moves with it.
+    // Its windows go to the main display's current Desktop and stay there when it returns; when it was the
+    // display at the origin, the first remaining display takes the origin and every frame moves with it.
     void removeDisplay(DisplayId display);
+    // As the user rearranges displays: the display and the windows on it move to the origin given. The
+    // display at the origin carries the menu bar and stays where it is.
+    void moveDisplay(DisplayId display, Point origin);
     SpaceId addDesktop(DisplayId display);
     // As the user removes a Desktop in Mission Control: its windows go to the Desktop before it (after it,
     // for the first), which the display then shows if it showed the removed one. A display keeps at least
@@ -226,6 +232,9 @@ class SimulatedDesktop final : public Accessibility,
     void exitFullScreen(WindowId window);
     // As the user would, with Mission Control or a swipe.
     void switchSpace(DisplayId display, SpaceId space);
+    // As the user drags a window onto another Desktop in Mission Control: nothing tells applications, the
+    // window is simply on that Desktop, at the same place on its display.
+    void moveWindowToSpace(WindowId window, SpaceId space);
     void setActiveDisplay(DisplayId display);
     // As the user hides an application: its windows leave the screen and the on-screen list but stay its
     // windows for accessibility. Focusing one of them unhides it.
@@ -419,6 +428,9 @@ class SimulatedDesktop final : public Accessibility,
     std::vector<const sim::Display*> displaysInScreenOrder() const;
     std::vector<WindowId> windowsOf(std::int32_t pid) const;
     SpaceId newSpaceId() { return nextSpace_++; }
+    // The Desktops of a display that returns, else new ones.
+    sim::SpaceList returningSpaces(const std::string& uuid, const DisplaySetup& setup);
+    void rememberSpaces(const sim::Display& unplugged);
     std::uint64_t newElement(sim::ElementTarget target);
 
     // Changes that applications notice.
@@ -426,6 +438,7 @@ class SimulatedDesktop final : public Accessibility,
     void followDisplay(sim::Window& window);
     void raise(WindowId window);
     void setFocusedWindow(sim::Application& app, std::optional<WindowId> window);
+    // The application in front; a change is posted as an activation.
     void setFront(std::optional<std::int32_t> pid);
     void followKeyWindow(std::int32_t pid);
     void setMinimized(sim::Window& window, bool minimized);
@@ -495,6 +508,8 @@ class SimulatedDesktop final : public Accessibility,
 
     std::vector<sim::Display> displays_;
     sim::SpaceList sharedSpaces_;
+    // The Desktops of each display that was unplugged, by its UUID, for when it returns.
+    std::map<std::string, sim::SpaceList> unpluggedSpaces_;
     std::optional<DisplayId> activeDisplay_;
     std::map<std::int32_t, sim::Application> apps_;
     std::map<WindowId, sim::Window> windows_;

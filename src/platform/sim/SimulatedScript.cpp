@@ -24,12 +24,10 @@ DisplayId SimulatedDesktop::addDisplay(const DisplaySetup& setup) {
     added.uuid = setup.uuid.value_or(madeUpUuid(added.number));
     added.identity = {setup.name, setup.vendor, setup.model, setup.serial, setup.builtIn};
     added.bounds = setup.bounds;
-    sim::SpaceList& list = listOf(added);
-    if (list.spaces.empty()) {
-        for (int i = 0; i < setup.desktops; ++i)
-            list.spaces.push_back({newSpaceId()});
-        list.current = list.spaces.front().id;
-    }
+    if (form_ == SpaceListForm::perDisplay)
+        added.spaces = returningSpaces(added.uuid, setup);
+    else if (sharedSpaces_.spaces.empty())
+        sharedSpaces_ = returningSpaces(added.uuid, setup);
     displays_.push_back(std::move(added));
     if (!activeDisplay_)
         activeDisplay_ = displays_.back().number;
@@ -42,6 +40,7 @@ DisplayId SimulatedDesktop::addDisplay(const DisplaySetup& setup) {
 void SimulatedDesktop::removeDisplay(DisplayId number) {
     const sim::Display removed = displayOrThrow(number);
     post(applicationDidChangeScreenParametersNotification);
+    rememberSpaces(removed);
     std::erase_if(displays_, [number](const sim::Display& d) { return d.number == number; });
     changed();
     if (activeDisplay_ == number)
