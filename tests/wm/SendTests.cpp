@@ -89,6 +89,33 @@ TEST(Send, SendingToASpaceMovesTheWindowAndItsTileAndFollowsWhenAsked) {
     }
 }
 
+TEST(Send, ATileKeepsItsFloatingAndLeavesNoFocusBehind) {
+    SendingDesktop d;
+    d.followSends(false);
+    ASSERT_EQ(d.probe().lastFocusedTiled(d.order()[0]), d.first);
+    d.run("send 3");
+    EXPECT_EQ(d.probe().lastFocusedTiled(d.order()[0]), std::nullopt);
+    EXPECT_TRUE(d.probe().layout(d.order()[2])->tree.contains(d.first));
+
+    d.click(d.second);
+    d.run("float");
+    d.run("send 3");
+    EXPECT_TRUE(d.probe().layout(d.order()[2])->floating.contains(d.second));
+    EXPECT_TRUE(d.probe().layout(d.order()[2])->tree.contains(d.first));
+}
+
+TEST(Send, AWindowThatTilingLeftOutStaysOutWhereItGoes) {
+    SendingDesktop d;
+    const WindowId fixed = d.open(d.editor, {.frame = {400, 400, 300, 200}, .unsettable = {"AXSize"}});
+    d.click(fixed);
+    ASSERT_TRUE(d.probe().isTracked(fixed));
+
+    d.run("send 3");
+
+    EXPECT_THAT(d.desktop.spaces(fixed), ElementsAre(d.order()[2]));
+    EXPECT_EQ(d.manager().layoutSpace(fixed), std::nullopt);
+}
+
 TEST(Send, SendingOneDesktopOnWrapsRoundAndStepsOverFullScreenSpaces) {
     struct Case {
         std::size_t from;
@@ -104,6 +131,8 @@ TEST(Send, SendingOneDesktopOnWrapsRoundAndStepsOverFullScreenSpaces) {
             d.show(d.order()[c.from]);
             d.click(d.first);
         }
+        const auto adjacent = d.manager().adjacentDesktop(d.first, c.command == "send next");
+        EXPECT_EQ(adjacent, (WindowManager::AdjacentDesktop{d.order()[c.to], static_cast<int>(c.to) + 1}));
 
         d.run(c.command);
 
@@ -122,6 +151,7 @@ TEST(Send, SendingOneDesktopOnDoesNothingOnADisplayWithOne) {
     d.start();
     d.click(window);
     const SpaceLayout before = *d.probe().layout(d.desktop.currentSpace(only));
+    EXPECT_EQ(d.manager().adjacentDesktop(window, true), std::nullopt);
 
     d.run("send next");
 
