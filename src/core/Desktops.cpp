@@ -16,8 +16,8 @@ std::optional<int> onePlaceOf(const std::vector<SpaceId>& list, SpaceId space) {
     return static_cast<int>(found - list.begin()) + 1;
 }
 
-std::optional<SpaceId> atOnePlace(const std::vector<SpaceId>& list, int place) {
-    if (place < 1 || static_cast<std::size_t>(place) > list.size())
+std::optional<SpaceId> atOnePlace(const std::vector<SpaceId>& list, std::int64_t place) {
+    if (place < 1 || static_cast<std::uint64_t>(place) > list.size())
         return std::nullopt;
     return list[static_cast<std::size_t>(place) - 1];
 }
@@ -132,11 +132,11 @@ std::optional<int> Desktops::position(SpaceId space) const {
     return holder ? onePlaceOf(holder->order, space) : std::nullopt;
 }
 
-std::optional<SpaceId> Desktops::spaceAtPosition(int position, const DisplaySpaces& display) {
+std::optional<SpaceId> Desktops::spaceAtPosition(std::int64_t position, const DisplaySpaces& display) {
     return atOnePlace(display.order, position);
 }
 
-std::optional<SpaceId> Desktops::spaceNumbered(int number, const DisplaySpaces& display) {
+std::optional<SpaceId> Desktops::spaceNumbered(std::int64_t number, const DisplaySpaces& display) {
     return atOnePlace(display.spaces, number);
 }
 

@@ -6,6 +6,7 @@
 #include "core/Geometry.h"
 #include "core/WindowId.h"
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <set>
@@ -62,8 +63,10 @@ class Desktops {
     std::optional<int> number(SpaceId space) const;
     // The place among all Spaces of its display, full-screen Spaces included.
     std::optional<int> position(SpaceId space) const;
-    static std::optional<SpaceId> spaceAtPosition(int position, const DisplaySpaces& display);
-    static std::optional<SpaceId> spaceNumbered(int number, const DisplaySpaces& display);
+    // Positions and numbers come from commands as 64-bit values and are compared as such, so that none
+    // wraps round onto a small one.
+    static std::optional<SpaceId> spaceAtPosition(std::int64_t position, const DisplaySpaces& display);
+    static std::optional<SpaceId> spaceNumbered(std::int64_t number, const DisplaySpaces& display);
 
     // The next or previous display, wrapping round.
     const DisplaySpaces* neighbor(const DisplaySpaces& display, bool forward) const;

@@ -7,12 +7,12 @@ namespace quillmere {
 
 // The application's actions that its menus share with the mini map and the Settings window.
 struct MainMenuActions {
-    std::function<void()> openSettings;
-    std::function<void()> checkForUpdates;
-    std::function<void()> openSpaces;
-    std::function<void()> openProfiles;
-    std::function<void()> showWelcome;
-    std::function<void()> quit;
+    std::function<void()> openSettings = [] {};
+    std::function<void()> checkForUpdates = [] {};
+    std::function<void()> openSpaces = [] {};
+    std::function<void()> openProfiles = [] {};
+    std::function<void()> showWelcome = [] {};
+    std::function<void()> quit = [] {};
 };
 
 // The application's menus for one of its titled windows, which on Linux carries them itself: "Quillmere",

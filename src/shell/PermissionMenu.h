@@ -7,9 +7,9 @@
 namespace quillmere {
 
 struct PermissionMenuActions {
-    std::function<void()> showWelcome;
-    std::function<void()> checkForUpdates;
-    std::function<void()> quit;
+    std::function<void()> showWelcome = [] {};
+    std::function<void()> checkForUpdates = [] {};
+    std::function<void()> quit = [] {};
 };
 
 // What a click on the status item offers while the application waits for Accessibility permission: the

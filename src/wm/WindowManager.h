@@ -1,7 +1,9 @@
 #pragma once
 
+#include "core/Command.h"
 #include "core/FloatRules.h"
 #include "core/FrameAnimation.h"
+#include "core/Profile.h"
 #include "core/Session.h"
 #include "core/Settings.h"
 #include "core/SpaceLayout.h"
@@ -112,6 +114,31 @@ class WindowManager {
     SpaceLayout layout(SpaceId space);
     // The first Space whose layout holds the window, tiled or floating.
     std::optional<SpaceId> layoutSpace(WindowId window) const;
+
+    // ---- Commands, focus and sends ----
+
+    // The next or previous Desktop of a window's display, with its 1-based place among all its Spaces.
+    struct AdjacentDesktop {
+        SpaceId space = 0;
+        int position = 0;
+        friend bool operator==(const AdjacentDesktop&, const AdjacentDesktop&) = default;
+    };
+
+    // Carries out one command, whatever its source. Every refusal is a log line, never an error.
+    void perform(const Command& command);
+    // Switches to the window's Space, then brings the window forward; the pointer stays where it is.
+    void show(WindowId window);
+    // Moves a tracked window to a Desktop of a present display, and its tile with it. With `keepingDisplay`,
+    // a Desktop of a shared Space list is taken on the window's own display. Anything else does nothing.
+    void send(WindowId window, SpaceId to, bool keepingDisplay);
+    // Round the display's Space order, Desktops only; none for a window on a full-screen Space.
+    std::optional<AdjacentDesktop> adjacentDesktop(WindowId window, bool forward);
+    // Sends the window one Desktop on and, when sends are followed, switches there and focuses it.
+    void sendToAdjacentSpace(WindowId window, bool forward);
+
+    // Asked, with the present Spaces mode, before a profile captured in the other mode is loaded; an
+    // empty callback counts as a no.
+    std::function<bool(const Profile&, bool)> confirmModeMismatch = [](const Profile&, bool) { return true; };
 
   private:
     friend class WindowManagerProbe;
@@ -299,6 +326,36 @@ class WindowManager {
 
     // The focused window of the frontmost application, tracked or not.
     std::optional<AXWindow> focusedWindow();
+
+    // ---- Commands, focus and sends ----
+    // The focused window a command works on, where it lies and the copy of its Space's layout.
+    struct CommandTarget;
+    enum class Ending;
+    bool performWithoutWindow(const Command& command);
+    void performOnFocusedWindow(const Command& command);
+    Ending changeLayout(const Command& command, CommandTarget& target);
+    void finish(CommandTarget& target, Ending ending);
+    void focusSpace(std::int64_t position);
+    void stepSpace(bool forward);
+    void stepFullScreen(bool forward);
+    void lastSpace();
+    void load(const std::string& name);
+    void toggleFullScreen();
+    Ending place(const Region& region, CommandTarget& target);
+    void close(const AXWindow& window);
+    void sendToSpace(std::int64_t position, WindowId window, SpaceId from);
+    void sendToDisplay(bool forward, WindowId window, SpaceId from);
+    // Moves the window on the window server and its tile between the layouts.
+    void carry(WindowId window, SpaceId from, SpaceId to);
+    // Carries the window and, when sends are followed, switches to it and focuses it there.
+    void sendAndFollow(WindowId window, SpaceId from, SpaceId to);
+    void relocate(WindowId window, SpaceId from, SpaceId to);
+    // Front process, key window and raise; the pointer follows when the settings say so.
+    void focus(WindowId window);
+    void bringForward(const AXWindow& window);
+    // Focuses the window once a Space switch has arrived, unless the manager is gone by then.
+    std::function<void()> focusOnArrival(WindowId window);
+    void focusDisplay(bool forward);
 
     // Runs work after the delay unless the manager is gone by then.
     void later(Duration delay, std::function<void()> work);

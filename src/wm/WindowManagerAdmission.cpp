@@ -61,7 +61,7 @@ void WindowManager::layoutIfTileable(const AXWindow& window, bool applyingRules)
     apply(space);
 
     if (routedByRule && config_.followsRouting)
-        services_.switcher.switchTo(space);
+        services_.switcher.switchTo(space, focusOnArrival(window.id));
     if (applyingRules && !gates_.pausedByHand && config_.fullScreenApps.contains(app)) {
         log(LogLevel::default_, "rule: %{public}s opens full screen", app);
         later(fullScreenRuleDelay, [this, window] { fullScreen_.set(window, true); });

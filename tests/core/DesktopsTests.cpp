@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
+
 namespace quillmere {
 namespace {
 
@@ -127,10 +130,13 @@ TEST_F(WalkTest, NumberCountsDesktopsWhilePositionCountsEverySpace) {
             EXPECT_EQ(Desktops::spaceNumbered(*c.number, *desktops.display(c.space)), c.space);
         }
     }
-    for (int outside : {0, -1, 4})
-        EXPECT_EQ(Desktops::spaceAtPosition(outside, mixed), std::nullopt);
+    // 2^32 + 1 would be position 1 if it were cut to 32 bits.
+    for (std::int64_t outside : {std::int64_t{0}, std::int64_t{-1}, std::int64_t{4}, std::int64_t{4294967297},
+                                 std::numeric_limits<std::int64_t>::min()}) {
+        EXPECT_EQ(Desktops::spaceAtPosition(outside, mixed), std::nullopt) << outside;
+        EXPECT_EQ(Desktops::spaceNumbered(outside, mixed), std::nullopt) << outside;
+    }
     EXPECT_EQ(Desktops::spaceNumbered(3, mixed), std::nullopt);
-    EXPECT_EQ(Desktops::spaceNumbered(0, mixed), std::nullopt);
 }
 
 TEST_F(WalkTest, SpacesAreFoundThroughTheOrder) {

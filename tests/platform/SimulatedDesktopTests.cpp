@@ -133,6 +133,30 @@ TEST_F(SimulatedDesktopTest, FailsAsAGoneWindowABusyApplicationOrAnUntrustedProc
     EXPECT_EQ(desktop.attribute(windowElement, "AXRole").error(), AXError::apiDisabled);
 }
 
+TEST_F(SimulatedDesktopTest, PressingTheCloseButtonClosesTheWindowAsItsApplicationWould) {
+    const WindowId window = desktop.openWindow(app, {});
+    std::vector<std::string> received;
+    auto observer = std::move(desktop.observer(app, [&](AXElement, const std::string& notification) {
+                        received.push_back(notification);
+                    })).value();
+    observer->add(element(window), "AXUIElementDestroyed");
+
+    const auto button = desktop.attribute(element(window), "AXCloseButton");
+    ASSERT_TRUE(button);
+    const AXElement closer = std::get<AXElement>(button.value());
+    EXPECT_EQ(std::get<std::string>(desktop.attribute(closer, "AXSubrole").value()), "AXCloseButton");
+    EXPECT_EQ(desktop.perform(closer, "AXRaise"), AXError::actionUnsupported);
+    EXPECT_EQ(desktop.perform(closer, "AXPress"), AXError::success);
+    settle();
+
+    EXPECT_EQ(desktop.frame(window), std::nullopt);
+    EXPECT_THAT(received, ElementsAre("AXUIElementDestroyed"));
+    EXPECT_EQ(desktop.perform(closer, "AXPress"), AXError::invalidUIElement) << "the window is gone";
+
+    const WindowId withoutButton = desktop.openWindow(app, {.closeButton = false});
+    EXPECT_EQ(desktop.attribute(element(withoutButton), "AXCloseButton").error(), AXError::noValue);
+}
+
 TEST_F(SimulatedDesktopTest, AnswersTheSpaceListOfEachDisplay) {
     const WindowId window = desktop.openWindow(app, {});
     const SpaceId fullScreen = desktop.enterFullScreen({window});

@@ -1,9 +1,8 @@
+#include "shell/StatusItem.h"
 #include "shell/StatusItemClick.h"
-#include "shell/StatusPicture.h"
+#include "support/PopUpMenu.h"
 
 #include <QApplication>
-#include <QMenu>
-#include <QTimer>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -11,28 +10,6 @@ namespace quillmere {
 namespace {
 
 using Item = MenuBarSettings::Item;
-
-// The lines of the menu that pops up next, as "text" or "(text)" for a disabled one and "-" for a
-// separator, after which it is closed as the user would by pressing Escape.
-class PopUpReader {
-  public:
-    PopUpReader() {
-        QTimer::singleShot(0, [this] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!menu)
-                return;
-            for (QAction* action : menu->actions()) {
-                const QString text = action->isSeparator() ? "-" : action->text();
-                lines.push_back((action->isEnabled() ? text : "(" + text + ")").toStdString());
-            }
-            shortcutOfLast = menu->actions().back()->shortcut();
-            menu->close();
-        });
-    }
-
-    std::vector<std::string> lines;
-    QKeySequence shortcutOfLast;
-};
 
 struct Clicks {
     int checks = 0;
@@ -71,24 +48,36 @@ TEST(StatusItem, OnceStartedAClickChecksThePermissionAndTogglesTheMiniMap) {
 }
 
 TEST(StatusItem, ShowsThePictureOrTheTitleAndReadsTheStatusOut) {
-    QSystemTrayIcon item;
+    StatusItem item;
     WindowManagerStatus status;
     status.space = 3;
     status.paused = true;
     MenuBarSettings settings;
     settings.items = {{Item::index, true}};
 
-    showStatus(item, status, settings, false, true);
-    EXPECT_EQ(item.toolTip(), "Quillmere, paused, Space 3, config.json has an error");
-    const QSize withWarning = item.icon().availableSizes().value(0);
+    item.showStatus(status, settings, false, true);
+    EXPECT_EQ(item.icon().toolTip(), "Quillmere, paused, Space 3, config.json has an error");
+    const QSize withWarning = item.icon().icon().availableSizes().value(0);
 
     // Nothing shown, nothing marked: the number is drawn rather than an empty strip.
     status.paused = false;
-    showStatus(item, status, MenuBarSettings{}, false, false);
-    EXPECT_EQ(item.toolTip(), "Quillmere, Space 3");
-    const QSize titleOnly = item.icon().availableSizes().value(0);
+    item.showStatus(status, MenuBarSettings{}, false, false);
+    EXPECT_EQ(item.icon().toolTip(), "Quillmere, Space 3");
+    const QSize titleOnly = item.icon().icon().availableSizes().value(0);
     EXPECT_GT(titleOnly.width(), 0);
     EXPECT_LT(titleOnly.width(), withWarning.width());
+    EXPECT_EQ(item.symbol(), "");
+}
+
+TEST(StatusItem, EveryLeftOrRightClickReachesTheApplication) {
+    StatusItem item;
+    int clicks = 0;
+    item.onClick = [&] { ++clicks; };
+    for (auto reason : {QSystemTrayIcon::Trigger, QSystemTrayIcon::Context, QSystemTrayIcon::DoubleClick,
+                        QSystemTrayIcon::MiddleClick})
+        Q_EMIT item.icon().activated(reason);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(item.icon().contextMenu(), nullptr);
 }
 
 } // namespace

@@ -113,6 +113,8 @@ std::string SimulatedDesktop::text(AXElement element) const {
         return "menu " + std::to_string(named->pid) + "/" + std::to_string(named->menuNode);
     case Kind::fullScreenButton:
         return "full-screen button " + std::to_string(named->window);
+    case Kind::closeButton:
+        return "close button " + std::to_string(named->window);
     }
     return {};
 }
@@ -122,7 +124,9 @@ AXError SimulatedDesktop::reachable(const sim::ElementTarget& target) {
         return AXError::apiDisabled;
     if (target.kind == Kind::systemWide)
         return AXError::success;
-    if ((target.kind == Kind::window || target.kind == Kind::fullScreenButton) && !window(target.window))
+    const bool ofWindow =
+        target.kind == Kind::window || target.kind == Kind::fullScreenButton || target.kind == Kind::closeButton;
+    if (ofWindow && !window(target.window))
         return AXError::invalidUIElement;
     const sim::Application* owner = app(target.pid);
     if (!owner)
@@ -181,9 +185,12 @@ AXResult<AXAttributeValue> SimulatedDesktop::attribute(AXElement element, std::s
     case Kind::window:
         if (name == "AXFullScreenButton")
             return readFullScreenButton(windows_.at(named->window));
+        if (name == "AXCloseButton")
+            return readCloseButton(windows_.at(named->window));
         return readWindow(windows_.at(named->window), name);
     case Kind::menu:
     case Kind::fullScreenButton:
+    case Kind::closeButton:
         return readControl(*named, name);
     case Kind::systemWide:
         break;
@@ -252,7 +259,7 @@ AXResult<bool> SimulatedDesktop::isSettable(AXElement element, std::string_view 
     }
     if (named->kind == Kind::systemWide)
         return AXError::attributeUnsupported;
-    if (named->kind == Kind::menu || named->kind == Kind::fullScreenButton)
+    if (named->kind == Kind::menu || named->kind == Kind::fullScreenButton || named->kind == Kind::closeButton)
         return false;
     const sim::Window& asked = windows_.at(named->window);
     if (asked.failingAttributes.contains(name))
@@ -322,7 +329,7 @@ AXError SimulatedDesktop::perform(AXElement element, std::string_view action) {
         return AXError::illegalArgument;
     if (const AXError error = reachable(*named); error != AXError::success)
         return error;
-    if (named->kind == Kind::menu || named->kind == Kind::fullScreenButton)
+    if (named->kind == Kind::menu || named->kind == Kind::fullScreenButton || named->kind == Kind::closeButton)
         return press(*named, action);
     if (named->kind != Kind::window || action != "AXRaise")
         return AXError::actionUnsupported;

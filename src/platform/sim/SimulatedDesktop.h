@@ -97,6 +97,8 @@ class SimulatedDesktop final : public Accessibility,
         // None: the next free number.
         std::optional<WindowId> number;
         int layer = 0;
+        // Without one, nothing but its application closes the window.
+        bool closeButton = true;
     };
 
     explicit SimulatedDesktop(MainQueue& queue, SpaceListForm form = SpaceListForm::perDisplay);
@@ -201,6 +203,10 @@ class SimulatedDesktop final : public Accessibility,
     // first remaining display takes the origin and every frame moves with it.
     void removeDisplay(DisplayId display);
     SpaceId addDesktop(DisplayId display);
+    // As the user removes a Desktop in Mission Control: its windows go to the Desktop before it (after it,
+    // for the first), which the display then shows if it showed the removed one. A display keeps at least
+    // one Desktop.
+    void removeDesktop(SpaceId space);
     std::int32_t launch(const AppSetup& setup);
     void quit(std::int32_t pid);
     WindowId openWindow(std::int32_t pid, const WindowSetup& setup);
@@ -475,6 +481,7 @@ class SimulatedDesktop final : public Accessibility,
     std::size_t addMenuNode(std::int32_t pid, const MenuSetup& setup);
     AXResult<AXAttributeValue> readControl(const sim::ElementTarget& target, std::string_view name) const;
     AXResult<AXAttributeValue> readFullScreenButton(const sim::Window& window);
+    AXResult<AXAttributeValue> readCloseButton(const sim::Window& window);
     AXError press(const sim::ElementTarget& target, std::string_view action);
     void startTilePicker(std::int32_t pid, bool left);
     void moveCandidates(std::uint64_t picker, double share);
@@ -546,6 +553,7 @@ class SimulatedDesktop final : public Accessibility,
     // Index 0 of each application's nodes is its menu bar.
     std::map<std::int32_t, std::vector<sim::MenuNode>> menus_;
     std::map<WindowId, std::uint64_t> fullScreenButtons_;
+    std::map<WindowId, std::uint64_t> closeButtons_;
     std::vector<sim::MouseEvent> mouseEvents_;
     std::optional<sim::TilePicker> picker_;
     std::uint64_t nextPicker_ = 1;

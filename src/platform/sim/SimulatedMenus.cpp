@@ -46,11 +46,12 @@ AXResult<AXAttributeValue> SimulatedDesktop::readFullScreenButton(const sim::Win
 
 AXResult<AXAttributeValue> SimulatedDesktop::readControl(const sim::ElementTarget& target,
                                                          std::string_view name) const {
-    if (target.kind == Kind::fullScreenButton) {
+    if (target.kind == Kind::fullScreenButton || target.kind == Kind::closeButton) {
         if (name == "AXRole")
             return AXAttributeValue(std::string("AXButton"));
         if (name == "AXSubrole")
-            return AXAttributeValue(std::string("AXFullScreenButton"));
+            return AXAttributeValue(
+                std::string(target.kind == Kind::closeButton ? "AXCloseButton" : "AXFullScreenButton"));
         return AXError::attributeUnsupported;
     }
     const sim::MenuNode& node = menus_.at(target.pid).at(target.menuNode);
@@ -77,6 +78,10 @@ AXResult<AXAttributeValue> SimulatedDesktop::readControl(const sim::ElementTarge
 AXError SimulatedDesktop::press(const sim::ElementTarget& target, std::string_view action) {
     if (action != "AXPress")
         return AXError::actionUnsupported;
+    if (target.kind == Kind::closeButton) {
+        closeWindow(target.window);
+        return AXError::success;
+    }
     if (target.kind == Kind::fullScreenButton) {
         sim::Window& pressed = windows_.at(target.window);
         if (fullScreenSpace(pressed)) {

@@ -82,6 +82,7 @@ struct Window {
     WindowNumberAnswer numberAnswer = WindowNumberAnswer::number;
     // Size writes the application has taken but not applied yet.
     int sizeWritesUnderway = 0;
+    bool hasCloseButton = true;
 
     // The size the application makes of a size asked for: within its minimum and maximum.
     Size accepted(Size size) const;
@@ -113,7 +114,7 @@ struct Application {
 
 // What an accessibility element handle stands for.
 struct ElementTarget {
-    enum class Kind { systemWide, application, window, menu, fullScreenButton };
+    enum class Kind { systemWide, application, window, menu, fullScreenButton, closeButton };
     Kind kind = Kind::systemWide;
     std::int32_t pid = 0;
     WindowId window = 0;

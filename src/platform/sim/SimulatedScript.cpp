@@ -131,6 +131,7 @@ WindowId SimulatedDesktop::openWindow(std::int32_t pid, const WindowSetup& setup
     opened.frame = {setup.frame.origin, acceptedSize(opened, setup.frame.size)};
     opened.unsettable.insert(setup.unsettable.begin(), setup.unsettable.end());
     opened.layer = setup.layer;
+    opened.hasCloseButton = setup.closeButton;
     opened.onAllSpaces = setup.onAllSpaces;
     if (setup.space) {
         if (!listHolding(*setup.space))

@@ -4,7 +4,7 @@
 
 #include "menubar/MenuBarRenderer.h"
 #include "menubar/StatusPictures.h"
-#include "shell/StatusPicture.h"
+#include "shell/StatusItem.h"
 #include "shell/StatusLabel.h"
 #include "support/PictureInk.h"
 
@@ -43,14 +43,13 @@ QImage sheet(const std::vector<QImage>& pictures) {
 
 TEST(Tray, TheStatusItemIsEmbeddedAndReadsTheStatusOut) {
     ASSERT_TRUE(QTest::qWaitFor([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, hostWait));
-    QSystemTrayIcon item;
+    StatusItem item;
     const WindowManagerStatus status = busyStatus();
-    showStatus(item, status, showingMost(MenuBarSettings::IndexStyle::stepper), false, false);
-    item.show();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return item.geometry().isValid(); }, hostWait));
-    EXPECT_GT(item.geometry().width(), 0);
-    EXPECT_EQ(item.toolTip().toStdString(), statusLabel(status, false, false));
-    EXPECT_EQ(item.toolTip(), "Quillmere, Space 2, Code, profile work");
+    item.showStatus(status, showingMost(MenuBarSettings::IndexStyle::stepper), false, false);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return item.icon().geometry().isValid(); }, hostWait));
+    EXPECT_GT(item.icon().geometry().width(), 0);
+    EXPECT_EQ(item.icon().toolTip().toStdString(), statusLabel(status, false, false));
+    EXPECT_EQ(item.icon().toolTip(), "Quillmere, Space 2, Code, profile work");
 }
 
 TEST(Tray, DrawsTheThreeIndexStylesAsLaidOut) {
