@@ -148,20 +148,27 @@ void SimulatedScreensView::keyPressEvent(QKeyEvent* event) { postKey(event, true
 
 void SimulatedScreensView::keyReleaseEvent(QKeyEvent* event) { postKey(event, false); }
 
+// A key press goes to the system as a user's would, so that the system's shortcuts and the hot keys
+// registered with it fire; a release only reaches the event taps.
 void SimulatedScreensView::postKey(QKeyEvent* event, bool down) {
     const auto code = macKeyCode(event->nativeScanCode());
     if (!code || event->isAutoRepeat())
         return;
-    auto posted = desktop_.createKeyboardEvent(*code, down);
+    const Qt::KeyboardModifiers held = event->modifiers();
+    const HeldModifiers modifiers{.shift = held.testFlag(Qt::ShiftModifier),
+                                  .control = held.testFlag(Qt::ControlModifier),
+                                  .alt = held.testFlag(Qt::AltModifier),
+                                  .super = held.testFlag(Qt::MetaModifier),
+                                  .fn = fnHeld_};
+    if (down) {
+        desktop_.pressKey(*code, carbonModifiers(modifiers));
+        return;
+    }
+    auto posted = desktop_.createKeyboardEvent(*code, false);
     if (!posted)
         return;
-    const Qt::KeyboardModifiers held = event->modifiers();
-    posted->flags = macModifierFlags({.shift = held.testFlag(Qt::ShiftModifier),
-                                      .control = held.testFlag(Qt::ControlModifier),
-                                      .alt = held.testFlag(Qt::AltModifier),
-                                      .super = held.testFlag(Qt::MetaModifier),
-                                      .fn = fnHeld_});
-    desktop_.input(down ? EventType::keyDown : EventType::keyUp);
+    posted->flags = macModifierFlags(modifiers);
+    desktop_.input(EventType::keyUp);
     desktop_.post(EventTapLocation::hid, *posted);
 }
 
