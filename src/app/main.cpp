@@ -63,11 +63,13 @@ std::optional<CommandSocket> commandSocket(const std::filesystem::path& folder, 
 }
 
 // Opens the application again once this process has ended, through a shell that waits for it, with the
-// arguments it was started with.
-bool relaunch(int argc, char** argv) {
+// arguments it was started with. The variant's own program starts it, so that it runs as the same variant.
+bool relaunch(BuildVariant variant, int argc, char** argv) {
+    const std::string folder = QCoreApplication::applicationDirPath().toStdString();
+    const std::string program = folder + (variant == BuildVariant::development ? "/quillmere-dev" : "/quillmere");
     const std::string script = "while kill -0 " + std::to_string(::getpid()) +
                                " 2>/dev/null; do sleep 0.2; done; exec \"$0\" \"$@\"";
-    std::vector<std::string> arguments{"-c", script, QCoreApplication::applicationFilePath().toStdString()};
+    std::vector<std::string> arguments{"-c", script, program};
     arguments.insert(arguments.end(), argv + 1, argv + argc);
     return startChildProcess("/bin/sh", arguments).has_value();
 }
@@ -136,7 +138,7 @@ int main(int argc, char** argv) {
                     if (auto socket = commandSocket(*folder, variant))
                         receiver.emplace(queue, std::move(*socket), std::move(onText));
             },
-        .relaunch = [&] { return relaunch(argc, argv); },
+        .relaunch = [&] { return relaunch(variant, argc, argv); },
         .terminate = [] { QApplication::quit(); },
     });
     TerminationSignals termination(queue, [](int) { QApplication::quit(); });

@@ -82,13 +82,14 @@ void SimulatedScreensView::paintEvent(QPaintEvent*) {
 
     painter.setClipping(false);
     for (const auto& display : picture_.displays) {
-        const QRectF bar = rectF(layout.toView(display.menuBar));
-        // The name and the Space shown, on a plate under the menu bar, which at this scale is too thin to
-        // hold text.
+        const QRectF area = rectF(layout.toView(display.bounds));
+        // The name and the Space shown, on a plate above the display: the menu bar is too thin at this scale
+        // to hold text, and below it the plate would cover the titles of tiled windows.
         const QString label = QString::fromStdString(display.name + " — " + display.spaceLabel) +
                               (display.active ? QStringLiteral("  •") : QString());
-        const QRectF plate(bar.left() + 4, bar.bottom() + 3, painter.fontMetrics().horizontalAdvance(label) + 12,
-                           painter.fontMetrics().height() + 4);
+        const double plateHeight = painter.fontMetrics().height() + 4;
+        const QRectF plate(area.left(), area.top() - plateHeight - 2,
+                           painter.fontMetrics().horizontalAdvance(label) + 12, plateHeight);
         painter.setPen(Qt::NoPen);
         painter.setBrush(menuBarColour);
         painter.drawRoundedRect(plate, 4, 4);
