@@ -21,16 +21,12 @@ struct CommandedDesktop {
         SimulatedDesktop::SpaceListForm form = SimulatedDesktop::SpaceListForm::perDisplay)
         : managed(form) {}
 
-    std::int32_t launch(const std::string& name) {
-        return desktop.launch({.bundleIdentifier = "com.example." + name, .name = name});
-    }
+    std::int32_t launch(const std::string& name) { return managed.launch(name); }
     WindowId open(std::int32_t app, SimulatedDesktop::WindowSetup setup = {}) {
         return desktop.openWindow(app, setup);
     }
     void start() {
-        managed.settle();
-        manager().start();
-        managed.settle();
+        managed.start();
     }
     // As the user clicks the window.
     void click(WindowId window) {

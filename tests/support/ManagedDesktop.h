@@ -43,6 +43,17 @@ struct ManagedDesktop {
     }
     WindowManagerProbe probe() { return WindowManagerProbe(manager()); }
 
+    // A regular application named after its bundle identifier's last word.
+    std::int32_t launch(const std::string& name) {
+        return desktop.launch({.bundleIdentifier = "com.example." + name, .name = name});
+    }
+    // Starts the manager once what the desktop announced so far has arrived, and lets its start-up settle.
+    void start() {
+        settle();
+        manager().start();
+        settle();
+    }
+
     // Lets the queued notifications and work of the next moment run.
     void settle() { queue.advance(std::chrono::milliseconds(0)); }
     void advance(MainQueue::Duration by) { queue.advance(by); }

@@ -59,9 +59,7 @@ class InventoryTest : public testing::Test {
     }
     // Tiles the windows, so only for tests that do not depend on the frames they were opened with.
     void start() {
-        managed.settle();
-        managed.manager().start();
-        managed.settle();
+        managed.start();
     }
     std::vector<WindowId> inventory(bool fullScreen = true) { return ids(managed.probe().inventory(fullScreen)); }
 

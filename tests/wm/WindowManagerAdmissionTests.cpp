@@ -16,9 +16,7 @@ using testing::UnorderedElementsAre;
 
 // One display with three Desktops, the manager not yet started.
 struct ThreeDesktops {
-    std::int32_t launch(const std::string& name) {
-        return desktop.launch({.bundleIdentifier = "com.example." + name, .name = name});
-    }
+    std::int32_t launch(const std::string& name) { return managed.launch(name); }
     WindowId open(std::int32_t app, const std::string& title = "", double x = 100) {
         const WindowId window = desktop.openWindow(app, {.title = title, .frame = {x, 100, 500, 400}});
         managed.settle();
@@ -26,9 +24,7 @@ struct ThreeDesktops {
     }
     void start(const Settings& settings = Settings::default_()) {
         managed.manager().update(settings);
-        managed.settle();
-        managed.manager().start();
-        managed.settle();
+        managed.start();
     }
     std::optional<SpaceId> layoutSpace(WindowId window) { return managed.manager().layoutSpace(window); }
     SpaceId desktopNumbered(int number) { return desktop.spaceOrder(main)[static_cast<std::size_t>(number - 1)]; }

@@ -19,17 +19,13 @@ bool anyWrite(const std::vector<std::string>& trace) {
 // A display whose two tiles are 600 points wide each: 1215 wide, 5 points of padding on each side and a gap
 // of 5 between the tiles.
 struct TwoTileDesktop {
-    std::int32_t launch(const std::string& name) {
-        return desktop.launch({.bundleIdentifier = "com.example." + name, .name = name});
-    }
+    std::int32_t launch(const std::string& name) { return managed.launch(name); }
     WindowId open(std::int32_t app, Size minimum = {}) {
         return desktop.openWindow(app, {.frame = {100, 100, 500, 400}, .minimumSize = minimum});
     }
     void start(const Settings& settings = Settings::default_()) {
         managed.manager().update(settings);
-        managed.settle();
-        managed.manager().start();
-        managed.settle();
+        managed.start();
     }
     SpaceId current() { return desktop.currentSpace(main); }
 

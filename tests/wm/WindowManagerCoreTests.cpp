@@ -28,9 +28,7 @@ std::size_t intervals(const CapturingLogSink& log, const std::string& name) {
 
 class WindowManagerCoreTest : public testing::Test {
   protected:
-    std::int32_t launch(const std::string& name) {
-        return desktop.launch({.bundleIdentifier = "com.example." + name, .name = name});
-    }
+    std::int32_t launch(const std::string& name) { return managed.launch(name); }
 
     ManagedDesktop managed;
     SimulatedDesktop& desktop = managed.desktop;

@@ -14,9 +14,7 @@ using namespace std::chrono_literals;
 class SpaceChangeTest : public testing::Test {
   protected:
     void start() {
-        managed.settle();
-        managed.manager().start();
-        managed.settle();
+        managed.start();
     }
     std::size_t passes() const {
         return static_cast<std::size_t>(std::ranges::count_if(managed.log.signposts(), [](const SignpostEntry& entry) {

@@ -30,16 +30,12 @@ class StatusTest : public testing::Test {
         settings.spaces = {{.space = 1, .label = "Mail"}, {.space = 2, .layout = LayoutMode::stack}};
         managed.manager().update(settings);
     }
-    std::int32_t launch(const std::string& name) {
-        return desktop.launch({.bundleIdentifier = "com.example." + name, .name = name});
-    }
+    std::int32_t launch(const std::string& name) { return managed.launch(name); }
     WindowId open(std::int32_t app, std::optional<SpaceId> space = std::nullopt) {
         return desktop.openWindow(app, {.frame = {100, 100, 500, 400}, .space = space});
     }
     void start() {
-        managed.settle();
-        managed.manager().start();
-        managed.settle();
+        managed.start();
     }
     const WindowManager::Status& status() { return managed.manager().status(); }
     SpaceId desktopNumbered(int number) { return desktop.spaceOrder(main)[static_cast<std::size_t>(number - 1)]; }

@@ -16,14 +16,10 @@ using testing::UnorderedElementsAre;
 
 // One display with two Desktops and an editor application, the manager not yet started.
 struct EditorDesktop {
-    std::int32_t launch(const std::string& name) {
-        return desktop.launch({.bundleIdentifier = "com.example." + name, .name = name});
-    }
+    std::int32_t launch(const std::string& name) { return managed.launch(name); }
     WindowId open(std::int32_t app, double x = 100) { return desktop.openWindow(app, {.frame = {x, 100, 500, 400}}); }
     void start() {
-        managed.settle();
-        managed.manager().start();
-        managed.settle();
+        managed.start();
     }
     const SpaceLayout& layout() { return *managed.probe().layout(desktop.currentSpace(main)); }
     std::vector<WindowId> tiled() { return layout().tree.windows(); }
