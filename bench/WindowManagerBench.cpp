@@ -41,8 +41,8 @@ struct TiledDesktop {
                                                  {.frame = {100.0 + i, 100, 800, 600}}));
         queue.advance({});
         manager = std::make_unique<WindowManager>(WindowManagerServices{
-            desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop, queue, desktop, desktop, symbols,
-            spaces, switcher, focus, previews, sessions, profiles, 1});
+            desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop, queue, desktop, desktop,
+            symbols, spaces, switcher, focus, previews, sessions, profiles, 1});
         manager->start();
         queue.advance({});
         space = desktop.currentSpace(display);
