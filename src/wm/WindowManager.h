@@ -451,7 +451,7 @@ class WindowManager {
     // The share of the visible area that moved windows must cover to be taken as a whole arrangement.
     static constexpr double arrangementShare = 0.85;
     // An application that moves its window this soon after the manager wrote it answers that write, and
-    // putting it back would only start a tug of war.
+    // putting it back would only start a tug of war. Measured up to the last move, not to the settle after it.
     static constexpr Duration recentWriteAge = std::chrono::milliseconds(500);
     // A window within this many points of its tile from before the system tiled it has gone back.
     static constexpr double returnTolerance = 6;
@@ -489,8 +489,9 @@ class WindowManager {
     std::optional<WindowId> pairPartner(const SpaceLayout& layout, WindowId focused, const Rect& area) const;
     void finishPair(const AXWindow& partner, const Rect& farHalfOf, bool left);
 
-    // Tiled windows someone else moved since the last settle.
+    // Tiled windows someone else moved since the last settle, and when the last of those moves came.
     std::set<WindowId> movedByOthers_;
+    MainQueue::Instant lastOutsideMove_{};
     // The tile each window had just before the system tiled or filled it.
     std::map<WindowId, Rect> beforeNativeTile_;
     HeldWork nativeSettle_{queue_};

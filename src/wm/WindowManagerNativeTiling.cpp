@@ -62,13 +62,13 @@ FrameMap WindowManager::currentFrames(const std::vector<WindowId>& windows) cons
     return frames;
 }
 
-// Only real writes renew the time, so a re-apply that found every window in place hides no later move.
+// Only real writes renew the time, so a re-apply that found every window in place hides no later move. The
+// settle comes a while after the moves; measured at the settle, a move soon after a write would look late.
 bool WindowManager::wasWrittenRecently(const std::vector<WindowId>& windows) const {
-    const MainQueue::Instant now = queue_.now();
     return std::ranges::any_of(windows, [&](WindowId id) {
         const auto written = arrangement_.written.find(id);
         return written != arrangement_.written.end() && written->second.at &&
-               now - *written->second.at < recentWriteAge;
+               lastOutsideMove_ - *written->second.at < recentWriteAge;
     });
 }
 

@@ -24,6 +24,7 @@ void WindowManager::movedByOther(const AXWindow& window) {
         written != arrangement_.written.end() && close(written->second.frame, *frame, echoTolerance))
         return;
     movedByOthers_.insert(window.id);
+    lastOutsideMove_ = queue_.now();
     nativeSettle_.schedule(outsideMoveSettleDelay, [this] { settleMovedWindows(); });
 }
 
