@@ -23,7 +23,7 @@ struct FloatRules {
     // The built-in rules: system utilities, and Finder's copy, connect, move, info and preference windows.
     static const FloatRules& default_();
 
-    // A pattern that does not compile never matches.
+    // A pattern that is empty or does not compile never matches.
     bool floats(std::string_view app, std::string_view title) const;
 
     friend bool operator==(const FloatRules&, const FloatRules&) = default;

@@ -26,6 +26,8 @@ TitlePattern& TitlePattern::operator=(TitlePattern&&) noexcept = default;
 TitlePattern::~TitlePattern() = default;
 
 std::optional<TitlePattern> TitlePattern::compile(std::string_view pattern) {
+    if (pattern.empty())
+        return std::nullopt;
     UErrorCode status = U_ZERO_ERROR;
     UParseError where;
     std::unique_ptr<icu::RegexPattern> compiled(

@@ -11,7 +11,7 @@ namespace quillmere {
 // counts as no match.
 class TitlePattern {
   public:
-    // None when the pattern does not compile.
+    // None when the pattern does not compile, and for the empty pattern: it would match every title.
     static std::optional<TitlePattern> compile(std::string_view pattern);
 
     // Whether the pattern matches anywhere in the text.

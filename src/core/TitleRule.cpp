@@ -14,8 +14,6 @@ std::optional<std::string_view> TitleRule::problem(std::string_view pattern) {
 }
 
 std::size_t TitleRule::matches(std::span<const std::pair<std::string, std::string>> windows) const {
-    if (title.empty())
-        return 0;
     const auto pattern = TitlePattern::compile(title);
     if (!pattern)
         return 0;

@@ -38,4 +38,8 @@ std::filesystem::path applicationSupportDirectory() {
     return homeDirectory() / ".local" / "share";
 }
 
+std::filesystem::path userDefaultsFile() {
+    return applicationSupportDirectory() / bundleIdentifier / "defaults.json";
+}
+
 } // namespace quillmere

@@ -15,4 +15,7 @@ std::filesystem::path homeDirectory();
 // $XDG_DATA_HOME when it names an absolute path, else ".local/share" in the home folder.
 std::filesystem::path applicationSupportDirectory();
 
+// Where the application keeps its user defaults on Linux: "defaults.json" in its own data folder.
+std::filesystem::path userDefaultsFile();
+
 } // namespace quillmere

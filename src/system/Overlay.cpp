@@ -1,5 +1,6 @@
 #include "system/Overlay.h"
 
+#include "core/Overloaded.h"
 #include "system/PanelFrame.h"
 
 #include <array>
@@ -8,8 +9,6 @@
 namespace quillmere {
 
 namespace {
-
-template <class... Cases> struct Visitor : Cases... { using Cases::operator()...; };
 
 constexpr std::size_t index(Direction direction) {
     return static_cast<std::size_t>(direction);
@@ -37,7 +36,7 @@ PanelStyle overlayStyle() {
 
 std::string Overlay::Kind::label() const {
     return std::visit(
-        Visitor{
+        Overloaded{
             [](const Swap& swap) { return "Swap with " + swap.with; },
             [](const Insert& insert) { return insertLabels[index(insert.side)] + insert.beside; },
             [](const Send& send) { return "Send to Space " + std::to_string(send.toSpace); },
@@ -51,7 +50,7 @@ std::string Overlay::Kind::label() const {
 }
 
 std::string Overlay::Kind::symbol() const {
-    return std::visit(Visitor{
+    return std::visit(Overloaded{
                           [](const Swap&) { return "arrow.left.arrow.right"; },
                           [](const Insert& insert) { return insertSymbols[index(insert.side)]; },
                           [](const Send&) { return "rectangle.portrait.and.arrow.right"; },
@@ -65,7 +64,7 @@ std::string Overlay::Kind::symbol() const {
 }
 
 SystemColor Overlay::Kind::tint() const {
-    return std::visit(Visitor{
+    return std::visit(Overloaded{
                           [](const Swap&) { return SystemColor::orange; },
                           [](const Insert&) { return SystemColor::accent; },
                           [](const Send&) { return SystemColor::purple; },

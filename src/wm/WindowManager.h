@@ -223,7 +223,7 @@ class WindowManager {
         std::optional<MainQueue::Instant> at;
     };
 
-    // Where and how a Space is laid out.
+    // Where and how a Space is laid out: its screen's spacing and the area the tiles share.
     struct SpaceGeometry {
         Spacing spacing;
         // The visible area inset by the padding.
@@ -257,6 +257,7 @@ class WindowManager {
     // Tracking.
     void observe(std::int32_t pid, bool applyingRules);
     void track(const AXWindow& window, bool applyingRules);
+    bool inFullScreen(const AXWindow& window);
     bool registerWindow(const AXWindow& window);
     void untrack(WindowId id);
     void removeFromLayouts(WindowId id);
@@ -287,7 +288,6 @@ class WindowManager {
     std::string title(const AXWindow& window);
 
     // Writing layouts.
-    std::optional<SpaceGeometry> geometry(SpaceId space);
     std::optional<SpaceGeometry> geometry(SpaceId space, const Desktops& desktops);
     std::optional<Screen> screen(SpaceId space, const Desktops& desktops);
     Rect visibleFrame(const Screen& screen);

@@ -175,10 +175,6 @@ std::optional<Screen> WindowManager::screen(SpaceId space, const Desktops& deskt
     return screens.empty() ? std::nullopt : std::optional(screens.front());
 }
 
-std::optional<WindowManager::SpaceGeometry> WindowManager::geometry(SpaceId space) {
-    return geometry(space, spaces_.desktops());
-}
-
 std::optional<WindowManager::SpaceGeometry> WindowManager::geometry(SpaceId space, const Desktops& desktops) {
     const auto shown = screen(space, desktops);
     if (!shown)

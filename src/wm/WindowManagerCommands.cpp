@@ -48,7 +48,7 @@ void WindowManager::performOnFocusedWindow(const Command& command) {
     }
     // Without a Space there is no layout to change: one stored under a made-up Space would never be shown.
     const auto space = spaceOf(*window);
-    const auto laidOut = space ? geometry(*space) : std::nullopt;
+    const auto laidOut = space ? geometry(*space, spaces_.desktops()) : std::nullopt;
     if (!laidOut) {
         log(LogLevel::default_, "%{public}s: the focused window is on no Space", command.text());
         return;

@@ -62,6 +62,11 @@ void WindowManager::giveBack(SpaceId space, SpaceLayout layout, std::set<WindowI
                 held.remove(window);
                 forgetFocus(other, window);
             }
+    // Only a layout without tiles is replaced: the windows floating in it float on in the one given back.
+    if (const auto replaced = arrangement_.layouts.find(space); replaced != arrangement_.layouts.end())
+        for (WindowId window : replaced->second.floating)
+            if (!layout.contains(window))
+                layout.add(window, std::nullopt, std::nullopt, Rect(), 0, true, 0.5, {});
     arrangement_.layouts.insert_or_assign(space, std::move(layout));
     settled.insert(windows.begin(), windows.end());
     log(LogLevel::default_, "display back: restored desktop %ld with %ld window(s)",

@@ -20,7 +20,8 @@ void WindowManager::fullScreenPair() {
         return;
     }
     const SpaceLayout& layout = arrangement_.layouts.at(*space);
-    const auto laidOut = geometry(*space);
+    const Desktops desktops = spaces_.desktops();
+    const auto laidOut = geometry(*space, desktops);
     const FrameMap tiles = laidOut ? layout.frames(laidOut->area, laidOut->spacing.gap) : FrameMap{};
     const auto partner = laidOut ? pairPartner(layout, window->id, laidOut->area) : std::nullopt;
     if (!partner || !tracking_.windows.contains(*partner) || !tiles.contains(window->id) ||
@@ -41,7 +42,9 @@ void WindowManager::fullScreenPair() {
     const AXWindow& partnerWindow = tracking_.windows.at(*partner);
     log(LogLevel::default_, "fullscreen pair: %u %{public}s beside %u %{public}s", window->id,
         std::string(left ? "left" : "right"), *partner, localizedName(partnerWindow.pid));
-    if (const DisplaySpaces* display = spaces_.desktops().display(*space))
+    // Pressing the item has begun a Space change, so the display is read anew.
+    const Desktops afterPress = spaces_.desktops();
+    if (const DisplaySpaces* display = afterPress.display(*space))
         finishPair(partnerWindow, display->frame, left);
 }
 

@@ -38,7 +38,7 @@ bool WindowManager::adoptArrangement(SpaceId space) {
         return false;
     const FrameMap frames = currentFrames(found->second.tree.windows());
     const auto visible = visibleArea(space);
-    const auto laidOut = geometry(space);
+    const auto laidOut = geometry(space, spaces_.desktops());
     if (frames.size() < 2 || !visible || !laidOut || !NativeTiling::covers(rects(frames), *visible, arrangementShare))
         return false;
     const auto arranged = NativeTiling::tree(frames, arrangementTolerance);
@@ -87,8 +87,9 @@ void WindowManager::readNativeTiling(const std::vector<WindowId>& windows, Space
         return;
     }
 
+    const Desktops desktops = spaces_.desktops();
     const auto visible = visibleArea(space);
-    const auto laidOut = geometry(space);
+    const auto laidOut = geometry(space, desktops);
     if (!visible || !laidOut)
         return;
     const NativeReading reading{space,
@@ -96,7 +97,7 @@ void WindowManager::readNativeTiling(const std::vector<WindowId>& windows, Space
                                 laidOut->area,
                                 laidOut->spacing.gap,
                                 layout.frames(laidOut->area, laidOut->spacing.gap),
-                                spaces_.desktops().number(space).value_or(0),
+                                desktops.number(space).value_or(0),
                                 recent};
 
     // Floating windows keep whatever frame they were given, whoever moved them.

@@ -40,7 +40,7 @@ void WindowManager::relocate(WindowId window, SpaceId from, SpaceId to) {
     }
     forgetFocus(from, window);
 
-    const auto laidOut = geometry(to);
+    const auto laidOut = geometry(to, spaces_.desktops());
     const Rect area = laidOut ? laidOut->area : Rect();
     const Spacing spacing = laidOut ? laidOut->spacing : config_.spacingSettings.spacingForDisplayWidth(0);
     const auto tracked = tracking_.windows.find(window);

@@ -37,16 +37,19 @@ void WindowManager::observe(std::int32_t pid, bool applyingRules) {
 }
 
 void WindowManager::track(const AXWindow& window, bool applyingRules) {
-    if (AXUIElementRef::value<bool>(ax_, window.element, "AXFullScreen") == true) {
-        tracking_.fullScreenPIDs.insert(window.pid);
-        return;
-    }
-    if (const auto space = spaces_.space(window.id); space && spaces_.desktops().isFullScreen(*space)) {
+    if (inFullScreen(window)) {
         tracking_.fullScreenPIDs.insert(window.pid);
         return;
     }
     if (registerWindow(window))
         layoutIfTileable(window, applyingRules);
+}
+
+bool WindowManager::inFullScreen(const AXWindow& window) {
+    if (AXUIElementRef::value<bool>(ax_, window.element, "AXFullScreen") == true)
+        return true;
+    const auto space = spaces_.space(window.id);
+    return space && spaces_.desktops().isFullScreen(*space);
 }
 
 bool WindowManager::registerWindow(const AXWindow& window) {
@@ -144,10 +147,17 @@ void WindowManager::miniaturized(const AXWindow& window) {
 }
 
 // A window that comes back while a layout still holds it would be admitted a second time, perhaps on
-// another Space, so only windows that are in no layout are admitted.
+// another Space, so only windows that are in no layout are admitted. One that went full screen while it was
+// away is let go, as if it had gone full screen from its tile, so that it is admitted afresh on leaving.
 void WindowManager::returned(const AXWindow& window) {
-    if (!layoutSpace(window.id))
-        layoutIfTileable(window, false);
+    if (layoutSpace(window.id))
+        return;
+    if (inFullScreen(window)) {
+        tracking_.fullScreenPIDs.insert(window.pid);
+        untrack(window.id);
+        return;
+    }
+    layoutIfTileable(window, false);
 }
 
 void WindowManager::launched(const RunningApplication& app) {

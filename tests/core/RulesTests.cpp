@@ -79,6 +79,25 @@ TEST(FloatRulesTest, PatternsThatDoNotCompileOrRunAwayNeverMatch) {
     EXPECT_FALSE(rules.floats("Editor", catastrophicTitle));
 }
 
+TEST(FloatRulesTest, EmptyOrUncompilablePatternsFloatNothing) {
+    struct Case {
+        FloatRules::Title rule;
+        std::string title;
+    };
+    const Case cases[] = {
+        {{"Safari", ""}, "Quarterly report"},
+        {{"Safari", ""}, ""},
+        {{"Editor", "("}, "("},
+        {{"Editor", "[a-"}, "[a-z"},
+    };
+    for (const auto& [rule, title] : cases) {
+        FloatRules rules;
+        rules.titles = {rule};
+        EXPECT_FALSE(rules.floats(rule.app, title))
+            << "\"" << rule.pattern << "\" against \"" << title << "\"";
+    }
+}
+
 TEST(TitleRuleTest, ProblemNamesAnEmptyOrInvalidPattern) {
     EXPECT_EQ(TitleRule::problem(""), "Enter part of a window title, or a regular expression.");
     EXPECT_EQ(TitleRule::problem("("), invalidPattern);

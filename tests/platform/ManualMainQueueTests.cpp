@@ -1,4 +1,5 @@
 #include "platform/ManualMainQueue.h"
+#include "support/Pipe.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -91,25 +92,6 @@ TEST_F(ManualMainQueueTest, CancellingFinishedOrUnknownWorkTouchesNothingElse) {
 
     EXPECT_EQ(ran, (std::vector<Run>{{"done", 10ms}, {"pending", 20ms}}));
 }
-
-// A pipe whose read end stands for any event source.
-class Pipe {
-  public:
-    Pipe() { EXPECT_EQ(::pipe(ends_), 0); }
-    ~Pipe() {
-        ::close(ends_[0]);
-        ::close(ends_[1]);
-    }
-    int readEnd() const { return ends_[0]; }
-    void send() { ASSERT_EQ(::write(ends_[1], "x", 1), 1); }
-    void drain() {
-        char byte;
-        ASSERT_EQ(::read(ends_[0], &byte, 1), 1);
-    }
-
-  private:
-    int ends_[2] = {-1, -1};
-};
 
 TEST(ManualMainQueueDescriptorTest, PollCallsOnlyTheHandlersOfReadableDescriptors) {
     ManualMainQueue queue;

@@ -5,7 +5,6 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
 #include <stdexcept>
 
 namespace quillmere {
@@ -24,7 +23,8 @@ class SimulatedDesktopRemovalTest : public testing::Test {
     const std::int32_t app = desktop.launch({.bundleIdentifier = "com.example.editor", .name = "Editor"});
 };
 
-TEST_F(SimulatedDesktopRemovalTest, WindowsGoToTheDesktopBeforeAndTheDisplayShowsItWhenItShowedTheRemovedOne) {
+TEST_F(SimulatedDesktopRemovalTest,
+       WindowsGoToTheDesktopBeforeAndTheDisplayShowsItWhenItShowedTheRemovedOne) {
     const WindowId second = openOn(spaces[1]);
     const WindowId third = openOn(spaces[2]);
     desktop.switchSpace(display, spaces[2]);

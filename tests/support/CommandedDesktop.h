@@ -3,10 +3,9 @@
 #include "core/Command.h"
 #include "support/ManagedDesktop.h"
 
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,7 +17,8 @@ struct CommandedDesktop {
     // Long enough for a Space switch with its bounce watch, the moves it starts and the notifications after.
     static constexpr MainQueue::Duration commandSettleTime = std::chrono::seconds(3);
 
-    explicit CommandedDesktop(SimulatedDesktop::SpaceListForm form = SimulatedDesktop::SpaceListForm::perDisplay)
+    explicit CommandedDesktop(
+        SimulatedDesktop::SpaceListForm form = SimulatedDesktop::SpaceListForm::perDisplay)
         : managed(form) {}
 
     std::int32_t launch(const std::string& name) {

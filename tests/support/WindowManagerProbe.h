@@ -65,6 +65,10 @@ class WindowManagerProbe {
     bool isAnimating() const { return !manager_.animations_.empty(); }
     const std::optional<std::string>& lastProfileIcon() const { return manager_.profile_.icon; }
 
+    void restore(const SpaceSnapshot& snapshot, SpaceId space, const std::map<WindowRef, WindowId>& live) {
+        manager_.restore(snapshot, space, live);
+    }
+
     std::vector<InventoryWindow> inventory(bool fullScreen) { return manager_.allWindowsWithBounds(fullScreen); }
     std::map<WindowId, Rect> windowBounds() { return manager_.windowBounds(); }
     void refreshStatus() { manager_.refreshStatus(); }

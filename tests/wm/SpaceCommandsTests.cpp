@@ -1,9 +1,8 @@
 #include "support/CommandedDesktop.h"
 #include "support/Printers.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 

@@ -21,7 +21,7 @@ using namespace std::chrono_literals;
 class ChaosDriver {
   public:
     explicit ChaosDriver(std::uint64_t seed) : random_(seed) {
-        desktop.addDisplay({.name = "Main", .bounds = {0, 0, 1440, 900}, .desktops = 3});
+        plug({.name = "Main", .bounds = {0, 0, 1440, 900}, .uuid = "MAIN", .desktops = 3});
         for (int i = 0; i < 3; ++i)
             launch();
         for (int i = 0; i < 4; ++i)
@@ -36,7 +36,7 @@ class ChaosDriver {
     void step() {
         const bool pausedThroughout = managed.manager().pausedByHand();
         desktop.traceAccessibility(true);
-        switch (pick(18)) {
+        switch (pick(21)) {
         case 0:
             launch();
             break;
@@ -87,11 +87,21 @@ class ChaosDriver {
             chance(4) ? desktop.sleepAndWake() : addDesktop();
             break;
         case 15:
+            missionControlMove();
             break;
         case 16:
-            tileAsSystem();
+            fullScreenInOrOut();
             break;
         case 17:
+            replug();
+            break;
+        case 18:
+            restart();
+            break;
+        case 19:
+            tileAsSystem();
+            break;
+        case 20:
             if (auto window = anyWindow()) {
                 desktop.focus(*window);
                 managed.manager().perform(Command{Command::FullScreenPair{}});
@@ -193,16 +203,83 @@ class ChaosDriver {
         desktop.switchSpace(display, order[static_cast<std::size_t>(pick(static_cast<int>(order.size())))]);
     }
 
+    void plug(SimulatedDesktop::DisplaySetup setup) {
+        const DisplayId display = desktop.addDisplay(setup);
+        plugged_.insert_or_assign(display, std::move(setup));
+    }
+
+    double rightEdge() {
+        double x = 0;
+        for (DisplayId display : desktop.activeDisplays())
+            x = std::max(x, desktop.bounds(display).maxX());
+        return x;
+    }
+
     void plugOrUnplug() {
         const std::vector<DisplayId> displays = desktop.activeDisplays();
         if (displays.size() < 3 && (displays.size() < 2 || chance(2))) {
-            double x = 0;
-            for (DisplayId display : displays)
-                x = std::max(x, desktop.bounds(display).maxX());
-            desktop.addDisplay({.name = "Side", .bounds = {x, 0, 1000.0 + pick(1000), 800}, .desktops = 1 + pick(3)});
+            plug({.name = "Side",
+                  .bounds = {rightEdge(), 0, 1000.0 + pick(1000), 800},
+                  .uuid = "SIDE-" + std::to_string(++sides_),
+                  .desktops = 1 + pick(3)});
         } else if (!displays.empty()) {
-            desktop.removeDisplay(displays[static_cast<std::size_t>(pick(static_cast<int>(displays.size())))]);
+            const DisplayId display = displays[static_cast<std::size_t>(pick(static_cast<int>(displays.size())))];
+            desktop.removeDisplay(display);
+            unplugged_.push_back(plugged_.extract(display).mapped());
         }
+    }
+
+    // A display that was unplugged comes back, with its Spaces or, now and then, with new Space ids.
+    void replug() {
+        if (unplugged_.empty() || desktop.activeDisplays().size() >= 3)
+            return;
+        const auto at = unplugged_.begin() + pick(static_cast<int>(unplugged_.size()));
+        SimulatedDesktop::DisplaySetup setup = *at;
+        unplugged_.erase(at);
+        setup.bounds = {desktop.activeDisplays().empty() ? 0 : rightEdge(), 0, setup.bounds.width(),
+                        setup.bounds.height()};
+        setup.newSpaceIds = chance(3);
+        plug(std::move(setup));
+    }
+
+    std::vector<SpaceId> desktopsOf(DisplayId display) {
+        std::vector<SpaceId> result;
+        for (SpaceId space : desktop.spaceOrder(display))
+            if (!managed.spaces.desktops().isFullScreen(space))
+                result.push_back(space);
+        return result;
+    }
+
+    void missionControlMove() {
+        const auto window = anyWindow();
+        const std::vector<DisplayId> displays = desktop.activeDisplays();
+        if (!window || displays.empty() || !onOneDesktop(*window))
+            return;
+        const std::vector<SpaceId> spaces =
+            desktopsOf(displays[static_cast<std::size_t>(pick(static_cast<int>(displays.size())))]);
+        desktop.moveWindowToSpace(*window, spaces[static_cast<std::size_t>(pick(static_cast<int>(spaces.size())))]);
+    }
+
+    // Only a window the user sees can be put into full screen.
+    void fullScreenInOrOut() {
+        const auto window = anyWindow();
+        if (!window)
+            return;
+        const std::vector<SpaceId> spaces = desktop.spaces(*window);
+        const auto shown = desktop.onScreenWindows();
+        if (spaces.size() == 1 && managed.spaces.desktops().isFullScreen(spaces.front()))
+            desktop.exitFullScreen(*window);
+        else if (onOneDesktop(*window) && std::ranges::find(shown, *window, &WindowDescription::number) != shown.end())
+            desktop.enterFullScreen({*window});
+    }
+
+    // The user quits the application and starts it again, which picks the session up.
+    void restart() {
+        desktop.quitOwnApplication();
+        managed.settle();
+        managed.made.reset();
+        managed.manager().update(randomSettings());
+        managed.manager().start();
     }
 
     void addDesktop() {
@@ -264,7 +341,7 @@ class ChaosDriver {
             const AXWindow window = windowHandle(id, description.front().ownerPid);
             if (window.isTileable(desktop)) {
                 EXPECT_EQ(held[id], 1) << "tileable window " << id << " of a shown application is in no layout\n"
-                                       << history(id) << desktop.dump();
+                                       << history(id) << desktop.dump() << everything();
             }
         }
 
@@ -277,6 +354,12 @@ class ChaosDriver {
         }
     }
 
+    std::string everything() const {
+        std::string lines;
+        for (const LogEntry& entry : managed.log.entries())
+            lines += entry.message + "\n";
+        return lines;
+    }
     // What the manager logged about the window, to tell how it got where it is.
     std::string history(WindowId id) const {
         std::string lines;
@@ -300,6 +383,9 @@ class ChaosDriver {
   private:
     std::mt19937_64 random_;
     std::set<std::int32_t> apps_;
+    std::map<DisplayId, SimulatedDesktop::DisplaySetup> plugged_;
+    std::vector<SimulatedDesktop::DisplaySetup> unplugged_;
+    int sides_ = 0;
 };
 
 std::uint64_t chaosSeed() {

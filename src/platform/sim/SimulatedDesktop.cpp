@@ -28,7 +28,9 @@ std::vector<SpaceId> SpaceList::desktops() const {
 
 SpaceId SpaceList::homeDesktop() const {
     const auto at = std::ranges::find(spaces, current, &Space::id);
-    const auto before = std::find_if(std::make_reverse_iterator(at), spaces.rend(),
+    // From the current Space itself backwards.
+    const auto from = at == spaces.end() ? spaces.rbegin() : std::make_reverse_iterator(std::next(at));
+    const auto before = std::find_if(from, spaces.rend(),
                                      [](const Space& space) { return !space.fullScreen; });
     if (before != spaces.rend())
         return before->id;
@@ -220,6 +222,7 @@ void SimulatedDesktop::followDisplay(sim::Window& window) {
 }
 
 void SimulatedDesktop::raise(WindowId window) {
+    changed();
     const auto at = std::ranges::find(stacking_, window);
     if (at != stacking_.end())
         std::rotate(stacking_.begin(), at, std::next(at));
@@ -322,12 +325,14 @@ void SimulatedDesktop::moveToSpace(WindowId number, SpaceId target) {
     const sim::Display* to = displayHolding(target);
     moved->spaces = {target};
     moved->onAllSpaces = false;
+    changed();
     if (form_ == SpaceListForm::perDisplay && from && to && from != to)
         setFrame(*moved, moved->frame.offsetBy(to->bounds.minX() - from->bounds.minX(),
                                                to->bounds.minY() - from->bounds.minY()));
 }
 
 void SimulatedDesktop::notify(std::int32_t pid, std::uint64_t element, const std::string& notification) {
+    changed();
     const auto appElement = appElements_.find(pid);
     for (const auto& [id, observer] : observers_) {
         if (observer.pid != pid)

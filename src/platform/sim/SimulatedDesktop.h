@@ -280,8 +280,6 @@ class SimulatedDesktop final : public Accessibility,
     // An application that does not answer keeps every accessibility message to it waiting for the
     // messaging timeout, which then fails it with AXError::cannotComplete.
     void setResponding(std::int32_t pid, bool responding);
-    // Accessibility then refuses to make observers of the application.
-    void refuseObservers(std::int32_t pid) { observerRefusals_.insert(pid); }
     // How the caller spends each such wait. The running program passes a wait that really holds its thread,
     // as on a Mac. Tests pass none: nothing runs inside the call and the manual clock stands still, while
     // blockedTime() shows what the waits cost.
@@ -291,11 +289,16 @@ class SimulatedDesktop final : public Accessibility,
     // The application the system itself runs as: its panels that hide on deactivation leave the screen
     // while another application is active.
     void setOwnApplication(std::int32_t pid);
+    // Accessibility then refuses to make observers of the application.
+    void refuseObservers(std::int32_t pid) { observerRefusals_.insert(pid); }
     // The window server answers the managed Space list with this value; none gives the real list again.
     void overrideSpaceList(std::optional<PropertyList> answer) { spaceListOverride_ = std::move(answer); }
     // Whether this system offers the bridged move. Only the first lookup reads it, as the system's own.
     void setBridgedMoveAvailable(bool available) { bridgedMoveAvailable_ = available; }
-    void setTrusted(bool trusted) { trusted_ = trusted; }
+    void setTrusted(bool trusted) {
+        trusted_ = trusted;
+        changed();
+    }
     // Swipes then move no display.
     void ignoreSwipes(bool ignored) { swipesIgnored_ = ignored; }
     // How long after a swipe or a key press the display shows the next Space.
@@ -331,6 +334,9 @@ class SimulatedDesktop final : public Accessibility,
     const std::vector<std::string>& accessibilityTrace() const { return trace_; }
     // The whole desktop as text, one line per display, Space, window and application.
     std::string dump() const;
+    // Called inside every call that changes what the dump or the screens show, so that a viewer can
+    // redraw; it must not change the desktop itself.
+    void setChangeCallback(std::function<void()> callback) { changeCallback_ = std::move(callback); }
 
     static constexpr std::int32_t windowServerPid = 88;
     static constexpr ConnectionId connection = 0x5A07;
@@ -482,6 +488,10 @@ class SimulatedDesktop final : public Accessibility,
     void scheduleStep(DisplayId display, bool right, bool bySwipe);
     bool step(DisplayId display, bool right);
     void spaceChanged();
+    void changed() {
+        if (changeCallback_)
+            changeCallback_();
+    }
     // Delivers a workspace notification, carrying the application when it is about one.
     void post(std::string_view name, std::optional<RunningApplication> application = std::nullopt);
     AXResult<AXAttributeValue> readEnhancedUserInterface(const sim::Application& app) const;
@@ -502,6 +512,7 @@ class SimulatedDesktop final : public Accessibility,
 
     MainQueue& queue_;
     SpaceListForm form_;
+    std::function<void()> changeCallback_;
     // Lets queued work find out that the desktop is gone.
     std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
 
@@ -580,10 +591,10 @@ class SimulatedDesktop final : public Accessibility,
     MainQueue::Duration captureDelay_{};
     std::vector<sim::CaptureRequest> captureRequests_;
     int shareableContentRequests_ = 0;
+    sim::HotKeyTable hotKeys_;
     std::set<std::int32_t> observerRefusals_;
     bool reduceMotion_ = false;
     std::map<std::string, std::variant<std::string, bool>, std::less<>> userDefaults_;
-    sim::HotKeyTable hotKeys_;
     std::uint32_t pressedButtons_ = 0;
 };
 

@@ -105,11 +105,11 @@ struct Application {
     ProcessSerialNumber process;
     std::optional<WindowId> focusedWindow;
     bool responding = true;
+    WriteBehaviour writes;
     // Its windows are off screen but stay its windows.
     bool hidden = false;
     // "AXEnhancedUserInterface" of the application element; none when the application does not have it.
     std::optional<bool> enhancedUserInterface;
-    WriteBehaviour writes;
 };
 
 // What an accessibility element handle stands for.

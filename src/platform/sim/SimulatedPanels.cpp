@@ -74,7 +74,11 @@ class SimulatedDesktop::SimPanel final : public Panel {
         if (alive_.expired())
             return nullptr;
         const auto found = desktop_.panels_.find(id_);
-        return found == desktop_.panels_.end() ? nullptr : &found->second;
+        if (found == desktop_.panels_.end())
+            return nullptr;
+        // Every caller is about to change the panel.
+        desktop_.changed();
+        return &found->second;
     }
 
     SimulatedDesktop& desktop_;

@@ -32,6 +32,7 @@ DisplayId SimulatedDesktop::addDisplay(const DisplaySetup& setup) {
     if (!activeDisplay_)
         activeDisplay_ = displays_.back().number;
     pointer_ = confined(pointer_);
+    changed();
     post(applicationDidChangeScreenParametersNotification);
     return displays_.back().number;
 }
@@ -41,6 +42,7 @@ void SimulatedDesktop::removeDisplay(DisplayId number) {
     post(applicationDidChangeScreenParametersNotification);
     rememberSpaces(removed);
     std::erase_if(displays_, [number](const sim::Display& d) { return d.number == number; });
+    changed();
     if (activeDisplay_ == number)
         activeDisplay_ =
             displays_.empty() ? std::nullopt : std::optional(displaysInScreenOrder().front()->number);
@@ -83,6 +85,7 @@ void SimulatedDesktop::removeDisplay(DisplayId number) {
 SpaceId SimulatedDesktop::addDesktop(DisplayId number) {
     sim::SpaceList& list = listOf(displayOrThrow(number));
     list.spaces.push_back({newSpaceId()});
+    changed();
     return list.spaces.back().id;
 }
 
@@ -93,6 +96,7 @@ std::int32_t SimulatedDesktop::launch(const AppSetup& setup) {
     launched.process = {0, nextProcess_++};
     apps_.emplace(pid, std::move(launched));
     post(didLaunchApplicationNotification, apps_.at(pid).info);
+    changed();
     return pid;
 }
 
@@ -103,6 +107,7 @@ void SimulatedDesktop::quit(std::int32_t pid) {
     apps_.erase(pid);
     if (front_ == pid)
         setFront(std::nullopt);
+    changed();
 }
 
 WindowId SimulatedDesktop::openWindow(std::int32_t pid, const WindowSetup& setup) {

@@ -136,6 +136,7 @@ StatusCode SimulatedDesktop::setFrontProcess(const ProcessSerialNumber& process,
     if (!pid)
         return pid.error();
     setFront(*pid);
+    changed();
     const sim::Window* named = window(number);
     if (options == FrontProcessOptions::bringForward && named && named->pid == *pid)
         raise(number);
@@ -264,6 +265,7 @@ bool SimulatedDesktop::activate(std::int32_t pid) {
     if (!found)
         return false;
     setFront(pid);
+    changed();
     if (found->focusedWindow)
         raise(*found->focusedWindow);
     return true;

@@ -29,6 +29,7 @@ void SimulatedDesktop::removeObserver(ObserverToken token) {
 }
 
 void SimulatedDesktop::spaceChanged() {
+    changed();
     for (const auto& [token, observer] : notificationObservers_) {
         if (observer.name != activeSpaceDidChangeNotification)
             continue;

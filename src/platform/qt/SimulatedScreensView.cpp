@@ -1,0 +1,168 @@
+#include "platform/qt/SimulatedScreensView.h"
+
+#include "platform/linux/XKeyCodes.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
+
+namespace quillmere {
+namespace {
+
+QRectF rectF(const Rect& rect) { return QRectF(rect.minX(), rect.minY(), rect.width(), rect.height()); }
+
+QColor qColor(const Color& color, double alpha = 1) {
+    return QColor::fromRgbF(static_cast<float>(color.red), static_cast<float>(color.green),
+                            static_cast<float>(color.blue), static_cast<float>(color.alpha * alpha));
+}
+
+const QColor background(0x1E, 0x1F, 0x24);
+const QColor desktopColour(0x3B, 0x5B, 0x7A);
+const QColor menuBarColour(255, 255, 255, 190);
+const QColor windowColour(0xF4, 0xF4, 0xF6);
+const QColor titleBarColour(0xDD, 0xDE, 0xE3);
+const QColor focusColour(0x0A, 0x84, 0xFF);
+const QColor textColour(0x20, 0x20, 0x24);
+
+} // namespace
+
+SimulatedScreensView::SimulatedScreensView(SimulatedDesktop& desktop, QWidget* parent)
+    : QWidget(parent), desktop_(desktop), picture_(ScreensPicture::of(desktop)) {
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(640, 320);
+}
+
+void SimulatedScreensView::desktopChanged() {
+    picture_ = ScreensPicture::of(desktop_);
+    update();
+}
+
+ScreensLayout SimulatedScreensView::layout() const {
+    return ScreensLayout(picture_, {static_cast<double>(width()), static_cast<double>(height())});
+}
+
+void SimulatedScreensView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(rect(), background);
+    const ScreensLayout layout = this->layout();
+    const double scale = layout.scale();
+    QFont font = painter.font();
+    font.setPixelSize(std::max(9, static_cast<int>(13 * std::min(scale * 2, 1.0))));
+    painter.setFont(font);
+
+    QPainterPath screens;
+    for (const auto& display : picture_.displays) {
+        const QRectF area = rectF(layout.toView(display.bounds));
+        screens.addRect(area);
+        painter.fillRect(area, desktopColour);
+        const QRectF bar = rectF(layout.toView(display.menuBar));
+        painter.fillRect(bar, menuBarColour);
+    }
+
+    painter.setClipPath(screens);
+    const double titleHeight = std::max(12.0, 28 * scale);
+    for (const auto& window : picture_.windows) {
+        const QRectF frame = rectF(layout.toView(window.frame));
+        painter.setPen(window.focused ? QPen(focusColour, 2) : QPen(QColor(0, 0, 0, 90), 1));
+        painter.setBrush(windowColour);
+        painter.drawRoundedRect(frame, 6, 6);
+        const QRectF title(frame.left(), frame.top(), frame.width(), std::min(titleHeight, frame.height()));
+        painter.fillRect(title.adjusted(1, 1, -1, 0), titleBarColour);
+        painter.setPen(textColour);
+        painter.drawText(title.adjusted(8, 0, -8, 0), Qt::AlignVCenter | Qt::AlignHCenter,
+                         QString::fromStdString(window.title));
+        painter.setPen(QColor(0x60, 0x60, 0x68));
+        painter.drawText(frame.adjusted(8, titleHeight + 4, -8, -4), Qt::AlignTop | Qt::AlignLeft,
+                         QString::fromStdString(window.app));
+    }
+
+    painter.setClipping(false);
+    for (const auto& display : picture_.displays) {
+        const QRectF bar = rectF(layout.toView(display.menuBar));
+        // The name and the Space shown, on a plate under the menu bar, which at this scale is too thin to
+        // hold text.
+        const QString label = QString::fromStdString(display.name + " — " + display.spaceLabel) +
+                              (display.active ? QStringLiteral("  •") : QString());
+        const QRectF plate(bar.left() + 4, bar.bottom() + 3, painter.fontMetrics().horizontalAdvance(label) + 12,
+                           painter.fontMetrics().height() + 4);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(menuBarColour);
+        painter.drawRoundedRect(plate, 4, 4);
+        painter.setPen(textColour);
+        painter.drawText(plate, Qt::AlignCenter, label);
+    }
+    for (const auto& panel : picture_.panels) {
+        const QRectF frame = rectF(layout.toView(panel.frame));
+        painter.fillRect(frame, qColor(panel.background, panel.alpha));
+        if (panel.content) {
+            QColor outline = focusColour;
+            outline.setAlphaF(static_cast<float>(panel.alpha));
+            painter.setPen(QPen(outline, 3));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRoundedRect(frame.adjusted(1.5, 1.5, -1.5, -1.5), 5, 5);
+        }
+    }
+}
+
+Point SimulatedScreensView::globalPoint(QMouseEvent* event) const {
+    return layout().toGlobal({event->position().x(), event->position().y()});
+}
+
+void SimulatedScreensView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    const Point at = globalPoint(event);
+    desktop_.movePointer(at);
+    desktop_.input(EventType::leftMouseDown);
+    const auto window = layout().windowAt({event->position().x(), event->position().y()});
+    if (!window)
+        return;
+    if (!fnHeld_)
+        desktop_.focus(*window);
+    if (const auto frame = desktop_.frame(*window))
+        drag_ = Drag{*window, at, frame->origin};
+}
+
+void SimulatedScreensView::mouseMoveEvent(QMouseEvent* event) {
+    const Point at = globalPoint(event);
+    desktop_.movePointer(at);
+    desktop_.input(EventType::mouseMoved);
+    if (drag_ && desktop_.frame(drag_->window))
+        desktop_.moveWindow(drag_->window, {std::round(drag_->origin.x + at.x - drag_->grabbed.x),
+                                            std::round(drag_->origin.y + at.y - drag_->grabbed.y)});
+}
+
+void SimulatedScreensView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    desktop_.movePointer(globalPoint(event));
+    desktop_.input(EventType::leftMouseUp);
+    drag_.reset();
+}
+
+void SimulatedScreensView::keyPressEvent(QKeyEvent* event) { postKey(event, true); }
+
+void SimulatedScreensView::keyReleaseEvent(QKeyEvent* event) { postKey(event, false); }
+
+void SimulatedScreensView::postKey(QKeyEvent* event, bool down) {
+    const auto code = macKeyCode(event->nativeScanCode());
+    if (!code || event->isAutoRepeat())
+        return;
+    auto posted = desktop_.createKeyboardEvent(*code, down);
+    if (!posted)
+        return;
+    const Qt::KeyboardModifiers held = event->modifiers();
+    posted->flags = macModifierFlags({.shift = held.testFlag(Qt::ShiftModifier),
+                                      .control = held.testFlag(Qt::ControlModifier),
+                                      .alt = held.testFlag(Qt::AltModifier),
+                                      .super = held.testFlag(Qt::MetaModifier),
+                                      .fn = fnHeld_});
+    desktop_.input(down ? EventType::keyDown : EventType::keyUp);
+    desktop_.post(EventTapLocation::hid, *posted);
+}
+
+} // namespace quillmere

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/qt/ScreensLayout.h"
+#include "platform/qt/ScreensPicture.h"
+#include "platform/sim/SimulatedDesktop.h"
+
+#include <QWidget>
+#include <optional>
+
+namespace quillmere {
+
+// Draws the simulated desktop: each display with its menu bar and the windows of the Space it shows, back
+// to front, and the application's panels where they stand. The user acts on it as on a Mac: the mouse
+// moves the pointer, a click focuses the window under it and a drag moves the window as its application
+// would (with fn held the press goes to no application, as a gesture takes it); keys are posted as the
+// hardware's key events. Redraws when told that the desktop changed.
+class SimulatedScreensView final : public QWidget {
+  public:
+    explicit SimulatedScreensView(SimulatedDesktop& desktop, QWidget* parent = nullptr);
+
+    // Whether fn counts as held, for the mouse and the keys.
+    void setFnHeld(bool held) { fnHeld_ = held; }
+    bool fnHeld() const { return fnHeld_; }
+    // Takes a new picture of the desktop and draws it soon.
+    void desktopChanged();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+  private:
+    struct Drag {
+        WindowId window;
+        Point grabbed;
+        Point origin;
+    };
+
+    ScreensLayout layout() const;
+    Point globalPoint(QMouseEvent* event) const;
+    void postKey(QKeyEvent* event, bool down);
+
+    SimulatedDesktop& desktop_;
+    ScreensPicture picture_;
+    std::optional<Drag> drag_;
+    bool fnHeld_ = false;
+};
+
+} // namespace quillmere

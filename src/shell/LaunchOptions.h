@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/Result.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quillmere {
+
+// What the application was started with: "--scenario FILE" sets up the simulated desktop from FILE,
+// "--dump-desktop FILE" keeps FILE telling the simulated desktop's state as text. Other arguments are
+// left alone, as a system may add its own.
+struct LaunchOptions {
+    std::optional<std::filesystem::path> scenario;
+    std::optional<std::filesystem::path> dumpDesktop;
+
+    // An option without its file is a mistake, told in the error.
+    static Result<LaunchOptions, std::string> parse(const std::vector<std::string>& arguments);
+};
+
+} // namespace quillmere

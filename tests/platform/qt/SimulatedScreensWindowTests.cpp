@@ -1,0 +1,86 @@
+#include "platform/ManualMainQueue.h"
+#include "platform/qt/SimulatedScreensWindow.h"
+#include "platform/sim/SimulatedScenario.h"
+#include "support/EventLoop.h"
+
+#include <QKeyEvent>
+#include <QTest>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace quillmere {
+namespace {
+
+using namespace std::chrono_literals;
+
+class SimulatedScreensWindowTest : public testing::Test {
+  protected:
+    SimulatedScreensWindowTest() {
+        SimulatedScenario::builtIn().applyTo(desktop);
+        desktop.setChangeCallback([this] { window.view().desktopChanged(); });
+        window.view().desktopChanged();
+        window.resize(1050, 480);
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    ~SimulatedScreensWindowTest() override { desktop.setChangeCallback(nullptr); }
+
+    QPoint onView(Point global) {
+        const ScreensLayout layout(ScreensPicture::of(desktop), {static_cast<double>(window.view().width()),
+                                                                 static_cast<double>(window.view().height())});
+        const Rect at = layout.toView(Rect(global, Size{0, 0}));
+        return QPoint(static_cast<int>(std::lround(at.minX())), static_cast<int>(std::lround(at.minY())));
+    }
+
+    ManualMainQueue queue;
+    SimulatedDesktop desktop{queue};
+    SimulatedScreensWindow window{desktop};
+};
+
+TEST_F(SimulatedScreensWindowTest, AClickFocusesTheWindowUnderThePointerAndADragMovesIt) {
+    // Inbox of Mail stands at (1700, 120) on the second display.
+    const QPoint title = onView({1900, 130});
+    QTest::mousePress(&window.view(), Qt::LeftButton, {}, title);
+    EXPECT_EQ(desktop.frontmostApplication()->localizedName, "Mail");
+    QTest::mouseMove(&window.view(), title + QPoint(40, 20));
+    QTest::mouseRelease(&window.view(), Qt::LeftButton, {}, title + QPoint(40, 20));
+    const double scale = ScreensLayout(ScreensPicture::of(desktop), {static_cast<double>(window.view().width()),
+                                                                    static_cast<double>(window.view().height())})
+                             .scale();
+    const Rect moved = *desktop.frame(103);
+    EXPECT_NEAR(moved.minX(), 1700 + 40 / scale, 1 / scale + 1);
+    EXPECT_NEAR(moved.minY(), 120 + 20 / scale, 1 / scale + 1);
+}
+
+TEST_F(SimulatedScreensWindowTest, WithFnHeldAPressReachesNoApplication) {
+    desktop.focus(100);
+    window.view().setFnHeld(true);
+    QTest::mouseClick(&window.view(), Qt::LeftButton, {}, onView({1900, 130}));
+    EXPECT_EQ(desktop.frontmostApplication()->localizedName, "Safari");
+}
+
+TEST_F(SimulatedScreensWindowTest, ControlAndAnArrowKeyStepTheActiveDisplaysSpace) {
+    const DisplayId builtIn = desktop.activeDisplays().front();
+    const SpaceId first = desktop.currentSpace(builtIn);
+    // X key code 114 is the right arrow.
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Right, Qt::ControlModifier, 114, 0, 0);
+    QApplication::sendEvent(&window.view(), &press);
+    queue.advance(0ms);
+    EXPECT_EQ(desktop.currentSpace(builtIn), desktop.spaceOrder(builtIn)[1]);
+    EXPECT_NE(desktop.currentSpace(builtIn), first);
+}
+
+TEST_F(SimulatedScreensWindowTest, DrawsDisplaysMenuBarsAndWindowsWhereTheyStand) {
+    const QImage picture = window.view().grab().toImage();
+    if (const char* path = std::getenv("QUILLMERE_VIEWER_PICTURE"))
+        window.grab().save(path);
+    const auto colourAt = [&](Point global) { return picture.pixelColor(onView(global)); };
+    // The second display's empty Desktop, the menu bar band, a window's body and the gap between displays.
+    EXPECT_EQ(colourAt({3800, 1300}), QColor(0x3B, 0x5B, 0x7A));
+    EXPECT_GT(colourAt({3800, 8}).lightness(), 180);
+    EXPECT_EQ(colourAt({2800, 850}), QColor(0xF4, 0xF4, 0xF6));
+    EXPECT_EQ(colourAt({700, 1200}), QColor(0x1E, 0x1F, 0x24));
+}
+
+} // namespace
+} // namespace quillmere
