@@ -158,10 +158,11 @@ class ChaosDriver {
     // moves them, now and then while the user still holds the mouse button.
     void tileAsSystem() {
         std::map<WindowId, Rect> frames;
+        const Desktops desktops = managed.spaces.desktops();
         for (int i = 0; i < 1 + pick(2); ++i) {
             const auto window = anyWindow();
             const auto frame = window ? desktop.frame(*window) : std::nullopt;
-            const auto display = frame ? managed.spaces.desktops().display(frame->center()) : nullptr;
+            const auto display = frame ? desktops.display(frame->center()) : nullptr;
             if (!display)
                 continue;
             const Rect bounds = display->frame;
