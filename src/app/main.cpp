@@ -1,23 +1,28 @@
-// The application: settles which copy runs, then starts Qt with the simulated desktop shown in the
-// simulated screens and receives commands from the command line.
+// The application: settles which copy runs, then starts Qt with the window manager on the simulated desktop,
+// shown in the simulated screens, driven by its hot keys and by commands from the command line.
 
+#include "app/AppDelegate.h"
 #include "platform/Log.h"
+#include "platform/linux/InotifyFileWatching.h"
+#include "platform/linux/JsonUserDefaults.h"
 #include "platform/qt/QtMainQueue.h"
 #include "platform/qt/SimulatedScreensWindow.h"
 #include "platform/sim/SimulatedScenario.h"
+#include "shell/ChildProcess.h"
 #include "shell/CommandReceiver.h"
 #include "shell/DesktopDumpFile.h"
 #include "shell/LaunchOptions.h"
-#include "shell/RemoteCommand.h"
 #include "shell/SingleInstance.h"
 #include "shell/TerminationSignals.h"
 #include "shell/entry/RuntimeFolder.h"
+#include "stores/UserFolders.h"
 
 #include <QApplication>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <thread>
 #include <unistd.h>
 
 using namespace quillmere;
@@ -57,6 +62,18 @@ std::optional<CommandSocket> commandSocket(const std::filesystem::path& folder, 
     return std::move(socket).value();
 }
 
+// Opens the application again once this process has ended, through a shell that waits for it, with the
+// arguments it was started with. The variant's own program starts it, so that it runs as the same variant.
+bool relaunch(BuildVariant variant, int argc, char** argv) {
+    const std::string folder = QCoreApplication::applicationDirPath().toStdString();
+    const std::string program = folder + (variant == BuildVariant::development ? "/quillmere-dev" : "/quillmere");
+    const std::string script = "while kill -0 " + std::to_string(::getpid()) +
+                               " 2>/dev/null; do sleep 0.2; done; exec \"$0\" \"$@\"";
+    std::vector<std::string> arguments{"-c", script, program};
+    arguments.insert(arguments.end(), argv + 1, argv + argc);
+    return startChildProcess("/bin/sh", arguments).has_value();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -86,7 +103,15 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QtMainQueue queue;
     SimulatedDesktop desktop(queue);
+    // Launched first, as the system starts the application before the user works with the others.
+    const std::int32_t ownPid =
+        desktop.launch({.bundleIdentifier = std::string(bundleIdentifier), .name = "Quillmere",
+                        .policy = ActivationPolicy::accessory});
+    desktop.setOwnApplication(ownPid);
     scenario->applyTo(desktop);
+    // An application that does not answer holds the caller for real, as on a Mac.
+    desktop.setBlockingWait([](MainQueue::Duration wait) { std::this_thread::sleep_for(wait); });
+
     SimulatedScreensWindow screens(desktop);
     std::optional<DesktopDumpFile> dump;
     if (options->dumpDesktop)
@@ -96,16 +121,32 @@ int main(int argc, char** argv) {
         if (dump)
             dump->desktopChanged();
     });
+
+    InotifyFileWatching watching(queue);
+    JsonUserDefaults defaults(userDefaultsFile());
+    std::optional<CommandReceiver> receiver;
+    AppDelegate delegate({
+        .queue = queue,
+        .desktop = desktop,
+        .watching = watching,
+        .defaults = defaults,
+        .ownPid = ownPid,
+        // Only the holder of the variant's lock may replace its socket.
+        .receiveCommands =
+            [&](std::function<void(const std::string&)> onText) {
+                if (lock)
+                    if (auto socket = commandSocket(*folder, variant))
+                        receiver.emplace(queue, std::move(*socket), std::move(onText));
+            },
+        .relaunch = [&] { return relaunch(variant, argc, argv); },
+        .terminate = [] { QApplication::quit(); },
+    });
     TerminationSignals termination(queue, [](int) { QApplication::quit(); });
 
-    // Only the holder of the variant's lock may replace its socket.
-    std::optional<CommandReceiver> receiver;
-    if (lock)
-        if (auto socket = commandSocket(*folder, variant))
-            receiver.emplace(queue, std::move(*socket), [](const std::string& text) { readRemoteCommand(text); });
-
     screens.show();
+    delegate.applicationDidFinishLaunching();
     const int status = QApplication::exec();
+    receiver.reset();
     desktop.setChangeCallback(nullptr);
     return status;
 }

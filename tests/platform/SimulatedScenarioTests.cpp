@@ -28,7 +28,7 @@ TEST(SimulatedScenario, PutsWindowsOnTheNamedDesktopAndShowsTheNamedOne) {
       "displays": [{"name": "Left", "frame": [[0, 0], [1000, 800]], "desktops": 2, "shown": 2, "uuid": "L"}],
       "apps": [{"name": "Editor", "windows": [
         {"title": "a", "frame": [[10, 30], [300, 200]], "display": 1, "desktop": 1, "minimumSize": [400, 100]},
-        {"title": "b", "frame": [[10, 30], [300, 200]]}]}],
+        {"title": "b", "frame": [[10, 30], [300, 200]], "focused": true}]}],
       "trusted": false})");
     ASSERT_TRUE(scenario.ok()) << scenario.error().text();
     ManualMainQueue queue;
@@ -39,8 +39,9 @@ TEST(SimulatedScenario, PutsWindowsOnTheNamedDesktopAndShowsTheNamedOne) {
                               "    window 100 \"a\" of 500 (10, 30, 400, 200)\n"
                               "  desktop 2: space 2, shown\n"
                               "    window 101 \"b\" of 500 (10, 30, 300, 200)\n"
-                              "application 500 - \"Editor\" regular\n");
+                              "application 500 - \"Editor\" regular, front\n");
     EXPECT_FALSE(desktop.isTrusted());
+    EXPECT_EQ(desktop.keyWindow(500), WindowId{101});
 }
 
 struct BadScenario {

@@ -22,6 +22,8 @@ TEST(XKeyCodes, TakeSuperForCommand) {
     EXPECT_EQ(macModifierFlags({.control = true}), 0x40000u);
     EXPECT_EQ(macModifierFlags({.shift = true, .alt = true, .super = true}), 0x1A0000u);
     EXPECT_EQ(macModifierFlags({.fn = true}), 0x800000u);
+    EXPECT_EQ(carbonModifiers({.shift = true, .control = true, .alt = true, .super = true, .fn = true}), 0x1B00u);
+    EXPECT_EQ(carbonModifiers({.super = true}), 0x0100u);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "platform/linux/XKeyCodes.h"
 
+#include "core/KeyChord.h"
+
 #include <utility>
 
 namespace quillmere {
@@ -61,6 +63,19 @@ EventFlags macModifierFlags(const HeldModifiers& held) {
     if (held.fn)
         flags |= 0x800000;
     return flags;
+}
+
+std::uint32_t carbonModifiers(const HeldModifiers& held) {
+    std::uint32_t modifiers = 0;
+    if (held.shift)
+        modifiers |= carbonFlag(KeyChord::Modifier::shift);
+    if (held.control)
+        modifiers |= carbonFlag(KeyChord::Modifier::ctrl);
+    if (held.alt)
+        modifiers |= carbonFlag(KeyChord::Modifier::alt);
+    if (held.super)
+        modifiers |= carbonFlag(KeyChord::Modifier::cmd);
+    return modifiers;
 }
 
 } // namespace quillmere

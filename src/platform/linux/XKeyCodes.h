@@ -21,5 +21,7 @@ struct HeldModifiers {
     bool fn = false;
 };
 EventFlags macModifierFlags(const HeldModifiers& held);
+// The same as a Carbon modifier mask, as hot keys are registered with; fn has no place in it.
+std::uint32_t carbonModifiers(const HeldModifiers& held);
 
 } // namespace quillmere

@@ -11,9 +11,10 @@ ScreensLayout::ScreensLayout(const ScreensPicture& picture, Size view) : picture
     for (const auto& display : picture.displays)
         arrangement_ = arrangement_.united(display.bounds);
     const double width = std::max(view.width - 2 * margin, 1.0);
-    const double height = std::max(view.height - 2 * margin, 1.0);
+    const double height = std::max(view.height - labelBand - 2 * margin, 1.0);
     scale_ = std::min(width / arrangement_.width(), height / arrangement_.height());
-    offset_ = {(view.width - arrangement_.width() * scale_) / 2, (view.height - arrangement_.height() * scale_) / 2};
+    offset_ = {(view.width - arrangement_.width() * scale_) / 2,
+               labelBand + (view.height - labelBand - arrangement_.height() * scale_) / 2};
 }
 
 Rect ScreensLayout::toView(const Rect& global) const {

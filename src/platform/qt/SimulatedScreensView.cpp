@@ -82,13 +82,14 @@ void SimulatedScreensView::paintEvent(QPaintEvent*) {
 
     painter.setClipping(false);
     for (const auto& display : picture_.displays) {
-        const QRectF bar = rectF(layout.toView(display.menuBar));
-        // The name and the Space shown, on a plate under the menu bar, which at this scale is too thin to
-        // hold text.
+        const QRectF area = rectF(layout.toView(display.bounds));
+        // The name and the Space shown, on a plate above the display: the menu bar is too thin at this scale
+        // to hold text, and below it the plate would cover the titles of tiled windows.
         const QString label = QString::fromStdString(display.name + " — " + display.spaceLabel) +
                               (display.active ? QStringLiteral("  •") : QString());
-        const QRectF plate(bar.left() + 4, bar.bottom() + 3, painter.fontMetrics().horizontalAdvance(label) + 12,
-                           painter.fontMetrics().height() + 4);
+        const double plateHeight = painter.fontMetrics().height() + 4;
+        const QRectF plate(area.left(), area.top() - plateHeight - 2,
+                           painter.fontMetrics().horizontalAdvance(label) + 12, plateHeight);
         painter.setPen(Qt::NoPen);
         painter.setBrush(menuBarColour);
         painter.drawRoundedRect(plate, 4, 4);
@@ -148,20 +149,27 @@ void SimulatedScreensView::keyPressEvent(QKeyEvent* event) { postKey(event, true
 
 void SimulatedScreensView::keyReleaseEvent(QKeyEvent* event) { postKey(event, false); }
 
+// A key press goes to the system as a user's would, so that the system's shortcuts and the hot keys
+// registered with it fire; a release only reaches the event taps.
 void SimulatedScreensView::postKey(QKeyEvent* event, bool down) {
     const auto code = macKeyCode(event->nativeScanCode());
     if (!code || event->isAutoRepeat())
         return;
-    auto posted = desktop_.createKeyboardEvent(*code, down);
+    const Qt::KeyboardModifiers held = event->modifiers();
+    const HeldModifiers modifiers{.shift = held.testFlag(Qt::ShiftModifier),
+                                  .control = held.testFlag(Qt::ControlModifier),
+                                  .alt = held.testFlag(Qt::AltModifier),
+                                  .super = held.testFlag(Qt::MetaModifier),
+                                  .fn = fnHeld_};
+    if (down) {
+        desktop_.pressKey(*code, carbonModifiers(modifiers));
+        return;
+    }
+    auto posted = desktop_.createKeyboardEvent(*code, false);
     if (!posted)
         return;
-    const Qt::KeyboardModifiers held = event->modifiers();
-    posted->flags = macModifierFlags({.shift = held.testFlag(Qt::ShiftModifier),
-                                      .control = held.testFlag(Qt::ControlModifier),
-                                      .alt = held.testFlag(Qt::AltModifier),
-                                      .super = held.testFlag(Qt::MetaModifier),
-                                      .fn = fnHeld_});
-    desktop_.input(down ? EventType::keyDown : EventType::keyUp);
+    posted->flags = macModifierFlags(modifiers);
+    desktop_.input(EventType::keyUp);
     desktop_.post(EventTapLocation::hid, *posted);
 }
 

@@ -12,8 +12,8 @@ namespace quillmere {
 // Draws the simulated desktop: each display with its menu bar and the windows of the Space it shows, back
 // to front, and the application's panels where they stand. The user acts on it as on a Mac: the mouse
 // moves the pointer, a click focuses the window under it and a drag moves the window as its application
-// would (with fn held the press goes to no application, as a gesture takes it); keys are posted as the
-// hardware's key events. Redraws when told that the desktop changed.
+// would (with fn held the press goes to no application, as a gesture takes it); keys are pressed as on
+// the Mac's keyboard, so that the system's shortcuts and the global hot keys fire. Redraws when told that the desktop changed.
 class SimulatedScreensView final : public QWidget {
   public:
     explicit SimulatedScreensView(SimulatedDesktop& desktop, QWidget* parent = nullptr);

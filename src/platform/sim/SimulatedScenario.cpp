@@ -16,7 +16,7 @@ constexpr std::string_view builtInText = R"({
   "apps": [
     {"bundleIdentifier": "com.apple.Safari", "name": "Safari", "windows": [
       {"title": "Start Page", "frame": [[40, 60], [900, 700]], "minimumSize": [400, 300]},
-      {"title": "Release Notes", "frame": [[560, 200], [900, 700]], "minimumSize": [400, 300]}]},
+      {"title": "Release Notes", "frame": [[560, 200], [900, 700]], "minimumSize": [400, 300], "focused": true}]},
     {"bundleIdentifier": "com.apple.Terminal", "name": "Terminal", "windows": [
       {"title": "zsh — 80×24", "frame": [[300, 420], [585, 368]], "minimumSize": [300, 200]}]},
     {"bundleIdentifier": "com.apple.mail", "name": "Mail", "windows": [
@@ -80,12 +80,13 @@ SimulatedScenario::Display readDisplay(const JsonReader& reader) {
 
 SimulatedScenario::Window readWindow(const JsonReader& reader,
                                      const std::vector<SimulatedScenario::Display>& displays) {
-    onlyKeys(reader, {"title", "frame", "minimumSize", "display", "desktop"});
+    onlyKeys(reader, {"title", "frame", "minimumSize", "display", "desktop", "focused"});
     SimulatedScenario::Window window;
     window.setup.title = reader["title"].string();
     window.setup.frame = frame(reader["frame"]);
     if (const auto minimum = reader.optional("minimumSize"))
         window.setup.minimumSize = size(*minimum);
+    window.focused = reader.optional("focused", &JsonReader::boolean).value_or(false);
     const auto display = reader.optional("display");
     const auto desktop = reader.optional("desktop");
     if (display.has_value() != desktop.has_value())
@@ -137,15 +138,20 @@ void SimulatedScenario::applyTo(SimulatedDesktop& desktop) const {
         added.push_back(desktop.addDisplay(display.setup));
         desktop.switchSpace(added.back(), desktop.spaceOrder(added.back())[display.shown - 1]);
     }
+    std::optional<WindowId> focused;
     for (const App& app : apps) {
         const std::int32_t pid = desktop.launch(app.setup);
         for (const Window& window : app.windows) {
             SimulatedDesktop::WindowSetup setup = window.setup;
             if (window.display)
                 setup.space = desktop.spaceOrder(added[*window.display - 1])[*window.desktop - 1];
-            desktop.openWindow(pid, setup);
+            const WindowId opened = desktop.openWindow(pid, setup);
+            if (window.focused)
+                focused = opened;
         }
     }
+    if (focused)
+        desktop.focus(*focused);
     desktop.setTrusted(trusted);
 }
 

@@ -16,12 +16,13 @@ namespace quillmere {
 //                  "desktops": 3, "shown": 1}],
 //    "apps": [{"bundleIdentifier": "com.apple.Safari", "name": "Safari",
 //              "windows": [{"title": "Start Page", "frame": [[40, 60], [900, 700]], "display": 1,
-//                           "desktop": 2, "minimumSize": [400, 300]}]}],
+//                           "desktop": 2, "minimumSize": [400, 300], "focused": true}]}],
 //    "trusted": true}
 //
-// Only "frame" of a display and "title" and "frame" of a window must be given. Display and Desktop
-// numbers count from 1; a window without them goes where its frame's centre is shown. Unknown keys are
-// mistakes, so that a misspelt key is not silently ignored.
+// Only "frame" of a display and "title" and "frame" of a window must be given; the last window marked
+// "focused" has the focus, as the user left it. Display and Desktop numbers count from 1; a window without
+// them goes where its frame's centre is shown. Unknown keys are mistakes, so that a misspelt key is not
+// silently ignored.
 struct SimulatedScenario {
     struct Display {
         SimulatedDesktop::DisplaySetup setup;
@@ -33,6 +34,7 @@ struct SimulatedScenario {
         // Both or neither: the display from 1 and its Desktop from 1.
         std::optional<int> display;
         std::optional<int> desktop;
+        bool focused = false;
     };
     struct App {
         SimulatedDesktop::AppSetup setup;

@@ -19,25 +19,26 @@ ScreensPicture twoDisplays() {
 
 TEST(ScreensLayout, ShowsEveryDisplayToOneScaleCentredInTheView) {
     const ScreensPicture picture = twoDisplays();
-    // 4072 × 1440 points into 1018 × 368 within the margins: a quarter, limited by the width.
-    const ScreensLayout layout(picture, {1050, 400});
+    // 4072 × 1440 points into 1018 × 368 within the margins and under the labels: a quarter, limited by the
+    // width.
+    const ScreensLayout layout(picture, {1050, 424});
     EXPECT_EQ(layout.scale(), 0.25);
-    EXPECT_EQ(layout.toView(picture.displays[0].bounds), Rect(16, 20, 378, 245.5));
-    EXPECT_EQ(layout.toView(picture.displays[1].bounds), Rect(394, 20, 640, 360));
-    EXPECT_EQ(layout.toView(picture.displays[1].menuBar), Rect(394, 20, 640, 6.25));
-    EXPECT_EQ(layout.toView(picture.windows[1].frame), Rect(441, 50, 300, 200));
-    EXPECT_EQ(layout.toGlobal({394, 20}), (Point{1512, 0}));
-    EXPECT_EQ(layout.toGlobal({441, 50}), (Point{1700, 120}));
+    EXPECT_EQ(layout.toView(picture.displays[0].bounds), Rect(16, 44, 378, 245.5));
+    EXPECT_EQ(layout.toView(picture.displays[1].bounds), Rect(394, 44, 640, 360));
+    EXPECT_EQ(layout.toView(picture.displays[1].menuBar), Rect(394, 44, 640, 6.25));
+    EXPECT_EQ(layout.toView(picture.windows[1].frame), Rect(441, 74, 300, 200));
+    EXPECT_EQ(layout.toGlobal({394, 44}), (Point{1512, 0}));
+    EXPECT_EQ(layout.toGlobal({441, 74}), (Point{1700, 120}));
 }
 
 TEST(ScreensLayout, FindsTheFrontMostWindowUnderAPoint) {
     const ScreensPicture picture = twoDisplays();
-    const ScreensLayout layout(picture, {1050, 400});
-    // Inbox spans 441 to 741 across, Groceries (in front) 641 to 816 from 145 down.
-    EXPECT_EQ(layout.windowAt({450, 60}), 103u);
-    EXPECT_EQ(layout.windowAt({700, 160}), 104u);
-    EXPECT_EQ(layout.windowAt({700, 100}), 103u);
-    EXPECT_EQ(layout.windowAt({1040, 390}), std::nullopt);
+    const ScreensLayout layout(picture, {1050, 424});
+    // Inbox spans 441 to 741 across, Groceries (in front) 641 to 816 from 169 down.
+    EXPECT_EQ(layout.windowAt({450, 84}), 103u);
+    EXPECT_EQ(layout.windowAt({700, 184}), 104u);
+    EXPECT_EQ(layout.windowAt({700, 124}), 103u);
+    EXPECT_EQ(layout.windowAt({1040, 414}), std::nullopt);
 }
 
 TEST(ScreensPicture, ShowsTheShownSpacesWindowsBackToFrontWithTheFocusedOne) {

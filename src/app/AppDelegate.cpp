@@ -1,0 +1,124 @@
+#include "app/AppDelegate.h"
+
+#include "platform/Log.h"
+
+namespace quillmere {
+namespace {
+
+constexpr std::string_view appSymbol = "square.grid.2x2";
+constexpr std::string_view appDescription = "Quillmere";
+constexpr std::string_view warningSymbol = "exclamationmark.triangle";
+constexpr std::string_view warningDescription = "Quillmere needs Accessibility permission";
+
+} // namespace
+
+AppDelegate::AppDelegate(AppDelegateServices services)
+    : services_(std::move(services)),
+      spaces_(services_.desktop, services_.desktop, services_.desktop),
+      switcher_(spaces_, services_.desktop, services_.desktop, services_.desktop, services_.desktop,
+                services_.desktop, services_.queue),
+      focus_(services_.desktop, services_.desktop, services_.desktop, services_.queue, services_.ownPid),
+      previews_(services_.desktop), sessions_(services_.desktop, services_.sessionFile),
+      profiles_(services_.profilesDirectory),
+      manager_(std::make_unique<WindowManager>(WindowManagerServices{
+          services_.desktop, services_.desktop, services_.desktop, services_.desktop, services_.desktop,
+          services_.desktop, services_.desktop, services_.desktop, services_.queue, services_.defaults,
+          services_.desktop, symbols_, spaces_, switcher_, focus_, previews_, sessions_, profiles_,
+          services_.ownPid})),
+      config_(services_.queue, services_.watching, services_.configDirectory) {}
+
+AppDelegate::~AppDelegate() {
+    if (poll_)
+        services_.queue.cancel(*poll_);
+    // The parts outlived by others must no longer call back into the delegate while it goes.
+    manager_->onStatusChange = [](const WindowManager::Status&) {};
+    config_.onChange = [](ConfigStore&) {};
+}
+
+void AppDelegate::applicationDidFinishLaunching() {
+    statusItem_.setSymbol(appSymbol, appDescription);
+    statusItem_.onClick = [this] { statusItemClicked(); };
+    manager_->onStatusChange = [this](const WindowManager::Status& status) { statusChanged(status); };
+    startWhenTrusted(false);
+}
+
+void AppDelegate::openSettings() {
+    if (settingsWindow_)
+        settingsWindow_->show();
+}
+
+void AppDelegate::poll(void (AppDelegate::*step)()) {
+    poll_ = services_.queue.after(trustPoll, [this, step] {
+        poll_.reset();
+        (this->*step)();
+    });
+}
+
+void AppDelegate::startWhenTrusted(bool waiting) {
+    if (services_.desktop.isTrusted()) {
+        start();
+        return;
+    }
+    if (!waiting)
+        log(LogLevel::default_, "waiting for accessibility permission");
+    statusItem_.setSymbol(warningSymbol, warningDescription);
+    poll_ = services_.queue.after(trustPoll, [this] {
+        poll_.reset();
+        startWhenTrusted(true);
+    });
+}
+
+void AppDelegate::start() {
+    log(LogLevel::default_, "accessibility trusted, starting");
+    // The configuration goes in before the start, so that the windows found at start-up are admitted
+    // under the user's rules rather than the built-in ones.
+    config_.onChange = [this](ConfigStore& store) { configurationChanged(store); };
+    config_.start();
+    manager_->start();
+    watchAccessibility();
+    hotkeys_ = std::make_unique<Hotkeys>(services_.desktop, [this](const Command& command) { hotKeyPressed(command); });
+    hotkeys_->paused = status_.paused;
+    hotkeys_->rebind(config_.settings());
+    started_ = true;
+    previews_.setEnabled(config_.settings().showsWindowPreviews());
+    settingsWindow_ = std::make_unique<SettingsWindow>(std::make_unique<SettingsModel>(config_, *hotkeys_, *manager_));
+    settingsWindow_->menuActions = mainMenuActions();
+    updateTitle();
+    services_.receiveCommands([this](const std::string& text) { remote(text); });
+}
+
+bool AppDelegate::checkAccessibility() {
+    if (!started_ || services_.desktop.isTrusted())
+        return true;
+    if (accessibilityLost_)
+        return false;
+    log(LogLevel::error, "accessibility was turned off; removing the mouse tap and pausing");
+    accessibilityLost_ = true;
+    // A tiling the user paused stays paused.
+    if (!manager_->pausedByHand())
+        manager_->perform(Command{Command::TogglePause{}});
+    updateTitle();
+    relaunchWhenTrusted();
+    return false;
+}
+
+void AppDelegate::watchAccessibility() {
+    if (checkAccessibility())
+        poll(&AppDelegate::watchAccessibility);
+}
+
+void AppDelegate::relaunchWhenTrusted() {
+    if (!services_.desktop.isTrusted()) {
+        poll(&AppDelegate::relaunchWhenTrusted);
+        return;
+    }
+    log(LogLevel::default_, "accessibility back on; relaunching");
+    if (!services_.relaunch()) {
+        // Ending now would leave the user with no application at all.
+        log(LogLevel::error, "cannot relaunch: the relaunch could not be started; quit and open Quillmere again");
+        return;
+    }
+    services_.terminate();
+}
+
+} // namespace quillmere

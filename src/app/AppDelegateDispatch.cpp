@@ -1,0 +1,60 @@
+#include "app/AppDelegate.h"
+
+#include "platform/Log.h"
+#include "shell/RemoteCommand.h"
+
+namespace quillmere {
+
+void AppDelegate::remote(const std::string& text) {
+    if (const auto command = readRemoteCommand(text))
+        run(*command);
+}
+
+void AppDelegate::hotKeyPressed(const Command& command) {
+    log(LogLevel::default_, "command %{public}s", command.text());
+    run(command);
+}
+
+void AppDelegate::run(const Command& command) {
+    if (std::holds_alternative<Command::OpenSettings>(command.value)) {
+        openSettings();
+        return;
+    }
+    if (const auto* toggle = std::get_if<Command::Toggle>(&command.value)) {
+        // Saving would replace a file the user still has to mend.
+        if (config_.error()) {
+            log(LogLevel::error, "%{public}s: config.json has an error, not saving", command.text());
+            return;
+        }
+        Settings settings = config_.settings();
+        settings.flip(toggle->setting);
+        config_.save(settings);
+        return;
+    }
+    if (checkAccessibility())
+        manager_->perform(command);
+}
+
+void AppDelegate::statusChanged(const WindowManager::Status& status) {
+    status_ = status;
+    if (hotkeys_) {
+        const bool was = hotkeys_->paused;
+        hotkeys_->paused = status.paused;
+        // While paused only the pause chord stays registered.
+        if (was != status.paused)
+            hotkeys_->rebind(hotkeys_->current());
+    }
+    updateTitle();
+}
+
+void AppDelegate::configurationChanged(ConfigStore& store) {
+    manager_->update(store.settings());
+    previews_.setEnabled(store.settings().showsWindowPreviews());
+    if (hotkeys_)
+        hotkeys_->rebind(store.settings());
+    updateTitle();
+    if (settingsWindow_)
+        settingsWindow_->model().refresh();
+}
+
+} // namespace quillmere

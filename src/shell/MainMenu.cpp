@@ -1,0 +1,72 @@
+#include "shell/MainMenu.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace quillmere {
+namespace {
+
+void addItem(QMenu* menu, const QString& title, std::function<void()> action, QKeySequence key = {}) {
+    QAction* item = menu->addAction(title);
+    item->setShortcut(key);
+    QObject::connect(item, &QAction::triggered, menu, std::move(action));
+}
+
+// Text fields answer these; other widgets do not, and then nothing happens.
+std::function<void()> toFocusedWidget(const char* method) {
+    return [method] {
+        QWidget* focused = QApplication::focusWidget();
+        if (focused && focused->metaObject()->indexOfMethod(QByteArray(method) + "()") >= 0)
+            QMetaObject::invokeMethod(focused, method);
+    };
+}
+
+void showAbout() {
+    QMessageBox::about(QApplication::activeWindow(), "About Quillmere", "Quillmere " QUILLMERE_VERSION);
+}
+
+void closeActiveWindow() {
+    if (QWidget* window = QApplication::activeWindow())
+        window->close();
+}
+
+void minimizeActiveWindow() {
+    if (QWidget* window = QApplication::activeWindow())
+        window->showMinimized();
+}
+
+} // namespace
+
+QMenuBar* mainMenu(const MainMenuActions& actions, QWidget* window) {
+    auto* bar = new QMenuBar(window);
+
+    QMenu* application = bar->addMenu("Quillmere");
+    addItem(application, "About Quillmere", showAbout);
+    addItem(application, "Check for Updates…", actions.checkForUpdates);
+    application->addSeparator();
+    addItem(application, "Settings…", actions.openSettings, QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    application->addSeparator();
+    addItem(application, "Quit Quillmere", actions.quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu* edit = bar->addMenu("Edit");
+    addItem(edit, "Undo", toFocusedWidget("undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    addItem(edit, "Redo", toFocusedWidget("redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    edit->addSeparator();
+    addItem(edit, "Cut", toFocusedWidget("cut"), QKeySequence(Qt::CTRL | Qt::Key_X));
+    addItem(edit, "Copy", toFocusedWidget("copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    addItem(edit, "Paste", toFocusedWidget("paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    addItem(edit, "Select All", toFocusedWidget("selectAll"), QKeySequence(Qt::CTRL | Qt::Key_A));
+
+    QMenu* windows = bar->addMenu("Window");
+    addItem(windows, "Close", closeActiveWindow, QKeySequence(Qt::CTRL | Qt::Key_W));
+    addItem(windows, "Minimize", minimizeActiveWindow, QKeySequence(Qt::CTRL | Qt::Key_M));
+    windows->addSeparator();
+    addItem(windows, "Spaces", actions.openSpaces);
+    addItem(windows, "Profiles", actions.openProfiles, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+
+    QMenu* help = bar->addMenu("Help");
+    addItem(help, "Welcome Guide", actions.showWelcome);
+    return bar;
+}
+
+} // namespace quillmere

@@ -1,0 +1,306 @@
+#include "app/AppDelegate.h"
+#include "core/KeyChord.h"
+#include "platform/CapturingLogSink.h"
+#include "platform/ManualMainQueue.h"
+#include "platform/linux/InotifyFileWatching.h"
+#include "settings/DockPresence.h"
+#include "support/Files.h"
+#include "support/PopUpMenu.h"
+#include "support/TemporaryDirectory.h"
+
+#include <QMenuBar>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+namespace quillmere {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr std::string_view waitingLine = "waiting for accessibility permission";
+constexpr std::string_view lossLine = "accessibility was turned off; removing the mouse tap and pausing";
+
+// The configuration file: the defaults with the given members replaced, and two key bindings.
+std::string configText(const nlohmann::json& changes = nlohmann::json::object()) {
+    auto json = nlohmann::json(Settings::default_());
+    json["keys"] = {{"alt-shift-l", "swap east"}, {"ctrl-alt-shift-t", "pause"}};
+    for (const auto& [key, value] : changes.items())
+        json[key] = value;
+    return json.dump(2);
+}
+
+// A laptop screen with two windows of an editor, and the application delegate over it, launched by launch().
+class AppDelegateTest : public testing::Test {
+  protected:
+    AppDelegateTest() {
+        display = desktop.addDisplay({.bounds = {0, 0, 1512, 982}});
+        const std::int32_t editor = desktop.launch({.bundleIdentifier = "com.example.Editor", .name = "Editor"});
+        left = desktop.openWindow(editor, {.title = "One", .frame = {100, 100, 600, 500}});
+        right = desktop.openWindow(editor, {.title = "Two", .frame = {300, 200, 600, 500}});
+        ownPid = desktop.launch({.bundleIdentifier = "com.brenvald.quillmere", .name = "Quillmere",
+                                 .policy = ActivationPolicy::accessory});
+        queue.advance(0ms);
+    }
+
+    ~AppDelegateTest() override {
+        delegate.reset();
+        queue.advance(0ms);
+    }
+
+    void writeConfig(const std::string& text) {
+        std::filesystem::create_directories(folder / "config");
+        files::write(folder / "config" / "config.json", text);
+    }
+
+    void launch() {
+        delegate = std::make_unique<AppDelegate>(AppDelegateServices{
+            .queue = queue,
+            .desktop = desktop,
+            .watching = watching,
+            .defaults = desktop,
+            .configDirectory = folder / "config",
+            .sessionFile = folder / "session.json",
+            .profilesDirectory = folder / "profiles",
+            .ownPid = ownPid,
+            .receiveCommands = [this](auto handler) { send = std::move(handler); },
+            .relaunch = [this] {
+                ++relaunches;
+                return relaunchStarts;
+            },
+            .terminate = [this] { ++terminations; },
+        });
+        delegate->applicationDidFinishLaunching();
+        queue.advance(0ms);
+    }
+
+    std::size_t count(std::string_view message) const {
+        return std::ranges::count(logged.entries(), message, &LogEntry::message);
+    }
+
+    void press(std::string_view chordText) {
+        const auto chord = KeyChord::parse(chordText);
+        desktop.pressKey(*chord->keyCode(), chord->carbonModifiers());
+        queue.advance(0ms);
+    }
+
+    Rect frame(WindowId window) const { return *desktop.frame(window); }
+
+    // The two windows' frames, the western one first.
+    std::pair<Rect, Rect> westAndEast() const {
+        const Rect one = frame(left);
+        const Rect two = frame(right);
+        return one.minX() < two.minX() ? std::pair(one, two) : std::pair(two, one);
+    }
+
+    CapturingLogSink logged;
+    TemporaryDirectory folder;
+    ManualMainQueue queue;
+    SimulatedDesktop desktop{queue};
+    InotifyFileWatching watching{queue};
+    DisplayId display = 0;
+    WindowId left = 0;
+    WindowId right = 0;
+    std::int32_t ownPid = 0;
+    std::function<void(const std::string&)> send;
+    int relaunches = 0;
+    int terminations = 0;
+    bool relaunchStarts = true;
+    std::unique_ptr<AppDelegate> delegate;
+};
+
+TEST_F(AppDelegateTest, WaitsForTrustWithOneLineAndTheWarningThenStartsWithinASecondOfIt) {
+    desktop.setTrusted(false);
+    const Rect untouched = frame(left);
+    launch();
+    queue.advance(5500ms);
+
+    EXPECT_EQ(count(waitingLine), 1u);
+    EXPECT_EQ(delegate->statusItem().symbol(), "exclamationmark.triangle");
+    EXPECT_FALSE(delegate->started());
+    EXPECT_EQ(delegate->hotkeys(), nullptr);
+    EXPECT_FALSE(send) << "commands are not received before the start";
+    EXPECT_EQ(frame(left), untouched);
+
+    desktop.setTrusted(true);
+    queue.advance(1s);
+    EXPECT_TRUE(delegate->started());
+    EXPECT_EQ(count("accessibility trusted, starting"), 1u);
+    EXPECT_EQ(delegate->statusItem().symbol(), "") << "the status's picture shows";
+    EXPECT_EQ(delegate->statusItem().icon().toolTip(), "Quillmere, Space 1");
+    EXPECT_TRUE(send);
+    EXPECT_NE(frame(left), untouched) << "the windows are tiled";
+}
+
+TEST_F(AppDelegateTest, TheFirstConfigurationIsInForceWhenStartUpAdmitsTheWindows) {
+    writeConfig(configText({{"spacing", false}}));
+    launch();
+
+    const Rect area = *delegate->manager().visibleArea(desktop.currentSpace(display));
+    const auto [west, east] = westAndEast();
+    EXPECT_EQ(west.minX(), area.minX()) << "no padding: the file's spacing switch is in force";
+    EXPECT_EQ(west.minY(), area.minY());
+    EXPECT_EQ(west.maxX(), east.minX()) << "no gap";
+    EXPECT_EQ(east.maxX(), area.maxX());
+    EXPECT_EQ(desktop.registeredHotKeys().size(), 2u) << "the file's key bindings are registered";
+}
+
+TEST_F(AppDelegateTest, CommandsFromTheChannelAndTheHotKeysReachTheWindowManager) {
+    writeConfig(configText());
+    launch();
+    const auto [west, east] = westAndEast();
+    const WindowId western = frame(left) == west ? left : right;
+    const WindowId eastern = western == left ? right : left;
+    desktop.focus(western);
+    queue.advance(0ms);
+
+    send("swap east");
+    queue.advance(1s);
+    EXPECT_EQ(count("remote command swap east"), 1u);
+    EXPECT_EQ(frame(western), east);
+    EXPECT_EQ(frame(eastern), west);
+
+    desktop.focus(eastern);
+    press("alt-shift-l");
+    queue.advance(1s);
+    EXPECT_EQ(count("command swap east"), 1u);
+    EXPECT_EQ(frame(western), west) << "the hot key swapped them back";
+    EXPECT_EQ(frame(eastern), east);
+
+    send("swap sideways");
+    EXPECT_EQ(count("unknown remote command swap sideways"), 1u);
+}
+
+TEST_F(AppDelegateTest, WhilePausedOnlyThePauseChordStaysRegistered) {
+    writeConfig(configText());
+    launch();
+    ASSERT_EQ(desktop.registeredHotKeys().size(), 2u);
+
+    press("ctrl-alt-shift-t");
+    EXPECT_TRUE(delegate->manager().pausedByHand());
+    EXPECT_EQ(desktop.registeredHotKeys().size(), 1u);
+
+    send("pause");
+    EXPECT_FALSE(delegate->manager().pausedByHand());
+    EXPECT_EQ(desktop.registeredHotKeys().size(), 2u);
+}
+
+// Whether the user had paused tiling when trust went.
+class TrustLossTest : public AppDelegateTest, public testing::WithParamInterface<bool> {};
+
+TEST_P(TrustLossTest, IsHandledOnceAndTheApplicationRelaunchesWhenTrustIsBack) {
+    launch();
+    if (GetParam())
+        send("pause");
+
+    desktop.setTrusted(false);
+    queue.advance(3500ms);
+    EXPECT_EQ(count(lossLine), 1u);
+    EXPECT_TRUE(delegate->accessibilityLost());
+    EXPECT_TRUE(delegate->manager().pausedByHand()) << "paused, and a pause by hand stays";
+    EXPECT_EQ(delegate->statusItem().icon().toolTip(),
+              "Quillmere, needs Accessibility permission, paused, Space 1");
+    send("balance");
+    EXPECT_EQ(count(lossLine), 1u) << "commands are dropped without another line";
+    EXPECT_EQ(relaunches, 0);
+
+    desktop.setTrusted(true);
+    queue.advance(1s);
+    EXPECT_EQ(count("accessibility back on; relaunching"), 1u);
+    EXPECT_EQ(relaunches, 1);
+    EXPECT_EQ(terminations, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(PausedByHand, TrustLossTest, testing::Bool());
+
+TEST_F(AppDelegateTest, ARelaunchThatCannotStartLeavesTheApplicationRunning) {
+    relaunchStarts = false;
+    launch();
+    desktop.setTrusted(false);
+    queue.advance(1s);
+    desktop.setTrusted(true);
+    queue.advance(5s);
+
+    EXPECT_EQ(relaunches, 1);
+    EXPECT_EQ(terminations, 0);
+    EXPECT_EQ(std::ranges::count(logged.entries(), LogLevel::error, &LogEntry::level), 2)
+        << "the loss and the failed relaunch";
+}
+
+TEST_F(AppDelegateTest, ASettingSwitchSavesTheFlippedValueUnlessTheFileHasAnError) {
+    writeConfig(configText());
+    launch();
+    send("toggle spacing");
+    EXPECT_EQ(nlohmann::json::parse(files::read(folder / "config" / "config.json"))["spacing"], false);
+    EXPECT_FALSE(delegate->settingsWindow()->model().settings().usesSpacing()) << "the Settings window follows";
+
+    const std::string broken = "{\"keys\": ";
+    writeConfig(broken);
+    queue.poll();
+    queue.advance(ConfigStore::reloadDelay);
+    ASSERT_TRUE(delegate->config().error());
+    send("toggle spacing");
+    EXPECT_EQ(files::read(folder / "config" / "config.json"), broken);
+    EXPECT_EQ(count("toggle spacing: config.json has an error, not saving"), 1u);
+}
+
+TEST_F(AppDelegateTest, TheSettingsCommandOpensTheSettingsWindowAndTheDockPresence) {
+    launch();
+    send("settings");
+    QWidget* settings = delegate->settingsWindow()->settingsWindow();
+    ASSERT_NE(settings, nullptr);
+    EXPECT_TRUE(settings->isVisible());
+    EXPECT_EQ(settings->windowTitle(), "Settings");
+    EXPECT_TRUE(DockPresence::showsInDock());
+
+    settings->close();
+    EXPECT_FALSE(DockPresence::showsInDock());
+}
+
+TEST_F(AppDelegateTest, AClickBeforeTheStartOffersThePermissionMenuAndAfterItChecksThePermission) {
+    desktop.setTrusted(false);
+    launch();
+    {
+        PopUpReader menu;
+        delegate->statusItemClicked();
+        ASSERT_FALSE(menu.lines.empty());
+        EXPECT_EQ(menu.lines.front(), "(Quillmere needs Accessibility permission)");
+    }
+    EXPECT_EQ(delegate->statusItem().icon().contextMenu(), nullptr);
+
+    desktop.setTrusted(true);
+    queue.advance(1s);
+    desktop.setTrusted(false);
+    PopUpReader menu;
+    delegate->statusItemClicked();
+    EXPECT_TRUE(menu.lines.empty()) << "no menu once started";
+    EXPECT_TRUE(delegate->accessibilityLost()) << "the click noticed the loss at once";
+    EXPECT_EQ(count(lossLine), 1u);
+}
+
+TEST_F(AppDelegateTest, AConfigurationErrorShowsInTheStatusItem) {
+    launch();
+    writeConfig("{ broken");
+    queue.poll();
+    queue.advance(ConfigStore::reloadDelay);
+    ASSERT_TRUE(delegate->config().error());
+    EXPECT_EQ(delegate->statusItem().icon().toolTip(), "Quillmere, Space 1, config.json has an error");
+}
+
+TEST_F(AppDelegateTest, TheSettingsAndProfilesWindowsCarryTheApplicationsMenus) {
+    launch();
+    send("settings");
+    delegate->openProfiles();
+    for (QWidget* window : {delegate->settingsWindow()->settingsWindow(), delegate->settingsWindow()->profilesWindow()}) {
+        ASSERT_NE(window, nullptr);
+        const auto* bar = window->findChild<QMenuBar*>();
+        ASSERT_NE(bar, nullptr);
+        std::vector<std::string> titles;
+        for (QAction* menu : bar->actions())
+            titles.push_back(menu->text().toStdString());
+        EXPECT_THAT(titles, testing::ElementsAre("Quillmere", "Edit", "Window", "Help"));
+    }
+}
+
+} // namespace
+} // namespace quillmere
