@@ -2,6 +2,7 @@
 
 #include "platform/Log.h"
 #include "platform/ManualMainQueue.h"
+#include "platform/linux/RuntimeLaunchScripts.h"
 #include "platform/sim/SimulatedDesktop.h"
 #include "platform/sim/SimulatedSymbolImages.h"
 #include "stores/ProfileStore.h"
@@ -40,7 +41,8 @@ struct BenchDesktop {
         queue.advance({});
         manager = std::make_unique<WindowManager>(WindowManagerServices{
             desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop, queue, desktop,
-            desktop, symbols, spaces, switcher, focus, previews, sessions, profiles, 1});
+            desktop, symbols, spaces, switcher, focus, previews, sessions, profiles, 1, desktop, desktop,
+            launchScripts, std::filesystem::temp_directory_path()});
         manager->start();
         queue.advance({});
     }
@@ -65,6 +67,8 @@ struct BenchDesktop {
     SessionStore sessions{std::int64_t{1}, std::int32_t{1},
                           std::filesystem::temp_directory_path() / "none.json"};
     ProfileStore profiles{std::filesystem::temp_directory_path() / "quillmere-bench-no-profiles"};
+    // Nothing the benchmarks load runs a command.
+    RuntimeLaunchScripts launchScripts{std::nullopt};
     std::unique_ptr<WindowManager> manager;
 };
 

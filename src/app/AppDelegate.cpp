@@ -19,12 +19,12 @@ AppDelegate::AppDelegate(AppDelegateServices services)
                 services_.desktop, services_.queue),
       focus_(services_.desktop, services_.desktop, services_.desktop, services_.queue, services_.ownPid),
       previews_(services_.desktop), sessions_(services_.desktop, services_.sessionFile),
-      profiles_(services_.profilesDirectory),
+      profiles_(services_.profilesDirectory), launchScripts_(services_.runtimeDirectory),
       manager_(std::make_unique<WindowManager>(WindowManagerServices{
           services_.desktop, services_.desktop, services_.desktop, services_.desktop, services_.desktop,
           services_.desktop, services_.desktop, services_.desktop, services_.desktop, services_.queue,
           services_.defaults, services_.desktop, symbols_, spaces_, switcher_, focus_, previews_, sessions_, profiles_,
-          services_.ownPid})),
+          services_.ownPid, services_.desktop, alerts_, launchScripts_, services_.homeFolder})),
       config_(services_.queue, services_.watching, services_.configDirectory) {}
 
 AppDelegate::~AppDelegate() {

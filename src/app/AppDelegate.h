@@ -1,9 +1,11 @@
 #pragma once
 
+#include "app/StandInAlerts.h"
 #include "core/Command.h"
 #include "platform/FileWatching.h"
 #include "platform/MainQueue.h"
 #include "platform/UserDefaults.h"
+#include "platform/linux/RuntimeLaunchScripts.h"
 #include "platform/sim/SimulatedDesktop.h"
 #include "platform/qt/Symbols.h"
 #include "settings/SettingsWindow.h"
@@ -12,6 +14,7 @@
 #include "stores/ConfigStore.h"
 #include "stores/ProfileStore.h"
 #include "stores/SessionStore.h"
+#include "stores/UserFolders.h"
 #include "system/Focus.h"
 #include "system/SpaceSwitcher.h"
 #include "system/Spaces.h"
@@ -38,6 +41,9 @@ struct AppDelegateServices {
     std::filesystem::path configDirectory = ConfigStore::defaultDirectory();
     std::filesystem::path sessionFile = SessionStore::defaultFile();
     std::filesystem::path profilesDirectory = ProfileStore::defaultDirectory();
+    // Where profiles' launch scripts go; none writes no script.
+    std::optional<std::filesystem::path> runtimeDirectory = RuntimeLaunchScripts::runtimeDirectoryFromEnvironment();
+    std::filesystem::path homeFolder = homeDirectory();
     // The application's own process.
     std::int32_t ownPid = 0;
     // Opens the command channel and hands it every text received; the delegate calls it once, at the end of
@@ -117,6 +123,8 @@ class AppDelegate {
     WindowPreviews previews_;
     SessionStore sessions_;
     ProfileStore profiles_;
+    StandInAlerts alerts_;
+    RuntimeLaunchScripts launchScripts_;
     std::unique_ptr<WindowManager> manager_;
     ConfigStore config_;
     std::unique_ptr<Hotkeys> hotkeys_;

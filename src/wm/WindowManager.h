@@ -5,6 +5,7 @@
 #include "core/FloatRules.h"
 #include "core/FrameAnimation.h"
 #include "core/Profile.h"
+#include "core/ProfilePlacement.h"
 #include "core/Session.h"
 #include "core/Settings.h"
 #include "core/SpaceLayout.h"
@@ -335,7 +336,7 @@ class WindowManager {
     void stepSpace(bool forward);
     void stepFullScreen(bool forward);
     void lastSpace();
-    void load(const std::string& name);
+    void loadByName(const std::string& name);
     void toggleFullScreen();
     Ending place(const Region& region, CommandTarget& target);
     void close(const AXWindow& window);
@@ -495,6 +496,59 @@ class WindowManager {
     // The tile each window had just before the system tiled or filled it.
     std::map<WindowId, Rect> beforeNativeTile_;
     HeldWork nativeSettle_{queue_};
+
+    // ---- Profiles: capture and load ----
+  public:
+    // What started a load: one that came by itself on a display change never runs a profile's commands.
+    enum class LoadOrigin { user, automatic };
+
+    // Told, when a profile loads, of its Desktops that found no Space; only when there is at least one.
+    std::function<void(const Profile&, const std::vector<ProfilePlacement>&)> onProfileWarning =
+        [](const Profile&, const std::vector<ProfilePlacement>&) {};
+
+    // Saves what is on screen under the name; a stored profile of exactly that name is recaptured. An unusable
+    // name is refused with a notice. The profile becomes current only when it was saved.
+    void capture(const std::string& name, bool makeCurrent);
+    // The profile's Desktops, displays, Spaces mode and full-screen Spaces are taken anew; its options stay.
+    void recapture(const Profile& profile, bool makeCurrent);
+    // Puts the profile's arrangement back and makes it current; full-screen Spaces follow over the next seconds.
+    void load(const Profile& profile, LoadOrigin origin = LoadOrigin::user);
+    // Follows the stored profiles after they were reloaded or one renamed; publishes only when the current
+    // profile's name or icon changed.
+    void profilesChanged(const std::vector<Profile>& profiles,
+                         const std::optional<std::pair<std::string, std::string>>& renamed);
+    const std::optional<std::string>& lastProfileIcon() const { return profile_.icon; }
+
+  private:
+    // A full-screen Space being put back takes its time: the application first tiles or fills the screen.
+    static constexpr Duration fullScreenSettleDelay = std::chrono::milliseconds(300);
+    // The user picks the pair's other window; the next Space waits for that.
+    static constexpr Duration pairRestoreDelay = std::chrono::seconds(5);
+    static constexpr Duration singleRestoreDelay = std::chrono::milliseconds(1500);
+
+    Profile snapshotProfile(const std::string& name);
+    // False when the file could not be written, after telling the user.
+    bool save(const Profile& profile);
+    void makeCurrent(const Profile& profile);
+    // For three seconds over the middle of the active display.
+    void flashProfileNotice(const std::string& text);
+    // The windows a load moved, to their Spaces, and the Spaces they left.
+    struct ProfileMoves {
+        std::map<WindowId, SpaceId> moved;
+        std::set<SpaceId> vacated;
+    };
+    // Moves the open windows to the Spaces of their Desktops.
+    ProfileMoves moveIntoPlace(const Profile& profile, const std::vector<ProfilePlacement>& restorable,
+                               const std::map<WindowRef, WindowId>& live, const std::map<WindowId, SpaceId>& spaceOf);
+    // A moved window that its new Space's snapshot does not tile joins that Space's layout as a new one would.
+    void admitMoved(const std::map<WindowId, SpaceId>& moved);
+    void launchMissing(const Profile& profile, LoadOrigin origin);
+    void handleUnlisted(const Profile& profile, std::optional<std::int32_t> frontmost);
+    void restoreFullScreen(std::vector<FullScreenSnapshot> snapshots, const std::string& profile,
+                           std::map<WindowRef, WindowId> live, std::function<void()> then);
+    void fillScreen(WindowId first, std::optional<WindowId> second, SpaceId space);
+    void showLoadedDesktop(std::optional<std::int64_t> show);
+    std::optional<Profile> automaticProfile(const Desktops& desktops);
 };
 
 } // namespace quillmere

@@ -27,10 +27,8 @@ bool WindowManager::performWithoutWindow(const Command& command) {
                    [this](const Command::StepFullScreen& c) { stepFullScreen(c.forward); },
                    [this](const Command::LastSpace&) { lastSpace(); },
                    [this](const Command::FocusDisplay& c) { focusDisplay(c.forward); },
-                   [](const Command::Capture& c) {
-                       log(LogLevel::default_, "capture %{public}s: profiles cannot be captured yet", c.name);
-                   },
-                   [this](const Command::Load& c) { load(c.name); },
+                   [this](const Command::Capture& c) { capture(c.name, false); },
+                   [this](const Command::Load& c) { loadByName(c.name); },
                    [this](const Command::Retile&) { spaceChanged(); },
                    [this](const Command::ToggleFullScreen&) { toggleFullScreen(); },
                    [this](const Command::FullScreenPair&) { fullScreenPair(); },

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "platform/Accessibility.h"
+#include "platform/Alerts.h"
 #include "platform/AccessibilityDisplay.h"
 #include "platform/Displays.h"
 #include "platform/Events.h"
+#include "platform/LaunchScripts.h"
 #include "platform/MainQueue.h"
 #include "platform/MouseButtons.h"
 #include "platform/Panels.h"
@@ -12,6 +14,7 @@
 #include "platform/UserDefaults.h"
 #include "platform/WindowList.h"
 #include "platform/WindowServer.h"
+#include "platform/Workspace.h"
 #include "platform/WorkspaceNotifications.h"
 #include "stores/ProfileStore.h"
 #include "stores/SessionStore.h"
@@ -21,6 +24,7 @@
 #include "system/WindowPreviews.h"
 
 #include <cstdint>
+#include <filesystem>
 
 namespace quillmere {
 
@@ -51,6 +55,13 @@ struct WindowManagerServices {
 
     // The application's own process, whose windows are never managed.
     std::int32_t ownPid = 0;
+
+    // ---- Profiles ----
+    Workspace& workspace;
+    Alerts& alerts;
+    LaunchScripts& launchScripts;
+    // Where paths of profiles that begin with "~" lead.
+    std::filesystem::path homeFolder;
 };
 
 } // namespace quillmere

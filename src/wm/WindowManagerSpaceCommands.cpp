@@ -45,7 +45,7 @@ void WindowManager::lastSpace() {
         services_.switcher.switchTo(previous->second);
 }
 
-void WindowManager::load(const std::string& name) {
+void WindowManager::loadByName(const std::string& name) {
     const auto profile = services_.profiles.named(name);
     if (!profile) {
         log(LogLevel::error, "no profile %{public}s", name);
@@ -57,7 +57,7 @@ void WindowManager::load(const std::string& name) {
         log(LogLevel::default_, "load %{public}s: cancelled, captured in the other Spaces mode", name);
         return;
     }
-    log(LogLevel::default_, "load %{public}s: profiles cannot be loaded yet", name);
+    load(*profile);
 }
 
 void WindowManager::toggleFullScreen() {

@@ -2,6 +2,7 @@
 
 #include "platform/CapturingLogSink.h"
 #include "platform/ManualMainQueue.h"
+#include "platform/linux/RuntimeLaunchScripts.h"
 #include "platform/sim/SimulatedDesktop.h"
 #include "platform/sim/SimulatedSymbolImages.h"
 #include "stores/ProfileStore.h"
@@ -30,7 +31,8 @@ struct ManagedDesktop {
 
     WindowManagerServices services() {
         return {desktop, desktop, desktop,  desktop, desktop,  desktop,  desktop,  desktop,  desktop, queue,
-                desktop, desktop, symbols,  spaces,  switcher, focus,    previews, sessions, profiles, ownPid};
+                desktop, desktop, symbols,  spaces,  switcher, focus,    previews, sessions, profiles, ownPid,
+                desktop, desktop, launchScripts, folder / "home"};
     }
 
     // Made on first use, so that a test sets the desktop up first, as it is when the application starts.
@@ -79,6 +81,9 @@ struct ManagedDesktop {
     WindowPreviews previews{desktop};
     SessionStore sessions{std::int64_t{1}, std::int32_t{SimulatedDesktop::windowServerPid}, folder / "session.json"};
     ProfileStore profiles{folder / "profiles"};
+    // Launch scripts go to "quillmere" in this folder.
+    TemporaryDirectory runtime;
+    RuntimeLaunchScripts launchScripts{runtime.path()};
     std::vector<WindowManager::Status> statuses;
     std::unique_ptr<WindowManager> made;
 };

@@ -34,7 +34,8 @@ struct SessionDesktop : CommandedDesktop {
                 usual.accessibility, usual.windowServer, usual.windowList, usual.displays, usual.applications,
                 usual.notifications, usual.events, usual.mouseButtons, usual.panels, usual.queue, usual.defaults,
                 usual.accessibilityDisplay, usual.symbols, usual.spaces, usual.switcher, usual.focus,
-                usual.previews, *store, usual.profiles, usual.ownPid});
+                usual.previews, *store, usual.profiles, usual.ownPid, usual.workspace, usual.alerts,
+                usual.launchScripts, usual.homeFolder});
         }
         manager().update(settings);
         start();

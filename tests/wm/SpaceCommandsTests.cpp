@@ -91,7 +91,7 @@ TEST(SpaceCommands, LoadingAProfileOfTheOtherSpacesModeAsksFirst) {
         std::string logged;
     };
     const std::string cancelled = "load Work: cancelled, captured in the other Spaces mode";
-    const std::string loading = "load Work: profiles cannot be loaded yet";
+    const std::string loading = "loaded profile Work; 0 windows to launch";
     const auto no = [](const Profile&, bool) { return false; };
     const std::vector<Case> cases{
         {"same mode", false, no, false, loading},

@@ -26,6 +26,7 @@ class ChaosDriver {
             launch();
         for (int i = 0; i < 4; ++i)
             open();
+        desktop.install({.bundleIdentifier = "com.example.Mail", .name = "Mail", .windows = {{300ms, {}}, {900ms, {}}}});
         managed.settle();
         desktop.traceAccessibility(true);
         managed.manager().update(Settings::default_());
@@ -36,7 +37,7 @@ class ChaosDriver {
     void step() {
         const bool pausedThroughout = managed.manager().pausedByHand();
         desktop.traceAccessibility(true);
-        switch (pick(21)) {
+        switch (pick(23)) {
         case 0:
             launch();
             break;
@@ -106,6 +107,12 @@ class ChaosDriver {
                 desktop.focus(*window);
                 managed.manager().perform(Command{Command::FullScreenPair{}});
             }
+            break;
+        case 21:
+            managed.manager().capture(profileName(), chance(2));
+            break;
+        case 22:
+            loadProfile();
             break;
         }
         const bool stillPaused = managed.manager().pausedByHand();
@@ -179,6 +186,24 @@ class ChaosDriver {
             desktop.pressButton(0);
         else
             desktop.releaseButton(0);
+    }
+
+    std::string profileName() { return std::array{"Work", "Play", "Docked"}[pick(3)]; }
+
+    // A stored profile with options of chance, now and then owing a window of an application to launch. The
+    // alerts answer "Skip", so nothing is quit behind the driver's back.
+    void loadProfile() {
+        auto profile = managed.profiles.named(profileName());
+        if (!profile)
+            return;
+        profile->hideUnlisted = chance(3);
+        profile->quitUnlisted = chance(4);
+        if (chance(3))
+            profile->show = pick(5);
+        if (chance(3))
+            profile->spaces.push_back(
+                {.space = 1 + pick(5), .tree = LayoutSnapshot::tile({{"com.example.Mail", pick(3)}})});
+        managed.manager().load(*profile, chance(3) ? WindowManager::LoadOrigin::automatic : WindowManager::LoadOrigin::user);
     }
 
     void open() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Accessibility.h"
+#include "platform/Alerts.h"
 #include "platform/AccessibilityDisplay.h"
 #include "platform/DesktopPictures.h"
 #include "platform/Displays.h"
@@ -16,15 +17,18 @@
 #include "platform/UserDefaults.h"
 #include "platform/WindowList.h"
 #include "platform/WindowServer.h"
+#include "platform/Workspace.h"
 #include "platform/WorkspaceNotifications.h"
 #include "platform/sim/SimulatedFeedbackModel.h"
 #include "platform/sim/SimulatedHotKeyModel.h"
 #include "platform/sim/SimulatedModel.h"
 
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <tuple>
 #include <variant>
@@ -54,7 +58,9 @@ class SimulatedDesktop final : public Accessibility,
                                public UserDefaults,
                                public AccessibilityDisplay,
                                public HotKeyRegistrar,
-                               public MouseButtons {
+                               public MouseButtons,
+                               public Workspace,
+                               public Alerts {
   public:
     enum class SpaceListForm {
         // Each display has its own Spaces.
@@ -596,6 +602,61 @@ class SimulatedDesktop final : public Accessibility,
     bool reduceMotion_ = false;
     std::map<std::string, std::variant<std::string, bool>, std::less<>> userDefaults_;
     std::uint32_t pressedButtons_ = 0;
+
+    // ---- Installed applications, opening and alerts ----
+  public:
+    struct InstalledAppSetup {
+        std::string bundleIdentifier;
+        std::string name;
+        // The windows the application opens once launched, each this long after the launch.
+        std::vector<std::pair<MainQueue::Duration, WindowSetup>> windows;
+    };
+    // One request to open an application, with the URLs it was to open.
+    struct OpenRequest {
+        std::string app;
+        std::vector<std::string> urls;
+        bool activates = true;
+        friend bool operator==(const OpenRequest&, const OpenRequest&) = default;
+    };
+
+    // Installed applications live at "/Applications/<name>.app". Opening one that is not running launches it
+    // on the main queue as a regular application, which posts its launch; opening one that runs only passes
+    // it the URLs.
+    std::optional<std::string> urlForApplication(std::string_view bundleIdentifier) override;
+    void openApplication(const std::string& at, const OpenConfiguration& configuration) override;
+    void open(const std::vector<std::string>& urls, const std::string& withApplicationAt,
+              const OpenConfiguration& configuration) override;
+    void hideApplication(std::int32_t pid) override;
+    // The application quits on the main queue unless it refuses.
+    bool terminateApplication(std::int32_t pid) override;
+    // Answers the next scripted answer, else the last button without the box ticked.
+    AlertAnswer run(const Alert& alert) override;
+
+    // Script.
+    void install(const InstalledAppSetup& setup);
+    // The application stays when asked to quit, as after its user cancelled.
+    void refuseTermination(std::int32_t pid) { refusesTermination_.insert(pid); }
+    // What the user answers the next alert; answers are used in the order given.
+    void answerAlert(AlertAnswer answer) { alertAnswers_.push_back(answer); }
+
+    // Inspection.
+    const std::vector<OpenRequest>& openRequests() const { return openRequests_; }
+    // The URLs every request so far asked the application to open, in order.
+    std::vector<std::string> openedURLs(std::string_view bundleIdentifier) const;
+    const std::vector<std::int32_t>& terminateRequests() const { return terminateRequests_; }
+    const std::vector<Alert>& alerts() const { return alerts_; }
+
+  private:
+    void openInstalled(const std::string& at, const std::vector<std::string>& urls,
+                       const OpenConfiguration& configuration);
+    void launchInstalled(const InstalledAppSetup& setup);
+
+    std::map<std::string, InstalledAppSetup, std::less<>> installed_;
+    std::vector<OpenRequest> openRequests_;
+    std::vector<std::int32_t> terminateRequests_;
+    std::set<std::int32_t> refusesTermination_;
+    std::deque<AlertAnswer> alertAnswers_;
+    std::vector<Alert> alerts_;
 };
 
 } // namespace quillmere

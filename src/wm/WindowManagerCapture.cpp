@@ -1,0 +1,136 @@
+#include "core/ProfileEditing.h"
+#include "stores/ProfileSymbol.h"
+#include "wm/ProfileReferences.h"
+#include "wm/WindowManager.h"
+
+namespace quillmere {
+
+namespace {
+
+constexpr double profileNoticeSeconds = 3;
+constexpr double profileNoticeWidth = 440;
+constexpr double profileNoticeHeight = 120;
+
+} // namespace
+
+void WindowManager::capture(const std::string& name, bool makeCurrent) {
+    const std::vector<Profile> stored = services_.profiles.load().profiles;
+    for (const Profile& profile : stored)
+        if (profile.name == name) {
+            recapture(profile, makeCurrent);
+            return;
+        }
+    std::set<std::string> taken;
+    for (const Profile& profile : stored)
+        taken.insert(profile.name);
+    if (const auto problem = profileNameProblem(name, std::nullopt, taken)) {
+        log(LogLevel::error, "capture %{public}s: %{public}s", name, *problem);
+        flashProfileNotice("Can't save profile: " + *problem);
+        return;
+    }
+    const Profile profile = snapshotProfile(name);
+    if (save(profile) && makeCurrent)
+        this->makeCurrent(profile);
+}
+
+void WindowManager::recapture(const Profile& profile, bool makeCurrent) {
+    const Profile snapshot = snapshotProfile(profile.name);
+    Profile recaptured = profile;
+    recaptured.spansDisplays = snapshot.spansDisplays;
+    recaptured.displays = snapshot.displays;
+    recaptured.spaces = snapshot.spaces;
+    recaptured.fullScreen = snapshot.fullScreen;
+    if (save(recaptured) && makeCurrent)
+        this->makeCurrent(recaptured);
+}
+
+void WindowManager::makeCurrent(const Profile& profile) {
+    setLastProfile(profile.name);
+    profile_.icon = symbol(profile, services_.symbols);
+    publishStatus();
+}
+
+Profile WindowManager::snapshotProfile(const std::string& name) {
+    const std::vector<InventoryWindow> inventory = allWindowsWithBounds(true);
+    std::vector<std::pair<WindowId, std::string>> pairs;
+    for (const InventoryWindow& window : inventory)
+        pairs.emplace_back(window.id, window.app);
+    const std::map<WindowId, WindowRef> refs = WindowRef::assign(pairs);
+    const auto ref = [&refs](WindowId window) -> std::optional<WindowRef> {
+        const auto found = refs.find(window);
+        return found == refs.end() ? std::nullopt : std::optional(found->second);
+    };
+    const Desktops desktops = spaces_.desktops();
+
+    Profile profile{.name = name, .display = desktops.fingerprint()};
+    std::vector<ProfileDisplay> displays;
+    for (const DisplaySpaces& display : desktops.displays()) {
+        for (std::size_t k = 0; k < display.spaces.size(); ++k) {
+            const SpaceId space = display.spaces[k];
+            std::vector<WindowId> onSpace;
+            for (const InventoryWindow& window : inventory)
+                if (window.space == space)
+                    onSpace.push_back(window.id);
+            if (onSpace.empty())
+                continue;
+            const SpaceLayout laidOut = layout(space);
+            std::vector<WindowRef> others;
+            for (WindowId window : onSpace)
+                if (const auto found = ref(window); found && !laidOut.contains(window))
+                    others.push_back(*found);
+            SpaceSnapshot snapshot = laidOut.snapshot(static_cast<std::int64_t>(k) + 1, others, ref);
+            snapshot.display = display.identity.signature();
+            profile.spaces.push_back(std::move(snapshot));
+        }
+        displays.push_back({display.identity, display.frame, static_cast<std::int64_t>(display.spaces.size())});
+    }
+    profile.displays = std::move(displays);
+    if (desktops.spansDisplays())
+        profile.spansDisplays = true;
+    if (auto fullScreen = fullScreenSnapshots(desktops, inventory, refs); !fullScreen.empty())
+        profile.fullScreen = std::move(fullScreen);
+    return profile;
+}
+
+bool WindowManager::save(const Profile& profile) {
+    if (const auto failure = services_.profiles.save(profile)) {
+        log(LogLevel::error, "saving profile %{public}s failed: %{public}s", profile.name, failure->description);
+        flashProfileNotice("Couldn't save profile \u201C" + profile.name + "\u201D");
+        return false;
+    }
+    log(LogLevel::default_, "saved profile %{public}s: %ld Spaces", profile.name,
+        static_cast<std::int64_t>(profile.spaces.size()));
+    return true;
+}
+
+void WindowManager::flashProfileNotice(const std::string& text) {
+    const Desktops desktops = spaces_.desktops();
+    const DisplaySpaces* active = desktops.active();
+    if (!active)
+        return;
+    const Rect& frame = active->frame;
+    notice_.flash(Rect(frame.midX() - profileNoticeWidth / 2, frame.midY() - profileNoticeHeight / 2,
+                       profileNoticeWidth, profileNoticeHeight),
+                  Overlay::Kind::refused(text), profileNoticeSeconds);
+}
+
+void WindowManager::profilesChanged(const std::vector<Profile>& profiles,
+                                    const std::optional<std::pair<std::string, std::string>>& renamed) {
+    if (!profile_.name)
+        return;
+    const std::string oldName = *profile_.name;
+    if (renamed && renamed->first == oldName)
+        setLastProfile(renamed->second);
+    std::optional<std::string> icon;
+    const auto current = std::ranges::find(profiles, *profile_.name, &Profile::name);
+    if (current != profiles.end())
+        icon = symbol(*current, services_.symbols);
+    else
+        setLastProfile(std::nullopt);
+    if (profile_.name == oldName && icon == profile_.icon)
+        return;
+    profile_.icon = std::move(icon);
+    publishStatus();
+}
+
+} // namespace quillmere
