@@ -75,6 +75,23 @@ TEST(ProfileLoadTest, AWindowTheUserMovedGoesBackAndLeavesTheLayoutItWasIn) {
         EXPECT_EQ(world.layoutsHolding(window), 1) << window;
 }
 
+TEST(ProfileLoadTest, AWindowCapturedOutsideItsLayoutIsTiledWhereTheLoadMovesIt) {
+    WorkDesktop world;
+    Profile work = world.work();
+    work.spaces.back().tree.reset();
+    work.spaces.back().others = {{mailId, 0}};
+    world.store(work);
+    world.desktop.moveWindowToSpace(world.m, world.desktopNumber(1));
+    world.run("retile");
+    ASSERT_TRUE(world.inLayoutOf(world.m, world.desktopNumber(1)));
+
+    world.run("load Work");
+
+    EXPECT_EQ(world.desktop.spaces(world.m), std::vector<SpaceId>{world.desktopNumber(3)});
+    EXPECT_TRUE(world.inLayoutOf(world.m, world.desktopNumber(3)));
+    EXPECT_EQ(world.layoutsHolding(world.m), 1);
+}
+
 TEST(ProfileLoadTest, AWindowInFullScreenIsLeftWhereItIs) {
     WorkDesktop world;
     const SpaceId fullScreen = world.desktop.enterFullScreen({world.m});
