@@ -35,6 +35,7 @@ class SettingsModelTest : public testing::Test {
         managed.start();
         Settings first = Settings::default_();
         first.keys = startingKeys();
+        std::filesystem::create_directories(config.directory());
         files::write(config.file(), encodeSettings(first).value());
         config.onChange = [this](ConfigStore& store) {
             ++configChanges;
