@@ -531,11 +531,6 @@ class WindowManager {
     void recapture(const Profile& profile, bool makeCurrent);
     // Puts the profile's arrangement back and makes it current; full-screen Spaces follow over the next seconds.
     void load(const Profile& profile, LoadOrigin origin = LoadOrigin::user);
-    // Follows the stored profiles after they were reloaded or one renamed; publishes only when the current
-    // profile's name or icon changed.
-    void profilesChanged(const std::vector<Profile>& profiles,
-                         const std::optional<std::pair<std::string, std::string>>& renamed);
-    const std::optional<std::string>& lastProfileIcon() const { return profile_.icon; }
 
   private:
     // A full-screen Space being put back takes its time: the application first tiles or fills the screen.

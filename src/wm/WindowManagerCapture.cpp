@@ -1,6 +1,6 @@
 #include "core/ProfileEditing.h"
 #include "stores/ProfileSymbol.h"
-#include "wm/ProfileReferences.h"
+#include "wm/FullScreenSnapshots.h"
 #include "wm/WindowManager.h"
 
 namespace quillmere {
@@ -112,25 +112,6 @@ void WindowManager::flashProfileNotice(const std::string& text) {
     notice_.flash(Rect(frame.midX() - profileNoticeWidth / 2, frame.midY() - profileNoticeHeight / 2,
                        profileNoticeWidth, profileNoticeHeight),
                   Overlay::Kind::refused(text), profileNoticeSeconds);
-}
-
-void WindowManager::profilesChanged(const std::vector<Profile>& profiles,
-                                    const std::optional<std::pair<std::string, std::string>>& renamed) {
-    if (!profile_.name)
-        return;
-    const std::string oldName = *profile_.name;
-    if (renamed && renamed->first == oldName)
-        setLastProfile(renamed->second);
-    std::optional<std::string> icon;
-    const auto current = std::ranges::find(profiles, *profile_.name, &Profile::name);
-    if (current != profiles.end())
-        icon = symbol(*current, services_.symbols);
-    else
-        setLastProfile(std::nullopt);
-    if (profile_.name == oldName && icon == profile_.icon)
-        return;
-    profile_.icon = std::move(icon);
-    publishStatus();
 }
 
 } // namespace quillmere

@@ -1,7 +1,6 @@
 #include "core/Overloaded.h"
 #include "stores/ProfileSymbol.h"
 #include "wm/LaunchItemURL.h"
-#include "wm/ProfileReferences.h"
 #include "wm/QuitConfirmation.h"
 #include "wm/UnlistedApps.h"
 #include "wm/WindowManager.h"

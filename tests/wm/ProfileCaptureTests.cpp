@@ -142,38 +142,5 @@ TEST(ProfileCaptureTest, AFailedSaveIsShownAndMakesNothingCurrent) {
     EXPECT_EQ(world.desktop.string("lastProfile"), std::nullopt);
 }
 
-TEST(ProfileCaptureTest, FollowsRenamesAndDeletionsOfTheCurrentProfile) {
-    struct Case {
-        const char* name;
-        std::vector<Profile> profiles;
-        std::optional<std::pair<std::string, std::string>> renamed;
-        std::optional<std::string> current;
-        bool publishes;
-    };
-    const std::vector<Case> cases{
-        {"unchanged", {{.name = "Work"}, {.name = "Play"}}, std::nullopt, "Work", false},
-        {"renamed", {{.name = "Office"}}, std::pair<std::string, std::string>{"Work", "Office"}, "Office", true},
-        {"another renamed", {{.name = "Work"}, {.name = "Fun"}}, std::pair<std::string, std::string>{"Play", "Fun"}, "Work", false},
-        {"new icon", {{.name = "Work", .icon = "star"}}, std::nullopt, "Work", true},
-        {"deleted", {{.name = "Play"}}, std::nullopt, std::nullopt, true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        CapturedDesktop world;
-        world.managed.symbols.add("star");
-        world.manager().capture("Work", true);
-        const std::size_t published = world.managed.statuses.size();
-
-        world.manager().profilesChanged(c.profiles, c.renamed);
-
-        EXPECT_EQ(world.manager().lastProfile(), c.current);
-        EXPECT_EQ(world.desktop.string("lastProfile"), c.current);
-        EXPECT_EQ(world.managed.statuses.size() > published, c.publishes);
-        if (c.publishes) {
-            EXPECT_EQ(world.managed.statuses.back().profile, c.current);
-        }
-    }
-}
-
 } // namespace
 } // namespace quillmere

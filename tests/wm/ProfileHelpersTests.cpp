@@ -1,7 +1,7 @@
 #include "platform/linux/RuntimeLaunchScripts.h"
 #include "support/TemporaryDirectory.h"
 #include "wm/LaunchItemURL.h"
-#include "wm/ProfileReferences.h"
+#include "wm/FullScreenSnapshots.h"
 #include "wm/QuitConfirmation.h"
 #include "wm/UnlistedApps.h"
 
@@ -63,11 +63,6 @@ TEST(LaunchItemURLTest, TurnsEachKindOfItemIntoWhatItsApplicationOpens) {
 TEST(LaunchItemURLTest, ACommandWhoseScriptCannotBeWrittenGivesNothing) {
     RuntimeLaunchScripts nowhere(std::nullopt);
     EXPECT_EQ(launchItemURL(*LaunchItem::parse("$ make"), "/home/a", nowhere), std::nullopt);
-}
-
-TEST(LiveRefsTest, NumbersEachApplicationsWindowsByAscendingId) {
-    const auto live = liveRefs({{30, "a", 1}, {10, "a", 1}, {20, "b", 2}});
-    EXPECT_EQ(live, (std::map<WindowRef, WindowId>{{{"a", 0}, 10}, {{"a", 1}, 30}, {{"b", 0}, 20}}));
 }
 
 TEST(FullScreenSnapshotsTest, KeepsTheTwoLeftmostReferencesOfEachFullScreenSpaceOnce) {

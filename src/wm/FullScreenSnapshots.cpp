@@ -1,20 +1,9 @@
-#include "wm/ProfileReferences.h"
+#include "wm/FullScreenSnapshots.h"
 
 #include <algorithm>
 #include <set>
 
 namespace quillmere {
-
-std::map<WindowRef, WindowId> liveRefs(const std::vector<WindowPlace>& windows) {
-    std::vector<std::pair<WindowId, std::string>> pairs;
-    pairs.reserve(windows.size());
-    for (const WindowPlace& window : windows)
-        pairs.emplace_back(window.id, window.app);
-    std::map<WindowRef, WindowId> live;
-    for (const auto& [id, ref] : WindowRef::assign(pairs))
-        live.try_emplace(ref, id);
-    return live;
-}
 
 std::vector<FullScreenSnapshot> fullScreenSnapshots(const Desktops& desktops,
                                                     const std::vector<InventoryWindow>& windows,

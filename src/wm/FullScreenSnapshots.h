@@ -10,11 +10,6 @@
 
 namespace quillmere {
 
-// Every reference a profile could hold that names an open window now, with that window. References number
-// each application's windows by ascending id, so index n is the (n + 1)-th smallest id of that application;
-// should two ids get one reference, the first keeps it.
-std::map<WindowRef, WindowId> liveRefs(const std::vector<WindowPlace>& windows);
-
 // One snapshot per full-screen Space, displays in display order and each Space once: its windows' references
 // from left to right, at most two (one application, or the two halves of a split pair). A Space none of
 // whose windows has a reference is left out.
