@@ -39,8 +39,8 @@ struct BenchDesktop {
     void startManager() {
         queue.advance({});
         manager = std::make_unique<WindowManager>(WindowManagerServices{
-            desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop, queue, desktop,
-            desktop, symbols, spaces, switcher, focus, previews, sessions, profiles, 1});
+            desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop, queue,
+            desktop, desktop, symbols, spaces, switcher, focus, previews, sessions, profiles, 1});
         manager->start();
         queue.advance({});
     }
