@@ -76,6 +76,9 @@ void AppDelegate::start() {
     config_.onChange = [this](ConfigStore& store) { configurationChanged(store); };
     config_.start();
     manager_->start();
+    mouse_ = std::make_unique<Mouse>(*manager_, services_.desktop, services_.desktop);
+    // The system switches the tap off when the permission goes.
+    mouse_->onDisabled = [this] { checkAccessibility(); };
     watchAccessibility();
     hotkeys_ = std::make_unique<Hotkeys>(services_.desktop, [this](const Command& command) { hotKeyPressed(command); });
     hotkeys_->paused = status_.paused;
@@ -95,6 +98,10 @@ bool AppDelegate::checkAccessibility() {
         return false;
     log(LogLevel::error, "accessibility was turned off; removing the mouse tap and pausing");
     accessibilityLost_ = true;
+    if (mouse_) {
+        mouse_->stop();
+        mouse_.reset();
+    }
     // A tiling the user paused stays paused.
     if (!manager_->pausedByHand())
         manager_->perform(Command{Command::TogglePause{}});

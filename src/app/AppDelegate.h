@@ -17,6 +17,7 @@
 #include "system/Spaces.h"
 #include "system/WindowPreviews.h"
 #include "wm/Hotkeys.h"
+#include "wm/Mouse.h"
 #include "wm/WindowManager.h"
 
 #include <chrono>
@@ -87,6 +88,8 @@ class AppDelegate {
     const StatusItem& statusItem() const { return statusItem_; }
     // None before the start.
     Hotkeys* hotkeys() { return hotkeys_.get(); }
+    // None before the start and once accessibility was lost.
+    Mouse* mouse() { return mouse_.get(); }
     SettingsWindow* settingsWindow() { return settingsWindow_.get(); }
     bool started() const { return started_; }
     bool accessibilityLost() const { return accessibilityLost_; }
@@ -120,6 +123,8 @@ class AppDelegate {
     std::unique_ptr<WindowManager> manager_;
     ConfigStore config_;
     std::unique_ptr<Hotkeys> hotkeys_;
+    // The mouse gestures, on the simulated desktop's event tap: Linux offers no global one.
+    std::unique_ptr<Mouse> mouse_;
     std::unique_ptr<SettingsWindow> settingsWindow_;
     // Stands for the mini map, whose presence tells that the start has run.
     bool started_ = false;

@@ -58,7 +58,9 @@ bool Mouse::handle(EventType type, const Event& event) {
     if (type == EventType::tapDisabledByTimeout || type == EventType::tapDisabledByUserInput) {
         if (manager_.ax_.isTrusted() && tap_)
             tap_->enable(true);
-        onDisabled();
+        // Its owner may drop the gestures from inside the call.
+        const std::function<void()> disabled = onDisabled;
+        disabled();
         return false;
     }
     if (manager_.pausedByHand()) {
