@@ -40,8 +40,8 @@ struct BenchDesktop {
     void startManager() {
         queue.advance({});
         manager = std::make_unique<WindowManager>(WindowManagerServices{
-            desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop, queue, desktop,
-            desktop, symbols, spaces, switcher, focus, previews, sessions, profiles, 1, desktop, desktop,
+            desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop, queue,
+            desktop, desktop, symbols, spaces, switcher, focus, previews, sessions, profiles, 1, desktop, desktop,
             launchScripts, std::filesystem::temp_directory_path()});
         manager->start();
         queue.advance({});

@@ -22,7 +22,8 @@ AppDelegate::AppDelegate(AppDelegateServices services)
       profiles_(services_.profilesDirectory), launchScripts_(services_.runtimeDirectory),
       manager_(std::make_unique<WindowManager>(WindowManagerServices{
           services_.desktop, services_.desktop, services_.desktop, services_.desktop, services_.desktop,
-          services_.desktop, services_.desktop, services_.desktop, services_.desktop, services_.queue,
+          services_.desktop, services_.desktop, services_.desktop, services_.desktop, services_.desktop,
+          services_.queue,
           services_.defaults, services_.desktop, symbols_, spaces_, switcher_, focus_, previews_, sessions_, profiles_,
           services_.ownPid, services_.desktop, alerts_, launchScripts_, services_.homeFolder})),
       config_(services_.queue, services_.watching, services_.configDirectory) {}
@@ -75,6 +76,9 @@ void AppDelegate::start() {
     config_.onChange = [this](ConfigStore& store) { configurationChanged(store); };
     config_.start();
     manager_->start();
+    mouse_ = std::make_unique<Mouse>(*manager_, services_.desktop, services_.desktop);
+    // The system switches the tap off when the permission goes.
+    mouse_->onDisabled = [this] { checkAccessibility(); };
     watchAccessibility();
     hotkeys_ = std::make_unique<Hotkeys>(services_.desktop, [this](const Command& command) { hotKeyPressed(command); });
     hotkeys_->paused = status_.paused;
@@ -94,6 +98,10 @@ bool AppDelegate::checkAccessibility() {
         return false;
     log(LogLevel::error, "accessibility was turned off; removing the mouse tap and pausing");
     accessibilityLost_ = true;
+    if (mouse_) {
+        mouse_->stop();
+        mouse_.reset();
+    }
     // A tiling the user paused stays paused.
     if (!manager_->pausedByHand())
         manager_->perform(Command{Command::TogglePause{}});

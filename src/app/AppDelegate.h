@@ -22,6 +22,7 @@
 #include "system/Spaces.h"
 #include "system/WindowPreviews.h"
 #include "wm/Hotkeys.h"
+#include "wm/Mouse.h"
 #include "wm/WindowManager.h"
 
 #include <chrono>
@@ -95,6 +96,8 @@ class AppDelegate {
     const StatusItem& statusItem() const { return statusItem_; }
     // None before the start.
     Hotkeys* hotkeys() { return hotkeys_.get(); }
+    // None before the start and once accessibility was lost.
+    Mouse* mouse() { return mouse_.get(); }
     SettingsWindow* settingsWindow() { return settingsWindow_.get(); }
     bool started() const { return started_; }
     bool accessibilityLost() const { return accessibilityLost_; }
@@ -134,6 +137,8 @@ class AppDelegate {
     // What the settings model records chords with and moves files away with.
     QtLocalKeyMonitors keyMonitors_;
     QtTrash trash_;
+    // The mouse gestures, on the simulated desktop's event tap: Linux offers no global one.
+    std::unique_ptr<Mouse> mouse_;
     std::unique_ptr<SettingsWindow> settingsWindow_;
     // Stands for the mini map, whose presence tells that the start has run.
     bool started_ = false;

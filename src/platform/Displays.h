@@ -46,6 +46,8 @@ class Displays {
     virtual DisplayHardware hardware(DisplayId display) = 0;
     // The display's UUID as text, for example "37D8832A-2D66-02CA-B9F7-8F30A301B230".
     virtual std::optional<std::string> uuid(DisplayId display) = 0;
+    // At most `maxDisplays` displays whose bounds hold the point; none when the system cannot tell.
+    virtual std::optional<std::vector<DisplayId>> displaysWithPoint(Point point, std::uint32_t maxDisplays) = 0;
 
     // The first screen is the one with the origin.
     virtual std::vector<Screen> screens() = 0;

@@ -17,10 +17,16 @@ enum class EventType : std::uint32_t {
     leftMouseDown = 1,
     leftMouseUp = 2,
     rightMouseDown = 3,
+    rightMouseUp = 4,
     mouseMoved = 5,
+    leftMouseDragged = 6,
+    rightMouseDragged = 7,
     keyDown = 10,
     keyUp = 11,
     otherMouseDown = 25,
+    // What the system tells an event tap it has switched off.
+    tapDisabledByTimeout = 0xFFFFFFFE,
+    tapDisabledByUserInput = 0xFFFFFFFF,
 };
 
 // Where an event enters the system's event streams.
@@ -39,6 +45,20 @@ enum class EventSourceStateID {
 };
 
 using EventFlags = std::uint64_t;
+
+// The modifier keys held while an event happened, as bits of its flags.
+namespace EventFlag {
+constexpr EventFlags maskShift = 0x20000;
+// The fn key.
+constexpr EventFlags maskSecondaryFn = 0x800000;
+} // namespace EventFlag
+
+// Event types as bits, for taps and monitors: the bit of type n is 1 << n.
+using EventMask = std::uint64_t;
+
+constexpr EventMask eventMaskBit(EventType type) {
+    return static_cast<std::uint32_t>(type) < 64 ? EventMask{1} << static_cast<std::uint32_t>(type) : 0;
+}
 
 // A Core Graphics event as a value. Fields are set by number; what each number means is up to whoever reads
 // the event.

@@ -21,7 +21,14 @@ struct WindowDescription {
     // Global points, origin top left; none when not known.
     std::optional<Rect> bounds;
     bool isOnscreen = false;
+    // From 0, fully transparent, to 1; none when the window server does not say.
+    std::optional<double> alpha;
     friend bool operator==(const WindowDescription&, const WindowDescription&) = default;
+};
+
+// The keys of the window server's level table.
+enum class WindowLevelKey : int {
+    popUpMenu = 11,
 };
 
 // The window server's list of windows of every application.
@@ -36,6 +43,8 @@ class WindowList {
     virtual std::vector<WindowDescription> allWindows() = 0;
     // The descriptions of the windows that exist, in the given order; unknown ones are left out.
     virtual std::vector<WindowDescription> describe(const std::vector<WindowId>& windows) = 0;
+    // The level of the windows of that kind: a key names a kind, not a level.
+    virtual int windowLevel(WindowLevelKey key) = 0;
 };
 
 } // namespace quillmere

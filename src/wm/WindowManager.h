@@ -162,8 +162,34 @@ class WindowManager {
     // empty callback counts as a no.
     std::function<bool(const Profile&, bool)> confirmModeMismatch = [](const Profile&, bool) { return true; };
 
+    // ---- Pointer queries and drops ----
+    // What a drop at a point would do, and where the overlay shows it.
+    struct DropPreview {
+        Rect rect;
+        Overlay::Kind kind;
+        friend bool operator==(const DropPreview&, const DropPreview&) = default;
+    };
+
+    // The tracked window under the point. The first window there that is a normal window, a pop-up menu or
+    // one of the front application's decides, so a menu or the front application's panel hides what lies
+    // behind it.
+    std::optional<AXWindow> window(Point at);
+    // The tracked normal windows whose bounds, grown by `slack` on every side, hold the point; front first.
+    std::vector<AXWindow> windows(Point near, double slack);
+    // In a layout's tree; floating windows are not tiled.
+    bool isTiled(WindowId id) const;
+    // The key window: of the application itself while it is in front, else the focused window.
+    std::optional<WindowId> focusedWindowID();
+    // Works on a copy: safe to ask on every drag event.
+    std::optional<DropPreview> dropHighlight(WindowId dragging, Point at);
+    void drop(WindowId window, Point at);
+    // Turns the edges the user moved into the tiling. While `live`, the window itself is left to the
+    // user's drag and nothing is learned.
+    void userResized(WindowId window, bool live);
+
   private:
     friend class WindowManagerProbe;
+    friend class Mouse;
 
     struct SavedSlot {
         std::int32_t pid = 0;
@@ -562,6 +588,35 @@ class WindowManager {
     void fillScreen(WindowId first, std::optional<WindowId> second, SpaceId space);
     void showLoadedDesktop(std::optional<std::int64_t> show);
     std::optional<Profile> automaticProfile(const Desktops& desktops);
+
+  private:
+    // ---- Pointer queries and drops ----
+    // An edge that moved this little is the application's rounding, not the user.
+    static constexpr double edgeMoveThreshold = 2;
+    // The notice that explains a forced stack stays this long.
+    static constexpr double stackNoticeSeconds = 2.0;
+
+    struct OnScreenEntry {
+        WindowId id = 0;
+        std::int32_t pid = 0;
+        int layer = 0;
+        Rect bounds;
+    };
+    // The Space a drop point falls into, a copy of its layout that already holds the dragged window, and
+    // where that Space is laid out.
+    struct DropTarget {
+        SpaceId space = 0;
+        SpaceLayout layout;
+        DisplaySpaces display;
+        SpaceGeometry geometry;
+    };
+    std::vector<OnScreenEntry> onScreenWindows();
+    std::optional<DropTarget> dropTarget(WindowId window, Point at);
+    // The name a drop preview gives the other window.
+    std::string dropName(WindowId other);
+    // After a swap across Spaces the other window takes the dragged one's old place.
+    void sendBack(WindowId other, SpaceId from, SpaceId to, const std::optional<SpaceLayout::Slot>& slot);
+    void explainIfStacked(WindowId window, SpaceId space);
 };
 
 } // namespace quillmere

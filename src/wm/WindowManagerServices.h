@@ -3,6 +3,7 @@
 #include "platform/Accessibility.h"
 #include "platform/Alerts.h"
 #include "platform/AccessibilityDisplay.h"
+#include "platform/ApplicationWindows.h"
 #include "platform/Displays.h"
 #include "platform/Events.h"
 #include "platform/LaunchScripts.h"
@@ -39,6 +40,8 @@ struct WindowManagerServices {
     WorkspaceNotificationCenter& notifications;
     Events& events;
     MouseButtons& mouseButtons;
+    // The application's own windows, which the pointer queries see through.
+    ApplicationWindows& applicationWindows;
     Panels& panels;
     MainQueue& queue;
     UserDefaults& defaults;

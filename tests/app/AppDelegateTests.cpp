@@ -213,6 +213,19 @@ TEST_P(TrustLossTest, IsHandledOnceAndTheApplicationRelaunchesWhenTrustIsBack) {
 
 INSTANTIATE_TEST_SUITE_P(PausedByHand, TrustLossTest, testing::Bool());
 
+// The system switches the tap off as the permission goes, before the next poll would notice.
+TEST_F(AppDelegateTest, TheTapSwitchedOffByTheLossDropsTheMouseGesturesAtOnce) {
+    launch();
+    ASSERT_NE(delegate->mouse(), nullptr);
+    EXPECT_TRUE(desktop.tapEnabled());
+    desktop.setTrusted(false);
+    desktop.disableTap(false);
+    EXPECT_EQ(delegate->mouse(), nullptr);
+    EXPECT_TRUE(delegate->accessibilityLost());
+    EXPECT_FALSE(desktop.tapEnabled());
+    EXPECT_EQ(count(lossLine), 1u);
+}
+
 TEST_F(AppDelegateTest, ARelaunchThatCannotStartLeavesTheApplicationRunning) {
     relaunchStarts = false;
     launch();

@@ -30,9 +30,9 @@ struct ManagedDesktop {
         : desktop(queue, form) {}
 
     WindowManagerServices services() {
-        return {desktop, desktop, desktop,  desktop, desktop,  desktop,  desktop,  desktop,  desktop, queue,
-                desktop, desktop, symbols,  spaces,  switcher, focus,    previews, sessions, profiles, ownPid,
-                desktop, desktop, launchScripts, folder / "home"};
+        return {desktop, desktop, desktop, desktop,  desktop, desktop,  desktop,  desktop,  desktop,  desktop,
+                queue,   desktop, desktop, symbols,  spaces,  switcher, focus,    previews, sessions, profiles,
+                ownPid,  desktop, desktop, launchScripts, folder / "home"};
     }
 
     // Made on first use, so that a test sets the desktop up first, as it is when the application starts.

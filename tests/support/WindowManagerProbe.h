@@ -40,6 +40,7 @@ class WindowManagerProbe {
         const auto found = manager_.arrangement_.minimumSizes.find(window);
         return found == manager_.arrangement_.minimumSizes.end() ? std::nullopt : std::optional(found->second);
     }
+    void learnMinimumSize(WindowId window, Size size) { manager_.arrangement_.minimumSizes[window] = size; }
     bool wasWritten(WindowId window) const { return manager_.arrangement_.written.contains(window); }
     std::optional<MainQueue::Instant> writtenAt(WindowId window) const {
         const auto found = manager_.arrangement_.written.find(window);

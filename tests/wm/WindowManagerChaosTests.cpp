@@ -1,5 +1,6 @@
 #include "support/ManagedDesktop.h"
 #include "support/Printers.h"
+#include "wm/Mouse.h"
 
 #include <gtest/gtest.h>
 
@@ -31,13 +32,14 @@ class ChaosDriver {
         desktop.traceAccessibility(true);
         managed.manager().update(Settings::default_());
         managed.manager().start();
+        mouse_ = std::make_unique<Mouse>(managed.manager(), desktop, desktop);
         managed.settle();
     }
 
     void step() {
         const bool pausedThroughout = managed.manager().pausedByHand();
         desktop.traceAccessibility(true);
-        switch (pick(23)) {
+        switch (pick(24)) {
         case 0:
             launch();
             break;
@@ -113,6 +115,9 @@ class ChaosDriver {
             break;
         case 22:
             loadProfile();
+            break;
+        case 23:
+            pointerGesture();
             break;
         }
         const bool stillPaused = managed.manager().pausedByHand();
@@ -303,9 +308,46 @@ class ChaosDriver {
     void restart() {
         desktop.quitOwnApplication();
         managed.settle();
+        mouse_.reset();
         managed.made.reset();
         managed.manager().update(randomSettings());
         managed.manager().start();
+        mouse_ = std::make_unique<Mouse>(managed.manager(), desktop, desktop);
+    }
+
+    // A point somewhere on a window's title bar, edge or body, or anywhere on the displays and beyond.
+    Point anyPoint() {
+        const auto window = anyWindow();
+        const auto frame = window ? desktop.frame(*window) : std::nullopt;
+        if (!frame || chance(4))
+            return {static_cast<double>(pick(3200) - 200), static_cast<double>(pick(1200) - 100)};
+        switch (pick(3)) {
+        case 0:
+            return {frame->minX() + pick(static_cast<int>(frame->width()) + 1), frame->minY() + pick(28)};
+        case 1:
+            return {chance(2) ? frame->minX() + pick(4) : frame->maxX() - pick(4), frame->midY()};
+        default:
+            return frame->center();
+        }
+    }
+
+    // Plain, fn, fn and Shift drags of either button through a few points, some released at once, some left
+    // to pause; or the pointer resting somewhere.
+    void pointerGesture() {
+        if (chance(3)) {
+            desktop.movePointer(anyPoint());
+            return;
+        }
+        const EventFlags modifiers[] = {0, EventFlag::maskSecondaryFn,
+                                        EventFlag::maskSecondaryFn | EventFlag::maskShift};
+        const int button = chance(4) ? 1 : 0;
+        const Point from = anyPoint();
+        desktop.mouseDown(button, from, modifiers[pick(3)]);
+        for (int i = pick(5); i > 0; --i) {
+            desktop.mouseDrag(chance(2) ? anyPoint() : Point{from.x + pick(200) - 100, from.y + pick(200) - 100});
+            managed.advance(std::chrono::milliseconds(pick(100)));
+        }
+        desktop.mouseUp(button);
     }
 
     void addDesktop() {
@@ -412,6 +454,7 @@ class ChaosDriver {
     std::map<DisplayId, SimulatedDesktop::DisplaySetup> plugged_;
     std::vector<SimulatedDesktop::DisplaySetup> unplugged_;
     int sides_ = 0;
+    std::unique_ptr<Mouse> mouse_;
 };
 
 std::uint64_t chaosSeed() {

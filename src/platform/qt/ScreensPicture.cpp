@@ -39,7 +39,7 @@ ScreensPicture ScreensPicture::of(SimulatedDesktop& desktop) {
     const std::optional<WindowId> focused = front ? desktop.keyWindow(front->processIdentifier) : std::nullopt;
     const auto shown = desktop.onScreenWindows();
     for (auto window = shown.rbegin(); window != shown.rend(); ++window)
-        if (window->layer == 0 && window->bounds)
+        if (window->layer == 0 && window->bounds && desktop.frame(window->number))
             picture.windows.push_back({window->number, window->name.value_or(""), window->ownerName,
                                        *window->bounds, window->number == focused});
 

@@ -113,36 +113,42 @@ Point SimulatedScreensView::globalPoint(QMouseEvent* event) const {
     return layout().toGlobal({event->position().x(), event->position().y()});
 }
 
+// Buttons go through the pointer script, so that the event taps see them before any application does.
+std::optional<int> SimulatedScreensView::scriptButton(Qt::MouseButton button) {
+    if (button == Qt::LeftButton)
+        return 0;
+    if (button == Qt::RightButton)
+        return 1;
+    return std::nullopt;
+}
+
 void SimulatedScreensView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
+    const auto button = scriptButton(event->button());
+    if (!button)
         return;
-    const Point at = globalPoint(event);
-    desktop_.movePointer(at);
-    desktop_.input(EventType::leftMouseDown);
-    const auto window = layout().windowAt({event->position().x(), event->position().y()});
-    if (!window)
-        return;
-    if (!fnHeld_)
-        desktop_.focus(*window);
-    if (const auto frame = desktop_.frame(*window))
-        drag_ = Drag{*window, at, frame->origin};
+    const Qt::KeyboardModifiers held = event->modifiers();
+    desktop_.mouseDown(*button, globalPoint(event),
+                       macModifierFlags({.shift = held.testFlag(Qt::ShiftModifier),
+                                         .control = held.testFlag(Qt::ControlModifier),
+                                         .alt = held.testFlag(Qt::AltModifier),
+                                         .super = held.testFlag(Qt::MetaModifier),
+                                         .fn = fnHeld_}));
 }
 
 void SimulatedScreensView::mouseMoveEvent(QMouseEvent* event) {
     const Point at = globalPoint(event);
-    desktop_.movePointer(at);
-    desktop_.input(EventType::mouseMoved);
-    if (drag_ && desktop_.frame(drag_->window))
-        desktop_.moveWindow(drag_->window, {std::round(drag_->origin.x + at.x - drag_->grabbed.x),
-                                            std::round(drag_->origin.y + at.y - drag_->grabbed.y)});
+    if (desktop_.pressedMouseButtons() & 3)
+        desktop_.mouseDrag(at);
+    else
+        desktop_.movePointer(at);
 }
 
 void SimulatedScreensView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
+    const auto button = scriptButton(event->button());
+    if (!button || (desktop_.pressedMouseButtons() & (1u << *button)) == 0)
         return;
     desktop_.movePointer(globalPoint(event));
-    desktop_.input(EventType::leftMouseUp);
-    drag_.reset();
+    desktop_.mouseUp(*button);
 }
 
 void SimulatedScreensView::keyPressEvent(QKeyEvent* event) { postKey(event, true); }

@@ -33,19 +33,13 @@ class SimulatedScreensView final : public QWidget {
     void keyReleaseEvent(QKeyEvent* event) override;
 
   private:
-    struct Drag {
-        WindowId window;
-        Point grabbed;
-        Point origin;
-    };
-
     ScreensLayout layout() const;
     Point globalPoint(QMouseEvent* event) const;
+    static std::optional<int> scriptButton(Qt::MouseButton button);
     void postKey(QKeyEvent* event, bool down);
 
     SimulatedDesktop& desktop_;
     ScreensPicture picture_;
-    std::optional<Drag> drag_;
     bool fnHeld_ = false;
 };
 

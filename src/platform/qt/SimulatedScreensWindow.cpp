@@ -96,7 +96,7 @@ void SimulatedScreensWindow::fillApplications(QMenu& menu) {
     }
     QMenu* close = menu.addMenu("Close a window");
     for (const WindowDescription& window : desktop_.onScreenWindows())
-        if (window.layer == 0)
+        if (window.layer == 0 && desktop_.frame(window.number))
             close->addAction(text(window.ownerName + " — " + window.name.value_or("")), this,
                              [this, number = window.number] { desktop_.closeWindow(number); });
 }

@@ -3,8 +3,11 @@
 #include "platform/Accessibility.h"
 #include "platform/Alerts.h"
 #include "platform/AccessibilityDisplay.h"
+#include "platform/ApplicationWindows.h"
 #include "platform/DesktopPictures.h"
 #include "platform/Displays.h"
+#include "platform/EventMonitors.h"
+#include "platform/EventTaps.h"
 #include "platform/Events.h"
 #include "platform/HotKeys.h"
 #include "platform/ImageSource.h"
@@ -22,6 +25,7 @@
 #include "platform/sim/SimulatedFeedbackModel.h"
 #include "platform/sim/SimulatedHotKeyModel.h"
 #include "platform/sim/SimulatedModel.h"
+#include "platform/sim/SimulatedPointerModel.h"
 
 #include <deque>
 #include <functional>
@@ -60,7 +64,10 @@ class SimulatedDesktop final : public Accessibility,
                                public HotKeyRegistrar,
                                public MouseButtons,
                                public Workspace,
-                               public Alerts {
+                               public Alerts,
+                               public EventTaps,
+                               public EventMonitors,
+                               public ApplicationWindows {
   public:
     enum class SpaceListForm {
         // Each display has its own Spaces.
@@ -261,7 +268,7 @@ class SimulatedDesktop final : public Accessibility,
     void setEnhancedUserInterface(std::int32_t pid, std::optional<bool> on);
     std::optional<bool> enhancedUserInterface(std::int32_t pid) const;
 
-    // As the user moves the mouse, within the displays.
+    // As the user moves the mouse, within the displays; the mouse-moved monitors see it.
     void movePointer(Point point);
     // As the user holds a mouse button down and lets it go; 0 is the left button, 1 the right one.
     void pressButton(int button);
@@ -418,7 +425,57 @@ class SimulatedDesktop final : public Accessibility,
     // This application's hot keys, in the order they were registered.
     std::vector<sim::RegisteredHotKey> registeredHotKeys() const;
 
+    // ---- Pointer: event taps, mouse-moved monitors and the pointer script ----
+    // Taps see the button events of the pointer script; the mouse-moved monitors see movePointer.
+    std::unique_ptr<EventTap> createTap(EventTapLocation location, EventTapPlacement placement,
+                                        EventTapOptions options, EventMask mask, EventTapCallback callback) override;
+    EventMonitorToken addGlobalMonitor(EventMask mask, std::function<void(const Event&)> handler) override;
+    EventMonitorToken addLocalMonitor(EventMask mask, std::function<Event(const Event&)> handler) override;
+    void removeMonitor(EventMonitorToken token) override;
+    // The system's own panels and windows, once setOwnApplication has said which application it is.
+    std::vector<ApplicationWindow> windows() override;
+    std::optional<std::int64_t> keyWindowNumber() override;
+    // As on a Mac: pop-up menus at 101.
+    int windowLevel(WindowLevelKey key) override;
+    std::optional<std::vector<DisplayId>> displaysWithPoint(Point point, std::uint32_t maxDisplays) override;
+
+    static constexpr int popUpMenuLevel = 101;
+    // Where an application takes a press as a drag of its window: the title bar, and the band along its edges.
+    static constexpr double titleBarHeight = 28;
+    static constexpr double resizeBand = 4;
+
+    // Script: the user works the mouse; button 0 is the left one, 1 the right one. Every button event goes
+    // through the taps first, and one a tap swallows reaches no application. A left press that reaches the
+    // window under the pointer focuses it as a click does, and in its title bar drags it, near an edge
+    // resizes it from there, as its application would until the release. Drags carry the press's flags.
+    void mouseDown(int button, Point at, EventFlags flags = 0);
+    // A drag of the left button while it is held, else of the right one.
+    void mouseDrag(Point to);
+    void mouseUp(int button);
+    // The system switches every tap off and tells it so.
+    void disableTap(bool byTimeout);
+    // From now on the system refuses to make taps.
+    void refuseEventTaps(bool refused) { tapsRefused_ = refused; }
+    // As an application opens a pop-up menu: a window at the pop-up menu level over the rectangle.
+    WindowId openPopUpMenu(std::int32_t pid, Rect rect);
+    // The button events that reached applications, in order.
+    const std::vector<sim::MouseEvent>& applicationMouseEvents() const { return applicationMouseEvents_; }
+    // Whether a tap that is not invalidated is switched on.
+    bool tapEnabled() const;
+
   private:
+    class SimTap;
+    friend class SimTap;
+    // Whether a tap swallows the event.
+    bool throughTaps(const Event& event);
+    void pointerMoved();
+    // The application's side of a button event no tap swallowed.
+    void deliverToApplication(const Event& event);
+    void dragGrabbed(Point to);
+    // Screen coordinates turned into global ones.
+    Rect globalFrame(const Rect& screenFrame) const;
+    static constexpr WindowId panelNumbers = 900000;
+
     class SimObserver;
     friend class SimObserver;
 
@@ -663,6 +720,19 @@ class SimulatedDesktop final : public Accessibility,
     std::set<std::int32_t> refusesTermination_;
     std::deque<AlertAnswer> alertAnswers_;
     std::vector<Alert> alerts_;
+
+  private:
+    // ---- Pointer: event taps, mouse-moved monitors and the pointer script ----
+    std::map<std::uint64_t, sim::Tap> taps_;
+    // Front first: the order in which taps see events.
+    std::vector<std::uint64_t> tapOrder_;
+    std::uint64_t nextTap_ = 1;
+    bool tapsRefused_ = false;
+    std::map<EventMonitorToken, sim::Monitor> monitors_;
+    EventMonitorToken nextMonitor_ = 1;
+    EventFlags heldFlags_ = 0;
+    std::optional<sim::WindowGrab> grab_;
+    std::vector<sim::MouseEvent> applicationMouseEvents_;
 };
 
 } // namespace quillmere

@@ -46,6 +46,7 @@ void SimulatedDesktop::warpMouseCursorPosition(Point point) {
 
 void SimulatedDesktop::movePointer(Point point) {
     pointer_ = confined(point);
+    pointerMoved();
 }
 
 // Posted pointer events move the pointer; a button released over the split-screen picker chooses there.

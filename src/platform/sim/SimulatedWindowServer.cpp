@@ -164,11 +164,19 @@ WindowDescription SimulatedDesktop::description(const sim::Window& window) const
     const sim::Application* owner = app(window.pid);
     return {window.number,  window.pid,   owner ? owner->info.localizedName.value_or("") : "",
             window.title,   window.layer, window.frame,
-            isShown(window)};
+            isShown(window), 1.0};
 }
 
+// The system's own panels lie above every application window.
 std::vector<WindowDescription> SimulatedDesktop::onScreenWindows() {
     std::vector<WindowDescription> result;
+    if (ownApplication_)
+        for (const auto& [id, panel] : panels_)
+            if (panel.visible)
+                result.push_back({panelNumbers + static_cast<WindowId>(id), *ownApplication_,
+                                  app(*ownApplication_) ? app(*ownApplication_)->info.localizedName.value_or("") : "",
+                                  std::nullopt, static_cast<int>(panel.style.level), globalFrame(panel.frame), true,
+                                  panel.alpha});
     for (WindowId number : stacking_)
         if (isShown(windows_.at(number)))
             result.push_back(description(windows_.at(number)));

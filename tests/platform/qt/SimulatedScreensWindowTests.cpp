@@ -52,11 +52,20 @@ TEST_F(SimulatedScreensWindowTest, AClickFocusesTheWindowUnderThePointerAndADrag
     EXPECT_NEAR(moved.minY(), 120 + 20 / scale, 1 / scale + 1);
 }
 
-TEST_F(SimulatedScreensWindowTest, WithFnHeldAPressReachesNoApplication) {
+// A tap that swallows fn presses, as the mouse gestures' does, keeps the press from the application.
+TEST_F(SimulatedScreensWindowTest, WithFnHeldAPressCarriesFnToTheTaps) {
     desktop.focus(100);
+    const auto tap = desktop.createTap(EventTapLocation::session, EventTapPlacement::headInsert,
+                                       EventTapOptions::defaultTap, eventMaskBit(EventType::leftMouseDown),
+                                       [](EventType, const Event& event) {
+                                           return (event.flags & EventFlag::maskSecondaryFn) != 0;
+                                       });
     window.view().setFnHeld(true);
     QTest::mouseClick(&window.view(), Qt::LeftButton, {}, onView({1900, 130}));
     EXPECT_EQ(desktop.frontmostApplication()->localizedName, "Safari");
+    window.view().setFnHeld(false);
+    QTest::mouseClick(&window.view(), Qt::LeftButton, {}, onView({1900, 130}));
+    EXPECT_EQ(desktop.frontmostApplication()->localizedName, "Mail");
 }
 
 TEST_F(SimulatedScreensWindowTest, ControlAndAnArrowKeyStepTheActiveDisplaysSpace) {
