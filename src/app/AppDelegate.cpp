@@ -25,7 +25,8 @@ AppDelegate::AppDelegate(AppDelegateServices services)
           services_.desktop, services_.desktop, services_.desktop, services_.queue, services_.defaults,
           services_.desktop, symbols_, spaces_, switcher_, focus_, previews_, sessions_, profiles_,
           services_.ownPid})),
-      config_(services_.queue, services_.watching, services_.configDirectory) {}
+      config_(services_.queue, services_.watching, services_.configDirectory),
+      wallpaper_(spaces_, services_.desktop, services_.desktop, services_.desktop) {}
 
 AppDelegate::~AppDelegate() {
     if (poll_)
@@ -79,7 +80,7 @@ void AppDelegate::start() {
     hotkeys_ = std::make_unique<Hotkeys>(services_.desktop, [this](const Command& command) { hotKeyPressed(command); });
     hotkeys_->paused = status_.paused;
     hotkeys_->rebind(config_.settings());
-    started_ = true;
+    miniMap_ = makeMiniMap();
     previews_.setEnabled(config_.settings().showsWindowPreviews());
     settingsWindow_ = std::make_unique<SettingsWindow>(std::make_unique<SettingsModel>(config_, *hotkeys_, *manager_));
     settingsWindow_->menuActions = mainMenuActions();
@@ -88,12 +89,13 @@ void AppDelegate::start() {
 }
 
 bool AppDelegate::checkAccessibility() {
-    if (!started_ || services_.desktop.isTrusted())
+    if (!miniMap_ || services_.desktop.isTrusted())
         return true;
     if (accessibilityLost_)
         return false;
     log(LogLevel::error, "accessibility was turned off; removing the mouse tap and pausing");
     accessibilityLost_ = true;
+    miniMap_->model().setAccessibilityLost(true);
     // A tiling the user paused stays paused.
     if (!manager_->pausedByHand())
         manager_->perform(Command{Command::TogglePause{}});
