@@ -23,6 +23,8 @@ MiniMap::MiniMap(MiniMapServices services, MiniMapActions actions)
                              .configFile = services_.configFile,
                              .quit = services_.quit},
                             [this] { close(); });
+    // Named for the window system, which lists it though it shows no title.
+    panel_->setWindowTitle("Quillmere Mini Map");
     panel_->setContent(view_);
     panel_->onCancel = [this] { close(); };
 }
@@ -48,9 +50,9 @@ void MiniMap::toggle(const QSystemTrayIcon& item) {
     if (!screen)
         return;
     view_->fitHeight(std::numeric_limits<int>::max());
-    const QSize wanted = view_->sizeHint();
-    const Rect frame = PanelPlacement::frame(rect(anchor), rect(screen->geometry()), rect(screen->availableGeometry()),
-                                             {static_cast<double>(wanted.width()), static_cast<double>(wanted.height())});
+    const Size wanted{MiniMapView::width, static_cast<double>(view_->heightForWidth(MiniMapView::width))};
+    const Rect frame =
+        PanelPlacement::frame(rect(anchor), rect(screen->geometry()), rect(screen->availableGeometry()), wanted);
     view_->fitHeight(static_cast<int>(frame.height()));
     panel_->setGeometry(static_cast<int>(frame.minX()), static_cast<int>(frame.minY()), static_cast<int>(frame.width()),
                         static_cast<int>(frame.height()));
