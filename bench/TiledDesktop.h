@@ -27,26 +27,57 @@ class DiscardingLogSink final : public LogSink {
     void write(const SignpostEntry&) override {}
 };
 
-// A started window manager on a 2560 × 1440 display whose current Space holds `count` tiled windows of four
-// applications.
-struct TiledDesktop {
-    explicit TiledDesktop(int count) {
+// Everything a window manager is made of, on a simulated desktop that the benchmark sets up before
+// starting the manager.
+struct BenchDesktop {
+    explicit BenchDesktop(SimulatedDesktop::SpaceListForm form = SimulatedDesktop::SpaceListForm::perDisplay)
+        : desktop(queue, form) {
         log.setSink(sink);
         signposter.setSink(sink);
-        display = desktop.addDisplay({.bounds = {0, 0, 2560, 1440}});
+    }
+
+    void startManager() {
+        queue.advance({});
+        manager = std::make_unique<WindowManager>(WindowManagerServices{
+            desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop, queue, desktop,
+            desktop, symbols, spaces, switcher, focus, previews, sessions, profiles, 1});
+        manager->start();
+        queue.advance({});
+    }
+
+    // Applications of four names, by bundle identifier com.example.<name>.
+    std::vector<std::int32_t> launchFour() {
         std::vector<std::int32_t> apps;
         for (const char* name : {"Editor", "Mail", "Notes", "Terminal"})
             apps.push_back(
                 desktop.launch({.bundleIdentifier = std::string("com.example.") + name, .name = name}));
+        return apps;
+    }
+
+    DiscardingLogSink sink;
+    ManualMainQueue queue;
+    SimulatedDesktop desktop;
+    SimulatedSymbolImages symbols;
+    Spaces spaces{desktop, desktop, desktop};
+    SpaceSwitcher switcher{spaces, desktop, desktop, desktop, desktop, desktop, queue};
+    Focus focus{desktop, desktop, desktop, queue, 1};
+    WindowPreviews previews{desktop};
+    SessionStore sessions{std::int64_t{1}, std::int32_t{1},
+                          std::filesystem::temp_directory_path() / "none.json"};
+    ProfileStore profiles{std::filesystem::temp_directory_path() / "quillmere-bench-no-profiles"};
+    std::unique_ptr<WindowManager> manager;
+};
+
+// A started window manager on a 2560 × 1440 display whose current Space holds `count` tiled windows of four
+// applications.
+struct TiledDesktop : BenchDesktop {
+    explicit TiledDesktop(int count) {
+        display = desktop.addDisplay({.bounds = {0, 0, 2560, 1440}});
+        const std::vector<std::int32_t> apps = launchFour();
         for (int i = 0; i < count; ++i)
             windows.push_back(desktop.openWindow(apps[static_cast<std::size_t>(i) % apps.size()],
                                                  {.frame = {100.0 + i, 100, 800, 600}}));
-        queue.advance({});
-        manager = std::make_unique<WindowManager>(WindowManagerServices{
-            desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop, queue, desktop, desktop,
-            symbols, spaces, switcher, focus, previews, sessions, profiles, 1});
-        manager->start();
-        queue.advance({});
+        startManager();
         space = desktop.currentSpace(display);
     }
 
@@ -60,20 +91,8 @@ struct TiledDesktop {
         queue.advance({});
     }
 
-    DiscardingLogSink sink;
-    ManualMainQueue queue;
-    SimulatedDesktop desktop{queue};
-    SimulatedSymbolImages symbols;
-    Spaces spaces{desktop, desktop, desktop};
-    SpaceSwitcher switcher{spaces, desktop, desktop, desktop, desktop, desktop, queue};
-    Focus focus{desktop, desktop, desktop, queue, 1};
-    WindowPreviews previews{desktop};
-    SessionStore sessions{std::int64_t{1}, std::int32_t{1},
-                          std::filesystem::temp_directory_path() / "none.json"};
-    ProfileStore profiles{std::filesystem::temp_directory_path() / "quillmere-bench-no-profiles"};
     DisplayId display = 0;
     std::vector<WindowId> windows;
-    std::unique_ptr<WindowManager> manager;
     SpaceId space = 0;
 };
 

@@ -22,8 +22,8 @@ AppDelegate::AppDelegate(AppDelegateServices services)
       profiles_(services_.profilesDirectory),
       manager_(std::make_unique<WindowManager>(WindowManagerServices{
           services_.desktop, services_.desktop, services_.desktop, services_.desktop, services_.desktop,
-          services_.desktop, services_.desktop, services_.desktop, services_.queue, services_.defaults,
-          services_.desktop, symbols_, spaces_, switcher_, focus_, previews_, sessions_, profiles_,
+          services_.desktop, services_.desktop, services_.desktop, services_.desktop, services_.queue,
+          services_.defaults, services_.desktop, symbols_, spaces_, switcher_, focus_, previews_, sessions_, profiles_,
           services_.ownPid})),
       config_(services_.queue, services_.watching, services_.configDirectory),
       wallpaper_(spaces_, services_.desktop, services_.desktop, services_.desktop) {}

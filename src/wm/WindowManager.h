@@ -440,6 +440,61 @@ class WindowManager {
     // The set of displays last laid out.
     std::string lastDisplay_;
     HeldWork previewCapture_;
+
+    // ---- Moves by others, the system's own tiling and the full-screen pair ----
+    // A frame read back within this many points of the one written, on every edge, is the manager's own write.
+    static constexpr double echoTolerance = 2;
+    // A window the system tiles glides for a while; it is read once it has been still this long.
+    static constexpr Duration outsideMoveSettleDelay = std::chrono::milliseconds(250);
+    // Frames whose straight cuts line up within this many points read as one tree.
+    static constexpr double arrangementTolerance = 12;
+    // The share of the visible area that moved windows must cover to be taken as a whole arrangement.
+    static constexpr double arrangementShare = 0.85;
+    // An application that moves its window this soon after the manager wrote it answers that write, and
+    // putting it back would only start a tug of war. Measured up to the last move, not to the settle after it.
+    static constexpr Duration recentWriteAge = std::chrono::milliseconds(500);
+    // A window within this many points of its tile from before the system tiled it has gone back.
+    static constexpr double returnTolerance = 6;
+
+    // True when each edge of the one rectangle lies within the tolerance of the other's, the bound included.
+    static bool close(const Rect& a, const Rect& b, double tolerance);
+    void movedByOther(const AXWindow& window);
+    bool isAnimated(WindowId window) const;
+    void settleMovedWindows();
+    void readNativeTiling(const std::vector<WindowId>& windows, SpaceId space);
+    // The frames read now of the listed windows the manager tracks, by id.
+    FrameMap currentFrames(const std::vector<WindowId>& windows) const;
+    bool wasWrittenRecently(const std::vector<WindowId>& windows) const;
+    // What a settle knows of one Space while it reads the moves there.
+    struct NativeReading {
+        SpaceId space = 0;
+        // The visible area, where the system tiles, and the padded one, where the layout tiles.
+        Rect visible;
+        Rect area;
+        double gap = 0;
+        // The tiles the layout gave before the moves.
+        FrameMap expected;
+        // The Space's desktop number, 0 for none, for the log.
+        std::int64_t desktop = 0;
+        bool recent = false;
+    };
+    // Takes the moved tiles as one arrangement when they read as a tree that covers the area or one half of
+    // it; answers whether it did.
+    bool adoptMovedArrangement(const FrameMap& moved, const NativeReading& reading, SpaceLayout& layout);
+    // Turns one moved tile into zoom, placement or restore; answers whether the layout is to be written.
+    bool readMovedTile(WindowId window, const Rect& frame, const NativeReading& reading, SpaceLayout& layout);
+    void rememberTileBeforeNativeTiling(WindowId window, const FrameMap& expected);
+
+    void fullScreenPair();
+    std::optional<WindowId> pairPartner(const SpaceLayout& layout, WindowId focused, const Rect& area) const;
+    void finishPair(const AXWindow& partner, const Rect& farHalfOf, bool left);
+
+    // Tiled windows someone else moved since the last settle, and when the last of those moves came.
+    std::set<WindowId> movedByOthers_;
+    MainQueue::Instant lastOutsideMove_{};
+    // The tile each window had just before the system tiled or filled it.
+    std::map<WindowId, Rect> beforeNativeTile_;
+    HeldWork nativeSettle_{queue_};
 };
 
 } // namespace quillmere

@@ -33,7 +33,7 @@ bool WindowManager::performWithoutWindow(const Command& command) {
                    [this](const Command::Load& c) { load(c.name); },
                    [this](const Command::Retile&) { spaceChanged(); },
                    [this](const Command::ToggleFullScreen&) { toggleFullScreen(); },
-                   [](const Command::FullScreenPair&) {},
+                   [this](const Command::FullScreenPair&) { fullScreenPair(); },
                    [&handled](const auto&) { handled = false; },
                },
                command.value);

@@ -5,6 +5,7 @@
 #include "platform/Displays.h"
 #include "platform/Events.h"
 #include "platform/MainQueue.h"
+#include "platform/MouseButtons.h"
 #include "platform/Panels.h"
 #include "platform/RunningApplications.h"
 #include "platform/SymbolImages.h"
@@ -33,6 +34,7 @@ struct WindowManagerServices {
     RunningApplications& applications;
     WorkspaceNotificationCenter& notifications;
     Events& events;
+    MouseButtons& mouseButtons;
     Panels& panels;
     MainQueue& queue;
     UserDefaults& defaults;

@@ -125,9 +125,4 @@ void WindowManager::adoptOnScreen() {
                 desktops.number(space).value_or(0));
 }
 
-// Reading the system's own arrangement as a layout is not offered yet: the layout stays as admission made it.
-bool WindowManager::adoptArrangement(SpaceId) {
-    return false;
-}
-
 } // namespace quillmere

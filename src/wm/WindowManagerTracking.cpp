@@ -74,6 +74,8 @@ void WindowManager::untrack(WindowId id) {
     }
     arrangement_.minimumSizes.erase(id);
     arrangement_.written.erase(id);
+    movedByOthers_.erase(id);
+    beforeNativeTile_.erase(id);
     removeFromLayouts(id);
 }
 
@@ -132,6 +134,8 @@ void WindowManager::handle(const std::string& notification, AXElement element, s
             miniaturized(*window);
         else if (notification == "AXWindowDeminiaturized")
             returned(*window);
+        else if (notification == "AXMoved" || notification == "AXResized")
+            movedByOther(*window);
     }
 }
 

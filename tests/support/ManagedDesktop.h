@@ -29,8 +29,8 @@ struct ManagedDesktop {
         : desktop(queue, form) {}
 
     WindowManagerServices services() {
-        return {desktop, desktop,  desktop, desktop,  desktop,  desktop,  desktop,  desktop, queue, desktop,
-                desktop, symbols, spaces,  switcher, focus,    previews, sessions, profiles, ownPid};
+        return {desktop, desktop, desktop,  desktop, desktop,  desktop,  desktop,  desktop,  desktop, queue,
+                desktop, desktop, symbols,  spaces,  switcher, focus,    previews, sessions, profiles, ownPid};
     }
 
     // Made on first use, so that a test sets the desktop up first, as it is when the application starts.

@@ -32,7 +32,7 @@ struct SessionDesktop : CommandedDesktop {
             const WindowManagerServices usual = managed.services();
             managed.made = std::make_unique<WindowManager>(WindowManagerServices{
                 usual.accessibility, usual.windowServer, usual.windowList, usual.displays, usual.applications,
-                usual.notifications, usual.events, usual.panels, usual.queue, usual.defaults,
+                usual.notifications, usual.events, usual.mouseButtons, usual.panels, usual.queue, usual.defaults,
                 usual.accessibilityDisplay, usual.symbols, usual.spaces, usual.switcher, usual.focus,
                 usual.previews, *store, usual.profiles, usual.ownPid});
         }

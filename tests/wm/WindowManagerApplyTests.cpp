@@ -105,6 +105,7 @@ TEST_F(ApplyTest, LeavesTheSkippedWindowAsItIs) {
     const WindowId other = open(editor);
     start();
     const auto writtenAt = managed.probe().writtenAt(dragged);
+    desktop.pressButton(0);
     desktop.moveWindow(dragged, {30, 40});
     desktop.resizeWindow(other, {100, 100});
     managed.advance(1s);
@@ -126,6 +127,7 @@ TEST_F(ApplyTest, RenewsTheWriteTimeOnlyWhenAFrameReallyChanges) {
     managed.manager().apply(current());
     EXPECT_EQ(managed.probe().writtenAt(window), first);
 
+    desktop.pressButton(0);
     desktop.moveWindow(window, {50, 50});
     managed.advance(2s);
     managed.manager().apply(current());

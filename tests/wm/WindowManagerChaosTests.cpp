@@ -36,7 +36,7 @@ class ChaosDriver {
     void step() {
         const bool pausedThroughout = managed.manager().pausedByHand();
         desktop.traceAccessibility(true);
-        switch (pick(19)) {
+        switch (pick(21)) {
         case 0:
             launch();
             break;
@@ -98,6 +98,15 @@ class ChaosDriver {
         case 18:
             restart();
             break;
+        case 19:
+            tileAsSystem();
+            break;
+        case 20:
+            if (auto window = anyWindow()) {
+                desktop.focus(*window);
+                managed.manager().perform(Command{Command::FullScreenPair{}});
+            }
+            break;
         }
         const bool stillPaused = managed.manager().pausedByHand();
         managed.advance(std::chrono::milliseconds(pick(4) == 0 ? pick(2000) : pick(200)));
@@ -128,9 +137,48 @@ class ChaosDriver {
             return;
         static const std::vector<std::string> names{"Editor", "Mail", "Notes", "Terminal", "Player", "Finder"};
         const std::string name = names[static_cast<std::size_t>(pick(static_cast<int>(names.size())))];
-        apps_.insert(desktop.launch({.bundleIdentifier = "com.example." + name,
-                                     .name = name,
-                                     .policy = chance(8) ? ActivationPolicy::accessory : ActivationPolicy::regular}));
+        const std::int32_t pid = desktop.launch({.bundleIdentifier = "com.example." + name,
+                                                 .name = name,
+                                                 .policy = chance(8) ? ActivationPolicy::accessory
+                                                                     : ActivationPolicy::regular});
+        apps_.insert(pid);
+        if (chance(2))
+            desktop.setMenuBar(pid, {tileMenu()});
+    }
+
+    static SimulatedDesktop::MenuSetup tileMenu() {
+        return {.role = "AXMenuBarItem",
+                .title = "Window",
+                .children = {{.role = "AXMenu",
+                              .children = {{.identifier = "_tileLeft:", .effect = sim::MenuEffect::tileLeft},
+                                           {.identifier = "_tileRight:", .effect = sim::MenuEffect::tileRight}}}}};
+    }
+
+    // One or two windows glide to halves, quarters or the whole of their display, as the system's own tiling
+    // moves them, now and then while the user still holds the mouse button.
+    void tileAsSystem() {
+        std::map<WindowId, Rect> frames;
+        const Desktops desktops = managed.spaces.desktops();
+        for (int i = 0; i < 1 + pick(2); ++i) {
+            const auto window = anyWindow();
+            const auto frame = window ? desktop.frame(*window) : std::nullopt;
+            const auto display = frame ? desktops.display(frame->center()) : nullptr;
+            if (!display)
+                continue;
+            const Rect bounds = display->frame;
+            const double width = bounds.width() / (1 + pick(2));
+            const double height = bounds.height() / (1 + pick(2));
+            frames.insert_or_assign(*window, Rect(bounds.minX() + (bounds.width() - width) * pick(2),
+                                                  bounds.minY() + (bounds.height() - height) * pick(2), width,
+                                                  height));
+        }
+        if (frames.empty())
+            return;
+        desktop.arrangeAsSystem(frames, std::chrono::milliseconds(pick(300)), 1 + pick(5));
+        if (chance(4))
+            desktop.pressButton(0);
+        else
+            desktop.releaseButton(0);
     }
 
     void open() {

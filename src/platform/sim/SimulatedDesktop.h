@@ -8,6 +8,7 @@
 #include "platform/HotKeys.h"
 #include "platform/ImageSource.h"
 #include "platform/MainQueue.h"
+#include "platform/MouseButtons.h"
 #include "platform/Panels.h"
 #include "platform/Preferences.h"
 #include "platform/RunningApplications.h"
@@ -52,7 +53,8 @@ class SimulatedDesktop final : public Accessibility,
                                public ImageSource,
                                public UserDefaults,
                                public AccessibilityDisplay,
-                               public HotKeyRegistrar {
+                               public HotKeyRegistrar,
+                               public MouseButtons {
   public:
     enum class SpaceListForm {
         // Each display has its own Spaces.
@@ -254,6 +256,14 @@ class SimulatedDesktop final : public Accessibility,
 
     // As the user moves the mouse, within the displays.
     void movePointer(Point point);
+    // As the user holds a mouse button down and lets it go; 0 is the left button, 1 the right one.
+    void pressButton(int button);
+    void releaseButton(int button);
+    std::uint32_t pressedMouseButtons() override { return pressedButtons_; }
+    // As the system's own tiling (edge drag, window menu, keyboard, fill) does: the windows glide to their
+    // frames in `steps` even steps over the time given, each step moving and resizing them with the
+    // notifications that go with it, every size kept within the window's minimum and maximum.
+    void arrangeAsSystem(const std::map<WindowId, Rect>& frames, MainQueue::Duration over, int steps);
     // The user's hardware input of that type, now.
     void input(EventType type);
     // For any application, the current user and any host, where the system keeps its own settings; none
@@ -585,6 +595,7 @@ class SimulatedDesktop final : public Accessibility,
     std::set<std::int32_t> observerRefusals_;
     bool reduceMotion_ = false;
     std::map<std::string, std::variant<std::string, bool>, std::less<>> userDefaults_;
+    std::uint32_t pressedButtons_ = 0;
 };
 
 } // namespace quillmere

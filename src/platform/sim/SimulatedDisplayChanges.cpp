@@ -40,6 +40,7 @@ void SimulatedDesktop::moveDisplay(DisplayId number, Point origin) {
             carried.push_back(id);
     const Point from = moved.bounds.origin;
     moved.bounds = {origin, moved.bounds.size};
+    changed();
     for (WindowId id : carried) {
         sim::Window& window = windows_.at(id);
         setFrame(window, window.frame.offsetBy(origin.x - from.x, origin.y - from.y));

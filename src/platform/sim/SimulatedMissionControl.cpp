@@ -14,6 +14,7 @@ void SimulatedDesktop::moveWindowToSpace(WindowId number, SpaceId space) {
     const sim::Display* from = displayHolding(moved.spaces.front());
     const sim::Display* to = displayHolding(space);
     moved.spaces = {space};
+    changed();
     if (form_ == SpaceListForm::perDisplay && from && to && from != to)
         moved.frame = moved.frame.offsetBy(to->bounds.minX() - from->bounds.minX(),
                                            to->bounds.minY() - from->bounds.minY());

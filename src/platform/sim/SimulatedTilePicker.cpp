@@ -1,4 +1,5 @@
 #include "platform/sim/SimulatedDesktop.h"
+#include "platform/sim/SimulatedGlide.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,12 +9,6 @@ namespace quillmere {
 namespace {
 
 constexpr auto glideStep = std::chrono::milliseconds(100);
-
-Rect between(const Rect& from, const Rect& to, double share) {
-    const auto mix = [share](double a, double b) { return a + (b - a) * share; };
-    return Rect(mix(from.minX(), to.minX()), mix(from.minY(), to.minY()), mix(from.width(), to.width()),
-                mix(from.height(), to.height()));
-}
 
 bool isStandard(const sim::Window& window) {
     return window.role == "AXWindow" && window.subrole == "AXStandardWindow" && window.layer == 0;
@@ -71,7 +66,7 @@ void SimulatedDesktop::moveCandidates(std::uint64_t picker, double share) {
         return;
     for (const auto& [number, slot] : picker_->slots)
         if (sim::Window* candidate = window(number))
-            setFrame(*candidate, between(picker_->before.at(number), slot, share));
+            setFrame(*candidate, sim::between(picker_->before.at(number), slot, share));
 }
 
 void SimulatedDesktop::endTilePicker(Point clickedAt) {

@@ -1,0 +1,188 @@
+#include "core/CommandWords.h"
+#include "core/NativeTiling.h"
+#include "core/Overloaded.h"
+#include "core/RegionText.h"
+#include "wm/WindowManager.h"
+
+#include <algorithm>
+
+namespace quillmere {
+
+namespace {
+
+std::vector<Rect> rects(const FrameMap& frames) {
+    std::vector<Rect> result;
+    for (const auto& [id, frame] : frames)
+        result.push_back(frame);
+    return result;
+}
+
+// The half of the area the frames fill together, when they fill one.
+std::optional<Direction> halfFilled(const FrameMap& frames, const Rect& visible) {
+    Rect all = Rect::null();
+    for (const auto& [id, frame] : frames)
+        all = all.united(frame);
+    const auto tile = NativeTiling::classify(all, visible);
+    if (!tile)
+        return std::nullopt;
+    const auto* region = std::get_if<Region>(&tile->value);
+    const auto* edge = region ? std::get_if<Region::Edge>(&region->value) : nullptr;
+    return edge ? std::optional(edge->direction) : std::nullopt;
+}
+
+} // namespace
+
+bool WindowManager::adoptArrangement(SpaceId space) {
+    const auto found = arrangement_.layouts.find(space);
+    if (found == arrangement_.layouts.end() || found->second.mode != LayoutMode::bsp)
+        return false;
+    const FrameMap frames = currentFrames(found->second.tree.windows());
+    const auto visible = visibleArea(space);
+    const auto laidOut = geometry(space, spaces_.desktops());
+    if (frames.size() < 2 || !visible || !laidOut || !NativeTiling::covers(rects(frames), *visible, arrangementShare))
+        return false;
+    const auto arranged = NativeTiling::tree(frames, arrangementTolerance);
+    if (!arranged)
+        return false;
+    SpaceLayout adopted = found->second;
+    adopted.adopt(*arranged);
+    if (adopted.tree.root == found->second.tree.root)
+        return false;
+    adopted.normalize(laidOut->area, laidOut->spacing.gap, arrangement_.minimumSizes);
+    found->second = std::move(adopted);
+    return true;
+}
+
+FrameMap WindowManager::currentFrames(const std::vector<WindowId>& windows) const {
+    FrameMap frames;
+    for (WindowId id : windows)
+        if (const auto tracked = tracking_.windows.find(id); tracked != tracking_.windows.end())
+            if (const auto frame = tracked->second.frame(ax_))
+                frames.emplace(id, *frame);
+    return frames;
+}
+
+// Only real writes renew the time, so a re-apply that found every window in place hides no later move. The
+// settle comes a while after the moves; measured at the settle, a move soon after a write would look late.
+bool WindowManager::wasWrittenRecently(const std::vector<WindowId>& windows) const {
+    return std::ranges::any_of(windows, [&](WindowId id) {
+        const auto written = arrangement_.written.find(id);
+        return written != arrangement_.written.end() && written->second.at &&
+               lastOutsideMove_ - *written->second.at < recentWriteAge;
+    });
+}
+
+void WindowManager::readNativeTiling(const std::vector<WindowId>& windows, SpaceId space) {
+    const auto found = arrangement_.layouts.find(space);
+    if (found == arrangement_.layouts.end())
+        return;
+    SpaceLayout layout = found->second;
+    const FrameMap moved = currentFrames(windows);
+    const bool recent = wasWrittenRecently(windows);
+    if (layout.mode == LayoutMode::float_)
+        return;
+    if (layout.mode == LayoutMode::stack) {
+        if (!recent)
+            apply(space);
+        return;
+    }
+
+    const Desktops desktops = spaces_.desktops();
+    const auto visible = visibleArea(space);
+    const auto laidOut = geometry(space, desktops);
+    if (!visible || !laidOut)
+        return;
+    const NativeReading reading{space,
+                                *visible,
+                                laidOut->area,
+                                laidOut->spacing.gap,
+                                layout.frames(laidOut->area, laidOut->spacing.gap),
+                                desktops.number(space).value_or(0),
+                                recent};
+
+    // Floating windows keep whatever frame they were given, whoever moved them.
+    FrameMap tiles;
+    for (const auto& [id, frame] : moved)
+        if (layout.tree.contains(id))
+            tiles.emplace(id, frame);
+    if (adoptMovedArrangement(tiles, reading, layout))
+        return;
+    bool changed = false;
+    for (const auto& [id, frame] : tiles)
+        changed = readMovedTile(id, frame, reading, layout) || changed;
+    if (!changed)
+        return;
+    arrangement_.layouts.insert_or_assign(space, std::move(layout));
+    apply(space);
+}
+
+bool WindowManager::adoptMovedArrangement(const FrameMap& moved, const NativeReading& reading, SpaceLayout& layout) {
+    if (moved.size() < 2)
+        return false;
+    const auto arranged = NativeTiling::tree(moved, arrangementTolerance);
+    if (!arranged)
+        return false;
+    const auto half = halfFilled(moved, reading.visible);
+    if (!half && !NativeTiling::covers(rects(moved), reading.visible, arrangementShare))
+        return false;
+
+    const std::string where =
+        half ? " in the " + std::string(commandWords::write(commandWords::directions, *half)) + " half" : "";
+    log(LogLevel::default_, "macOS arranged %ld windows on desktop %ld%{public}s: adopting it",
+        static_cast<std::int64_t>(moved.size()), reading.desktop, where);
+    for (const auto& [id, frame] : moved)
+        if (const auto tile = reading.expected.find(id); tile != reading.expected.end())
+            beforeNativeTile_.insert_or_assign(id, tile->second);
+    if (half)
+        layout.adopt(*arranged, *half);
+    else
+        layout.adopt(*arranged);
+    layout.normalize(reading.area, reading.gap, arrangement_.minimumSizes);
+    arrangement_.layouts.insert_or_assign(reading.space, layout);
+    apply(reading.space);
+    return true;
+}
+
+bool WindowManager::readMovedTile(WindowId window, const Rect& frame, const NativeReading& reading,
+                                  SpaceLayout& layout) {
+    if (const auto tile = NativeTiling::classify(frame, reading.visible)) {
+        rememberTileBeforeNativeTiling(window, reading.expected);
+        std::visit(Overloaded{
+                       [&](const NativeTile::Fill&) {
+                           log(LogLevel::default_, "macOS filled the display with %u on desktop %ld: zoom", window,
+                               reading.desktop);
+                           layout.zoom(window);
+                       },
+                       [&](const Region& region) {
+                           log(LogLevel::default_, "macOS tiled %u on desktop %ld: place %{public}s", window,
+                               reading.desktop, text(region));
+                           layout.place(window, region, reading.area);
+                       },
+                   },
+                   tile->value);
+        return true;
+    }
+    if (const auto before = beforeNativeTile_.extract(window);
+        !before.empty() && close(frame, before.mapped(), returnTolerance)) {
+        log(LogLevel::default_, "%u returned to its previous size on desktop %ld: restore", window,
+            reading.desktop);
+        if (layout.zoomed == window)
+            layout.toggleZoom(window);
+        else
+            layout.restore(reading.area);
+        return true;
+    }
+    if (reading.recent)
+        return false;
+    log(LogLevel::default_, "%u moved on desktop %ld, not to a tile: putting it back", window, reading.desktop);
+    return true;
+}
+
+void WindowManager::rememberTileBeforeNativeTiling(WindowId window, const FrameMap& expected) {
+    if (const auto tile = expected.find(window); tile != expected.end())
+        beforeNativeTile_.insert_or_assign(window, tile->second);
+    else
+        beforeNativeTile_.erase(window);
+}
+
+} // namespace quillmere
