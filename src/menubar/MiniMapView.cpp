@@ -177,8 +177,9 @@ QWidget* MiniMapView::footer() {
 }
 
 MenuRow* MiniMapView::row(const std::string& title) const {
-    for (MenuRow* row : findChildren<MenuRow*>())
-        if (row->label().title == title)
+    // The rows have no meta-object of their own, so Qt's cast cannot tell them from other buttons.
+    for (QAbstractButton* button : findChildren<QAbstractButton*>())
+        if (auto* row = dynamic_cast<MenuRow*>(button); row && row->label().title == title)
             return row;
     return nullptr;
 }
