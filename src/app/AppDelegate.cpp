@@ -26,7 +26,8 @@ AppDelegate::AppDelegate(AppDelegateServices services)
           services_.queue,
           services_.defaults, services_.desktop, symbols_, spaces_, switcher_, focus_, previews_, sessions_, profiles_,
           services_.ownPid, services_.desktop, alerts_, launchScripts_, services_.homeFolder})),
-      config_(services_.queue, services_.watching, services_.configDirectory) {}
+      config_(services_.queue, services_.watching, services_.configDirectory),
+      wallpaper_(spaces_, services_.desktop, services_.desktop, services_.desktop) {}
 
 AppDelegate::~AppDelegate() {
     if (poll_)
@@ -83,7 +84,7 @@ void AppDelegate::start() {
     hotkeys_ = std::make_unique<Hotkeys>(services_.desktop, [this](const Command& command) { hotKeyPressed(command); });
     hotkeys_->paused = status_.paused;
     hotkeys_->rebind(config_.settings());
-    started_ = true;
+    miniMap_ = makeMiniMap();
     previews_.setEnabled(config_.settings().showsWindowPreviews());
     settingsWindow_ = std::make_unique<SettingsWindow>(settingsModel());
     settingsWindow_->menuActions = mainMenuActions();
@@ -92,7 +93,7 @@ void AppDelegate::start() {
 }
 
 bool AppDelegate::checkAccessibility() {
-    if (!started_ || services_.desktop.isTrusted())
+    if (!miniMap_ || services_.desktop.isTrusted())
         return true;
     if (accessibilityLost_)
         return false;
@@ -102,6 +103,7 @@ bool AppDelegate::checkAccessibility() {
         mouse_->stop();
         mouse_.reset();
     }
+    miniMap_->model().setAccessibilityLost(true);
     // A tiling the user paused stays paused.
     if (!manager_->pausedByHand())
         manager_->perform(Command{Command::TogglePause{}});

@@ -2,6 +2,7 @@
 
 #include "app/StandInAlerts.h"
 #include "core/Command.h"
+#include "menubar/MiniMap.h"
 #include "platform/FileWatching.h"
 #include "platform/MainQueue.h"
 #include "platform/UserDefaults.h"
@@ -20,6 +21,7 @@
 #include "system/Focus.h"
 #include "system/SpaceSwitcher.h"
 #include "system/Spaces.h"
+#include "system/Wallpaper.h"
 #include "system/WindowPreviews.h"
 #include "wm/Hotkeys.h"
 #include "wm/Mouse.h"
@@ -62,7 +64,7 @@ struct AppDelegateServices {
 // configuration store (defaults, not loaded) and the status item; the launch sequence then waits until the
 // system trusts the application with accessibility, polling once a second, and only then starts: the
 // first configuration goes to the window manager before it starts, so that start-up admits windows under
-// the user's rules; then the hot keys, the Settings window and the command channel. From then on trust is
+// the user's rules; then the hot keys, the mini map, the Settings window and the command channel. From then on trust is
 // watched once a second. Its loss is handled once: tiling pauses (unless the user paused it), the warning
 // shows, and once trust is back the application relaunches, since the parts it started cannot recover
 // inside this process.
@@ -99,7 +101,9 @@ class AppDelegate {
     // None before the start and once accessibility was lost.
     Mouse* mouse() { return mouse_.get(); }
     SettingsWindow* settingsWindow() { return settingsWindow_.get(); }
-    bool started() const { return started_; }
+    // None before the start; its presence tells that the start has run.
+    MiniMap* miniMap() { return miniMap_.get(); }
+    bool started() const { return miniMap_ != nullptr; }
     bool accessibilityLost() const { return accessibilityLost_; }
     const WindowManager::Status& status() const { return status_; }
 
@@ -119,6 +123,7 @@ class AppDelegate {
     void updateTitle();
     MainMenuActions mainMenuActions();
     std::unique_ptr<SettingsModel> settingsModel();
+    std::unique_ptr<MiniMap> makeMiniMap();
 
     AppDelegateServices services_;
     StatusItem statusItem_;
@@ -140,8 +145,8 @@ class AppDelegate {
     // The mouse gestures, on the simulated desktop's event tap: Linux offers no global one.
     std::unique_ptr<Mouse> mouse_;
     std::unique_ptr<SettingsWindow> settingsWindow_;
-    // Stands for the mini map, whose presence tells that the start has run.
-    bool started_ = false;
+    Wallpaper wallpaper_;
+    std::unique_ptr<MiniMap> miniMap_;
     WindowManager::Status status_;
     // Set once when trust goes after the start; never cleared, as the application relaunches.
     bool accessibilityLost_ = false;

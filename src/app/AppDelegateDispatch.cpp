@@ -44,6 +44,8 @@ void AppDelegate::statusChanged(const WindowManager::Status& status) {
         if (was != status.paused)
             hotkeys_->rebind(hotkeys_->current());
     }
+    if (miniMap_)
+        miniMap_->model().setStatus(status);
     updateTitle();
 }
 
@@ -52,6 +54,10 @@ void AppDelegate::configurationChanged(ConfigStore& store) {
     previews_.setEnabled(store.settings().showsWindowPreviews());
     if (hotkeys_)
         hotkeys_->rebind(store.settings());
+    if (miniMap_) {
+        miniMap_->model().setSettings(store.settings());
+        miniMap_->model().setConfigError(store.error());
+    }
     updateTitle();
     if (settingsWindow_)
         settingsWindow_->model().refresh();

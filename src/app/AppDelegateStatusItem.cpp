@@ -6,7 +6,7 @@ namespace quillmere {
 
 void AppDelegate::updateTitle() {
     // Until the start the item shows the waiting symbol.
-    if (!started_)
+    if (!miniMap_)
         return;
     statusItem_.showStatus(status_, config_.settings().menuBarSettings(), accessibilityLost_,
                            config_.error().has_value());
@@ -16,10 +16,8 @@ void AppDelegate::statusItemClicked() {
     clickStatusItem(statusItem_.icon(),
                     {
                         .checkAccessibility = [this] { checkAccessibility(); },
-                        .started = [this] { return started_; },
-                        // The mini map arrives with its own part; until then a click after the start only
-                        // checks the permission.
-                        .toggleMiniMap = [] {},
+                        .started = [this] { return miniMap_ != nullptr; },
+                        .toggleMiniMap = [this] { miniMap_->toggle(statusItem_.icon()); },
                         .permissionMenu = {.showWelcome = [this] { showWelcome(); },
                                            .checkForUpdates = [this] { checkForUpdates(); },
                                            .quit = services_.terminate},
@@ -29,6 +27,36 @@ void AppDelegate::statusItemClicked() {
 void AppDelegate::openProfiles() {
     if (settingsWindow_)
         settingsWindow_->showProfiles();
+}
+
+std::unique_ptr<MiniMap> AppDelegate::makeMiniMap() {
+    auto miniMap = std::make_unique<MiniMap>(
+        MiniMapServices{
+            .manager = *manager_,
+            .queue = services_.queue,
+            .previews = previews_,
+            .profiles = profiles_,
+            .switcher = switcher_,
+            .applications = services_.desktop,
+            .wallpaper = wallpaper_,
+            .notifications = services_.desktop,
+            .ownPid = services_.ownPid,
+            .configFile = config_.file(),
+            .quit = services_.terminate,
+        },
+        MiniMapActions{
+            // The capture dialog arrives with the profile dialogs; until then the row only closes the panel.
+            .captureLayout = [] {},
+            .editProfiles = [this] { openProfiles(); },
+            .openSettings = [this] { openSettings(); },
+            .showWelcome = [this] { showWelcome(); },
+            .openSpaces = [this] { openSpaces(); },
+            .checkForUpdates = [this] { checkForUpdates(); },
+        });
+    // The configuration was loaded before the mini map existed.
+    miniMap->model().setSettings(config_.settings());
+    miniMap->model().setConfigError(config_.error());
+    return miniMap;
 }
 
 MainMenuActions AppDelegate::mainMenuActions() {
