@@ -81,7 +81,7 @@ void AppDelegate::start() {
     hotkeys_->rebind(config_.settings());
     started_ = true;
     previews_.setEnabled(config_.settings().showsWindowPreviews());
-    settingsWindow_ = std::make_unique<SettingsWindow>(std::make_unique<SettingsModel>(config_, *hotkeys_, *manager_));
+    settingsWindow_ = std::make_unique<SettingsWindow>(settingsModel());
     settingsWindow_->menuActions = mainMenuActions();
     updateTitle();
     services_.receiveCommands([this](const std::string& text) { remote(text); });

@@ -5,6 +5,8 @@
 #include "platform/MainQueue.h"
 #include "platform/UserDefaults.h"
 #include "platform/sim/SimulatedDesktop.h"
+#include "platform/qt/QtLocalKeyMonitors.h"
+#include "platform/qt/QtTrash.h"
 #include "platform/qt/Symbols.h"
 #include "settings/SettingsWindow.h"
 #include "shell/MainMenu.h"
@@ -107,6 +109,7 @@ class AppDelegate {
     void configurationChanged(ConfigStore& store);
     void updateTitle();
     MainMenuActions mainMenuActions();
+    std::unique_ptr<SettingsModel> settingsModel();
 
     AppDelegateServices services_;
     StatusItem statusItem_;
@@ -120,6 +123,9 @@ class AppDelegate {
     std::unique_ptr<WindowManager> manager_;
     ConfigStore config_;
     std::unique_ptr<Hotkeys> hotkeys_;
+    // What the settings model records chords with and moves files away with.
+    QtLocalKeyMonitors keyMonitors_;
+    QtTrash trash_;
     std::unique_ptr<SettingsWindow> settingsWindow_;
     // Stands for the mini map, whose presence tells that the start has run.
     bool started_ = false;

@@ -1,13 +1,12 @@
 #include "core/ProfileEditing.h"
 
 #include "core/BSPTree.h"
+#include "core/Lowercase.h"
 #include "core/Trimming.h"
 
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <unicode/locid.h>
-#include <unicode/unistr.h>
 
 namespace quillmere {
 
@@ -101,14 +100,6 @@ class Numbering {
   private:
     std::map<std::string, std::int64_t> counters_;
 };
-
-std::string lowercased(std::string_view text) {
-    std::string result;
-    icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<std::int32_t>(text.size())))
-        .toLower(icu::Locale::getRoot())
-        .toUTF8String(result);
-    return result;
-}
 
 std::string fileKey(std::string_view name) {
     return lowercased(profileFileName(name));

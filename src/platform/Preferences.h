@@ -20,6 +20,9 @@ class Preferences {
     // The value stored for exactly that domain; none when there is none.
     virtual std::optional<PropertyList> copyValue(std::string_view key, PreferencesApplication application,
                                                   PreferencesUser user, PreferencesHost host) = 0;
+    // What another application keeps under the key for itself, as the current user's preferences resolve
+    // it; none when it keeps nothing there.
+    virtual std::optional<PropertyList> appValue(std::string_view key, std::string_view applicationId) = 0;
 };
 
 } // namespace quillmere

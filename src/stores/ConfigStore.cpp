@@ -40,11 +40,12 @@ void ConfigStore::start() {
     watch();
 }
 
-void ConfigStore::save(const Settings& settings) {
+bool ConfigStore::save(const Settings& settings) {
     // A step that fails skips the rest, so the previous file and settings stay.
     const auto failed = [this](const std::string& reason) {
         error_ = "Couldn't save config: " + reason;
         onChange(*this);
+        return false;
     };
     std::error_code error;
     fs::create_directories(directory_, error);
@@ -58,7 +59,9 @@ void ConfigStore::save(const Settings& settings) {
     lastData_ = std::move(bytes).value();
     settings_ = settings;
     error_.reset();
+    fileUnreadable_ = false;
     onChange(*this);
+    return true;
 }
 
 void ConfigStore::load() {
@@ -70,10 +73,12 @@ void ConfigStore::load() {
     if (decoded) {
         settings_ = std::move(decoded).value();
         error_.reset();
+        fileUnreadable_ = false;
         log(LogLevel::default_, "config loaded");
     } else {
         error_ = "config.json: " + std::string(trimmingPunctuation(describe(decoded.error()))) +
                  ". Still using the last good settings.";
+        fileUnreadable_ = true;
         log(LogLevel::error, "%{public}s", *error_);
     }
     onChange(*this);

@@ -39,14 +39,16 @@ class ConfigStore {
     const Settings& settings() const { return settings_; }
     // Why the last read or save failed; none once one succeeded.
     const std::optional<std::string>& error() const { return error_; }
+    // The file as last read does not decode: a save would replace what the user still has to mend.
+    bool fileUnreadable() const { return fileUnreadable_; }
 
     // Called after every read that found new bytes and after every save, whether it worked or not.
     std::function<void(ConfigStore&)> onChange = [](ConfigStore&) {};
 
     // Once: writes the defaults when there is no file, reads it and starts watching.
     void start();
-    // Writes on every call; callers that want to spare needless writes compare first.
-    void save(const Settings& settings);
+    // Writes on every call; callers that want to spare needless writes compare first. True when written.
+    bool save(const Settings& settings);
 
   private:
     void load();
@@ -60,6 +62,7 @@ class ConfigStore {
     std::filesystem::path file_;
     Settings settings_ = Settings::default_();
     std::optional<std::string> error_;
+    bool fileUnreadable_ = false;
     // The file's bytes as last read or written here: a read that finds them again is the store's own
     // write, or an event that changed nothing.
     std::optional<std::string> lastData_;

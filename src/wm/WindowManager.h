@@ -10,6 +10,7 @@
 #include "core/SpaceLayout.h"
 #include "core/SpaceRules.h"
 #include "core/TileAlgorithm.h"
+#include "core/WindowRef.h"
 #include "platform/Log.h"
 #include "system/AXWindow.h"
 #include "system/FocusHighlight.h"
@@ -100,6 +101,25 @@ class WindowManager {
     // The current profile; setting it keeps it in the user defaults under "lastProfile".
     const std::optional<std::string>& lastProfile() const { return profile_.name; }
     void setLastProfile(std::optional<std::string> name);
+    // The symbol shown for the current profile.
+    const std::optional<std::string>& lastProfileIcon() const { return profile_.icon; }
+    void setLastProfileIcon(std::optional<std::string> icon) { profile_.icon = std::move(icon); }
+
+    // A profile renamed from one name to another.
+    struct ProfileRename {
+        std::string from;
+        std::string to;
+    };
+    // Follows the stored profiles with the current one: a rename of it makes the new name current, its
+    // file gone forgets it, a new icon is taken; the status is published when name or icon changed.
+    void profilesChanged(const std::vector<Profile>& profiles, const std::optional<ProfileRename>& renamed);
+    // Builds the status afresh and tells onStatusChange.
+    void publishStatus();
+    // Every window on screen, full-screen Spaces included, with its application and Space.
+    std::vector<WindowPlace> allWindows();
+    // The stable reference of each window, numbered per application in ascending id order; where two windows
+    // get one reference the first keeps it.
+    static std::map<WindowRef, WindowId> liveRefs(const std::vector<WindowPlace>& windows);
 
     // The title of every tracked window with its application's name, to try title rules on.
     std::vector<WindowTitle> windowTitles();
@@ -310,11 +330,9 @@ class WindowManager {
     void pauseChanged();
 
     // Status and inventory.
-    void publishStatus();
     void publishStatus(const Desktops& desktops);
     void refreshStatus();
     std::vector<InventoryWindow> allWindowsWithBounds(bool fullScreen);
-    std::vector<WindowPlace> allWindows();
     std::map<WindowId, Rect> windowBounds();
     std::vector<Rect> displayBounds();
     std::vector<MiniWindow> miniWindows(const std::vector<InventoryWindow>& inventory, SpaceId space,

@@ -53,6 +53,7 @@ struct WindowManagerStatus {
     std::optional<std::string> profile;
     // Always none while `profile` is.
     std::optional<std::string> profileIcon;
+    friend bool operator==(const WindowManagerStatus&, const WindowManagerStatus&) = default;
 };
 
 } // namespace quillmere

@@ -1,6 +1,6 @@
 #include "platform/qt/SimulatedScreensView.h"
 
-#include "platform/linux/XKeyCodes.h"
+#include "platform/qt/QtKeys.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -152,15 +152,10 @@ void SimulatedScreensView::keyReleaseEvent(QKeyEvent* event) { postKey(event, fa
 // A key press goes to the system as a user's would, so that the system's shortcuts and the hot keys
 // registered with it fire; a release only reaches the event taps.
 void SimulatedScreensView::postKey(QKeyEvent* event, bool down) {
-    const auto code = macKeyCode(event->nativeScanCode());
+    const auto code = macKeyCode(*event);
     if (!code || event->isAutoRepeat())
         return;
-    const Qt::KeyboardModifiers held = event->modifiers();
-    const HeldModifiers modifiers{.shift = held.testFlag(Qt::ShiftModifier),
-                                  .control = held.testFlag(Qt::ControlModifier),
-                                  .alt = held.testFlag(Qt::AltModifier),
-                                  .super = held.testFlag(Qt::MetaModifier),
-                                  .fn = fnHeld_};
+    const HeldModifiers modifiers = heldModifiers(event->modifiers(), fnHeld_);
     if (down) {
         desktop_.pressKey(*code, carbonModifiers(modifiers));
         return;

@@ -182,6 +182,7 @@ class SimulatedDesktop final : public Accessibility,
     // Preferences.
     std::optional<PropertyList> copyValue(std::string_view key, PreferencesApplication application,
                                           PreferencesUser user, PreferencesHost host) override;
+    std::optional<PropertyList> appValue(std::string_view key, std::string_view applicationId) override;
 
     // Workspace notifications; every change of a Space shown posts activeSpaceDidChangeNotification.
     ObserverToken addObserver(std::string_view name, std::function<void()> block) override;
@@ -269,6 +270,9 @@ class SimulatedDesktop final : public Accessibility,
     // For any application, the current user and any host, where the system keeps its own settings; none
     // removes the value.
     void setPreference(const std::string& key, std::optional<PropertyList> value);
+    // As another application keeps its own settings; none removes the value.
+    void setAppPreference(const std::string& applicationId, const std::string& key,
+                          std::optional<PropertyList> value);
     // As an application does with its own window: raised and made its key window; whether the application is
     // in front does not change.
     void orderFront(WindowId window);
@@ -569,6 +573,8 @@ class SimulatedDesktop final : public Accessibility,
     std::vector<sim::FrontProcessRequest> frontProcessRequests_;
     std::map<std::tuple<PreferencesApplication, PreferencesUser, PreferencesHost, std::string>, PropertyList>
         preferences_;
+    // By application identifier, then key.
+    std::map<std::pair<std::string, std::string>, PropertyList, std::less<>> appPreferences_;
     std::map<std::uint64_t, sim::NotificationObserver> notificationObservers_;
     std::uint64_t nextNotificationObserver_ = 1;
     std::map<std::uint64_t, sim::Panel> panels_;

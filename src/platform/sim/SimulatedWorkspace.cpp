@@ -18,6 +18,20 @@ void SimulatedDesktop::setPreference(const std::string& key, std::optional<Prope
         preferences_.erase(stored);
 }
 
+std::optional<PropertyList> SimulatedDesktop::appValue(std::string_view key, std::string_view applicationId) {
+    const auto found = appPreferences_.find(std::pair(std::string(applicationId), std::string(key)));
+    return found == appPreferences_.end() ? std::nullopt : std::optional(found->second);
+}
+
+void SimulatedDesktop::setAppPreference(const std::string& applicationId, const std::string& key,
+                                        std::optional<PropertyList> value) {
+    auto stored = std::pair(applicationId, key);
+    if (value)
+        appPreferences_.insert_or_assign(std::move(stored), std::move(*value));
+    else
+        appPreferences_.erase(stored);
+}
+
 ObserverToken SimulatedDesktop::addObserver(std::string_view name, std::function<void()> block) {
     const std::uint64_t token = nextNotificationObserver_++;
     notificationObservers_.emplace(token, sim::NotificationObserver{std::string(name), std::move(block)});

@@ -1,0 +1,84 @@
+#include "settings/SettingsModel.h"
+
+#include <system_error>
+
+namespace quillmere {
+
+void SettingsModel::undoable(const std::string& action, std::function<void(SettingsModel&)> body) {
+    undo_.registerUndo(this, [this, body = std::move(body)] { body(*this); });
+    undo_.setActionName(action);
+}
+
+void SettingsModel::save(const std::string& action) {
+    ConfigStore& config = services_.config;
+    if (settings_ != config.settings() && !config.fileUnreadable()) {
+        // The store's change handler registers the hot keys again: a chord being recorded would run its
+        // command instead.
+        stopRecording();
+        const Settings old = config.settings();
+        if (config.save(settings_))
+            undoable(action, [old, action](SettingsModel& model) {
+                model.setSettings(old);
+                model.save(action);
+            });
+    }
+    refresh();
+}
+
+void SettingsModel::restoreDefaults(Pane pane) {
+    const Settings& defaults = Settings::default_();
+    Settings changed = settings_;
+    switch (pane) {
+    case Pane::general:
+        changed.focusFollowsMouse = defaults.focusFollowsMouse;
+        changed.mouseFollowsFocus = defaults.mouseFollowsFocus;
+        changed.followAfterSending = defaults.followAfterSending;
+        changed.followRoutedWindows = defaults.followRoutedWindows;
+        changed.windowPreviews = defaults.windowPreviews;
+        changed.padding = defaults.padding;
+        changed.gap = defaults.gap;
+        changed.spacing = defaults.spacing;
+        changed.activeBorder = defaults.activeBorder;
+        changed.borderColor = defaults.borderColor;
+        changed.borderOpacity = defaults.borderOpacity;
+        changed.dimInactive = defaults.dimInactive;
+        changed.dimOpacity = defaults.dimOpacity;
+        changed.animateWindows = defaults.animateWindows;
+        changed.ratio = defaults.ratio;
+        changed.tiling = defaults.tiling;
+        changed.stacking = defaults.stacking;
+        changed.nativeTiling = defaults.nativeTiling;
+        break;
+    case Pane::keys:
+        changed.keys = defaults.keys;
+        changed.shortcuts = defaults.shortcuts;
+        break;
+    case Pane::rules:
+        changed.floatApps = defaults.floatApps;
+        changed.floatTitles = defaults.floatTitles;
+        changed.appSpaces = defaults.appSpaces;
+        changed.fullScreenApps = defaults.fullScreenApps;
+        break;
+    case Pane::spaces:
+        changed.spaces = defaults.spaces;
+        break;
+    case Pane::menuBar:
+        changed.menuBar.reset();
+        break;
+    }
+    setSettings(std::move(changed));
+    save("Restore Defaults");
+}
+
+void SettingsModel::revertConfig() {
+    ConfigStore& config = services_.config;
+    const auto trashed = services_.trash.moveToTrash(config.file());
+    if (!config.save(config.settings()) && trashed) {
+        // Without a file the next start would fall back to the built-in settings.
+        std::error_code ignored;
+        std::filesystem::rename(*trashed, config.file(), ignored);
+    }
+    refresh();
+}
+
+} // namespace quillmere

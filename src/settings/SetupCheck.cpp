@@ -1,0 +1,68 @@
+#include "settings/SetupCheck.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace quillmere {
+namespace {
+
+constexpr std::string_view desktopPane = "x-apple.systempreferences:com.apple.Desktop-Settings.extension";
+
+// Only a whole number counts, a boolean as 0 or 1; anything else is as good as absent.
+std::optional<std::int64_t> number(Preferences& preferences, std::string_view applicationId,
+                                   std::string_view key) {
+    const auto value = preferences.appValue(key, applicationId);
+    if (!value)
+        return std::nullopt;
+    if (const auto whole = value->integer())
+        return whole;
+    if (const auto flag = value->boolean())
+        return *flag ? 1 : 0;
+    return std::nullopt;
+}
+
+SetupCheck::State okWhen(bool condition) { return condition ? SetupCheck::State::ok : SetupCheck::State::warning; }
+
+} // namespace
+
+std::vector<SetupCheck> SetupCheck::all(int spaceCount, const Accessibility& accessibility,
+                                        Preferences& preferences) {
+    const auto trackpad = [&preferences](std::string_view key) {
+        return number(preferences, "com.apple.AppleMultitouchTrackpad", key) == 2;
+    };
+    return {
+        {"Accessibility permission", okWhen(accessibility.isTrusted()),
+         "Needed to see, move and resize other apps' windows.",
+         "x-apple.systempreferences:com.apple.settings.PrivacySecurity.extension?Privacy_Accessibility"},
+        {"Automatically rearrange Spaces: off", okWhen(number(preferences, "com.apple.dock", "mru-spaces") == 0),
+         "Otherwise Space numbers shuffle and switching by number lands on the wrong Space.",
+         std::string(desktopPane)},
+        spacesCheck(spaceCount),
+        {"Stage Manager: off", okWhen(number(preferences, "com.apple.WindowManager", "GloballyEnabled") != 1),
+         "Stage Manager moves windows itself and fights tiling.", std::string(desktopPane)},
+        {"Drag windows to edges to tile: off",
+         okWhen(number(preferences, "com.apple.WindowManager", "EnableTilingByEdgeDrag") == 0),
+         "macOS's edge-drag preview competes with Quillmere's drop zones. The green button's tiling, the "
+         "Window menu and fn⌃ arrows work with Quillmere either way.",
+         std::string(desktopPane)},
+        {"Trackpad swipe between Spaces: on",
+         okWhen(trackpad("TrackpadThreeFingerHorizSwipeGesture") || trackpad("TrackpadFourFingerHorizSwipeGesture")),
+         "macOS 27 only accepts Quillmere's instant switching when this gesture is enabled.",
+         "x-apple.systempreferences:com.apple.Trackpad-Settings.extension"},
+    };
+}
+
+SetupCheck SetupCheck::spacesCheck(int count) {
+    if (count < 2)
+        return {"Add a few Spaces", State::suggestion,
+                "You have one Space. Quillmere tiles within macOS Spaces but can't create them. Add some in "
+                "Mission Control (⌃↑, then +) to switch and send windows between them; Settings will show the "
+                "new ones.",
+                std::string(desktopPane)};
+    return {std::to_string(count) + " Spaces", State::ok,
+            "Settings show Spaces 1–" + std::to_string(count) +
+                ". Add or remove Spaces in Mission Control whenever you like.",
+            std::string(desktopPane)};
+}
+
+} // namespace quillmere
