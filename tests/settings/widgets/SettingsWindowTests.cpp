@@ -2,6 +2,7 @@
 #include "settings/widgets/SettingsWindowFixture.h"
 
 #include <QPushButton>
+#include <QScreen>
 
 namespace quillmere {
 namespace {
@@ -149,6 +150,22 @@ TEST_F(SettingsWindowTest, editUndoNamesAndTakesTheModelsStepUnlessAFieldHasItsO
     undo->trigger();
     EXPECT_EQ(theModel().settings().gap, std::nullopt);
     EXPECT_EQ(storedConfig().contains("gap"), false);
+}
+
+
+TEST_F(SettingsWindowTest, theProfilesWindowComesBackWhereItWasUnlessThatIsOffEveryScreen) {
+    settings->showProfiles();
+    QWidget& profiles = *settings->profilesWindow();
+    profiles.setGeometry(40, 30, 950, 700);
+    const QRect kept(profiles.pos(), profiles.size());
+    profiles.close();
+    settings->showProfiles();
+    EXPECT_EQ(QRect(profiles.pos(), profiles.size()), kept);
+
+    profiles.close();
+    managed.desktop.setString("Profiles frame", "-9000 -9000 950 700");
+    settings->showProfiles();
+    EXPECT_TRUE(profiles.screen()->availableGeometry().intersects(QRect(profiles.pos(), profiles.size())));
 }
 
 } // namespace
