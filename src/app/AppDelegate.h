@@ -58,6 +58,8 @@ struct AppDelegateServices {
     std::function<bool()> relaunch = [] { return false; };
     // Asks the application to end.
     std::function<void()> terminate = [] {};
+    // Shows where the user changes the system setting at a System Settings address.
+    std::function<void(const std::string&)> openSystemSettings = [](const std::string&) {};
 };
 
 // Owns every long-lived part of the application. Built with the window manager (not started), the
@@ -124,6 +126,8 @@ class AppDelegate {
     MainMenuActions mainMenuActions();
     std::unique_ptr<SettingsModel> settingsModel();
     std::unique_ptr<MiniMap> makeMiniMap();
+    SettingsServices settingsServices();
+    void showInDock(ActivationPolicy policy);
 
     AppDelegateServices services_;
     StatusItem statusItem_;

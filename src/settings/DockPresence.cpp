@@ -10,7 +10,7 @@ namespace quillmere {
 namespace {
 
 // Tells the open windows apart from those closed or gone; it watches each window once, however often the
-// window is shown.
+// window is shown, and switches the policy back once the last one has closed.
 class OpenWindows final : public QObject {
   public:
     void opened(QWidget& window) {
@@ -19,7 +19,7 @@ class OpenWindows final : public QObject {
             window.installEventFilter(this);
             QObject::connect(&window, &QObject::destroyed, this, [this, &window] {
                 watched_.erase(&window);
-                open_.erase(&window);
+                closed(&window);
             });
         }
         open_.insert(&window);
@@ -30,11 +30,16 @@ class OpenWindows final : public QObject {
   protected:
     bool eventFilter(QObject* object, QEvent* event) override {
         if (event->type() == QEvent::Close || event->type() == QEvent::Hide)
-            open_.erase(static_cast<QWidget*>(object));
+            closed(static_cast<QWidget*>(object));
         return false;
     }
 
   private:
+    void closed(const QWidget* window) {
+        if (open_.erase(window) > 0 && open_.empty())
+            DockPresence::setActivationPolicy(ActivationPolicy::accessory);
+    }
+
     std::set<const QWidget*> watched_;
     std::set<const QWidget*> open_;
 };
@@ -44,7 +49,7 @@ OpenWindows& openWindowList() {
     return windows;
 }
 
-void bringForward(QWidget& window) {
+void orderFront(QWidget& window) {
     window.show();
     window.raise();
     window.activateWindow();
@@ -52,9 +57,13 @@ void bringForward(QWidget& window) {
 
 } // namespace
 
+std::function<void(ActivationPolicy)> DockPresence::setActivationPolicy = [](ActivationPolicy) {};
+std::function<void(QWidget&)> DockPresence::bringForward = orderFront;
+
 void DockPresence::show(QWidget& window) {
-    bringForward(window);
     openWindowList().opened(window);
+    setActivationPolicy(ActivationPolicy::regular);
+    orderFront(window);
     QTimer::singleShot(0, &window, [target = QPointer<QWidget>(&window)] {
         if (target && target->isVisible())
             bringForward(*target);

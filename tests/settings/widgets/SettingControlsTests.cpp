@@ -1,0 +1,164 @@
+#include "settings/LayoutModePicker.h"
+#include "settings/NumberField.h"
+#include "settings/OpacitySlider.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace quillmere {
+namespace {
+
+// A padding field in a window with a second field to move the focus to, recording what it commits.
+struct NumberFieldTest : testing::Test {
+    explicit NumberFieldTest(QLocale locale = QLocale(QLocale::English, QLocale::UnitedStates)) {
+        QLocale::setDefault(locale);
+        field = new NumberField("Padding", Settings::spacingRange, "Auto", &window);
+        other = new QLineEdit(&window);
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(field);
+        layout->addWidget(other);
+        field->onCommit = [this](std::optional<double> value) {
+            commits.push_back(value);
+            field->setValue(value);
+        };
+        window.show();
+        field->field()->setFocus();
+    }
+    ~NumberFieldTest() override { QLocale::setDefault(QLocale::c()); }
+
+    void type(const QString& text) {
+        field->field()->setFocus();
+        field->field()->selectAll();
+        QTest::keyClicks(field->field(), text);
+    }
+    void pressReturn() { QTest::keyClick(field->field(), Qt::Key_Return); }
+    void leave() {
+        other->setFocus();
+        // The offscreen platform tells focus changes only through the event.
+        QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(field->field(), &focusOut);
+    }
+
+    QWidget window;
+    NumberField* field;
+    QLineEdit* other;
+    std::vector<std::optional<double>> commits;
+};
+
+TEST_F(NumberFieldTest, CommitsOnlyGoodTypedNumbersThatChangeTheValue) {
+    struct Step {
+        QString typed;
+        bool viaReturn;
+        std::vector<std::optional<double>> commitsAfter;
+        QString problem;
+    };
+    const Step steps[] = {
+        {"250", true, {}, "Use a value from 0 to 200."},
+        {"abc", false, {}, "Enter a number, or leave it empty for automatic."},
+        {"12", true, {12.0}, ""},
+        {"12", false, {12.0}, ""},
+        {"   ", false, {12.0, std::nullopt}, ""},
+    };
+    for (const Step& step : steps) {
+        type(step.typed);
+        step.viaReturn ? pressReturn() : leave();
+        EXPECT_EQ(commits, step.commitsAfter) << step.typed.toStdString();
+        EXPECT_EQ(field->problem(), step.problem) << step.typed.toStdString();
+    }
+}
+
+TEST_F(NumberFieldTest, ReturnThenLeavingCommitsOnce) {
+    type("12");
+    pressReturn();
+    leave();
+    EXPECT_EQ(commits, (std::vector<std::optional<double>>{12.0}));
+}
+
+TEST_F(NumberFieldTest, AValueFromOutsideIsNotWrittenBackWhenTheFieldIsLeft) {
+    type("12");
+    pressReturn();
+    field->setValue(std::nullopt);
+    EXPECT_EQ(field->field()->text(), "");
+    leave();
+    EXPECT_EQ(commits, (std::vector<std::optional<double>>{12.0}));
+}
+
+TEST_F(NumberFieldTest, TypingInProgressIsKeptWhenAValueArrivesFromOutside) {
+    type("40");
+    field->setValue(7.0);
+    EXPECT_EQ(field->field()->text(), "40");
+    leave();
+    EXPECT_EQ(commits, (std::vector<std::optional<double>>{40.0}));
+}
+
+struct GermanNumberFieldTest : NumberFieldTest {
+    GermanNumberFieldTest() : NumberFieldTest(QLocale(QLocale::German, QLocale::Germany)) {}
+};
+
+TEST_F(GermanNumberFieldTest, ReadsAndWritesTheDecimalComma) {
+    type("12,5");
+    pressReturn();
+    EXPECT_EQ(commits, (std::vector<std::optional<double>>{12.5}));
+    field->setValue(7.25);
+    EXPECT_EQ(field->field()->text(), "7,25");
+}
+
+TEST(OpacitySlider, ADragWritesOnceWhenItEnds) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    OpacitySlider slider("Dimming", Settings::dimOpacityRange);
+    std::vector<double> writes;
+    slider.onChange = [&](double value) { writes.push_back(value); };
+    slider.setValue(0.3);
+    EXPECT_EQ(slider.percentage(), "30%");
+
+    slider.slider()->setSliderDown(true);
+    for (int position = 26; position <= 75; ++position)
+        slider.slider()->setSliderPosition(position);
+    EXPECT_EQ(slider.percentage(), "80%");
+    EXPECT_TRUE(writes.empty());
+    slider.slider()->setSliderDown(false);
+    EXPECT_EQ(writes, (std::vector<double>{0.8}));
+
+    slider.slider()->setSliderDown(true);
+    slider.slider()->setSliderDown(false);
+    EXPECT_EQ(writes.size(), 1u);
+    QLocale::setDefault(QLocale::c());
+}
+
+TEST(OpacitySlider, AKeyStepWritesAtOnce) {
+    OpacitySlider slider("Border opacity", Settings::borderOpacityRange);
+    std::vector<double> writes;
+    slider.onChange = [&](double value) { writes.push_back(value); };
+    slider.setValue(0.5);
+    QTest::keyClick(slider.slider(), Qt::Key_Right);
+    EXPECT_EQ(writes, (std::vector<double>{0.51}));
+}
+
+TEST(OpacitySlider, AnOutOfRangeValueShowsAtTheNearestEndWithoutAWrite) {
+    OpacitySlider slider("Border opacity", Settings::borderOpacityRange);
+    std::vector<double> writes;
+    slider.onChange = [&](double value) { writes.push_back(value); };
+    slider.setValue(5);
+    EXPECT_DOUBLE_EQ(slider.shownValue(), 1.0);
+    slider.setValue(0);
+    EXPECT_DOUBLE_EQ(slider.shownValue(), 0.1);
+    EXPECT_TRUE(writes.empty());
+}
+
+TEST(LayoutModePicker, OffersTileStackAndFloatAndTellsOnlyTheUsersChoice) {
+    LayoutModePicker picker;
+    std::vector<LayoutMode> chosen;
+    picker.onChoose = [&](LayoutMode mode) { chosen.push_back(mode); };
+    picker.setMode(LayoutMode::stack);
+    EXPECT_EQ(picker.mode(), LayoutMode::stack);
+    EXPECT_EQ(picker.segment(LayoutMode::bsp)->toolTip(), "Tile: windows sit side by side");
+    QTest::mouseClick(picker.segment(LayoutMode::float_), Qt::LeftButton);
+    EXPECT_EQ(chosen, std::vector<LayoutMode>{LayoutMode::float_});
+    EXPECT_EQ(picker.accessibleName(), "Layout");
+}
+
+} // namespace
+} // namespace quillmere
