@@ -212,9 +212,23 @@ TEST_F(ConfigStoreTest, ASaveReplacesABadFileAndClearsTheError) {
     store->start();
     ASSERT_TRUE(store->error());
     EXPECT_EQ(store->settings(), Settings::default_());
-    store->save(withPadding(2));
+    EXPECT_TRUE(store->fileUnreadable());
+    EXPECT_TRUE(store->save(withPadding(2)));
     EXPECT_EQ(store->error(), std::nullopt);
+    EXPECT_FALSE(store->fileUnreadable());
     EXPECT_EQ(files::read(file), encodeSettings(withPadding(2)).value());
+}
+
+TEST_F(ConfigStoreTest, TellsAnUnreadableFileFromAFailedSave) {
+    put(configText());
+    store->start();
+    EXPECT_FALSE(store->fileUnreadable());
+    put("{");
+    settle();
+    EXPECT_TRUE(store->fileUnreadable());
+    put(configText({{"padding", 3}}));
+    settle();
+    EXPECT_FALSE(store->fileUnreadable());
 }
 
 TEST_F(ConfigStoreTest, ASaveWhoseFolderCannotBeMadeKeepsTheSettingsAndSaysWhy) {
@@ -227,7 +241,8 @@ TEST_F(ConfigStoreTest, ASaveWhoseFolderCannotBeMadeKeepsTheSettingsAndSaysWhy) 
         << *store->error();
     EXPECT_EQ(store->settings(), Settings::default_());
 
-    store->save(withPadding(1));
+    EXPECT_FALSE(store->save(withPadding(1)));
+    EXPECT_FALSE(store->fileUnreadable()) << "the file itself was never read wrong";
     EXPECT_EQ(changes, 2);
     EXPECT_EQ(store->settings(), Settings::default_());
 }
