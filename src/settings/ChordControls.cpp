@@ -134,6 +134,14 @@ RecordSlot::~RecordSlot() { model_.removeObserver(observer_); }
 
 bool RecordSlot::isRecording() const { return recordingFor(model_, SettingsModel::RecordAdd{command_}); }
 
+QSize RecordSlot::sizeHint() const {
+    // Wide enough for either text, so the row does not jump when recording starts.
+    const QFontMetrics metrics(font());
+    const int text = std::max(metrics.horizontalAdvance("Record shortcut"),
+                              metrics.horizontalAdvance(QString::fromUtf8(recordingCapText.data(), recordingCapText.size())));
+    return {text + 16, std::max(20, metrics.height() + 6)};
+}
+
 void RecordSlot::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

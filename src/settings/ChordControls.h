@@ -58,6 +58,7 @@ class RecordSlot : public QPushButton {
     ~RecordSlot() override;
 
     bool isRecording() const;
+    QSize sizeHint() const override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
