@@ -1,6 +1,8 @@
 #include "app/AppDelegate.h"
 
 #include "platform/Log.h"
+#include "platform/qt/QtOwnWindow.h"
+#include "settings/DockPresence.h"
 
 namespace quillmere {
 namespace {
@@ -33,12 +35,19 @@ AppDelegate::~AppDelegate() {
     // The parts outlived by others must no longer call back into the delegate while it goes.
     manager_->onStatusChange = [](const WindowManager::Status&) {};
     config_.onChange = [](ConfigStore&) {};
+    DockPresence::setActivationPolicy = [](ActivationPolicy) {};
+    DockPresence::bringForward = [](QWidget&) {};
 }
 
 void AppDelegate::applicationDidFinishLaunching() {
     statusItem_.setSymbol(appSymbol, appDescription);
     statusItem_.onClick = [this] { statusItemClicked(); };
     manager_->onStatusChange = [this](const WindowManager::Status& status) { statusChanged(status); };
+    DockPresence::setActivationPolicy = [this](ActivationPolicy policy) { showInDock(policy); };
+    DockPresence::bringForward = [this](QWidget& window) {
+        QtOwnWindow own(window);
+        focus_.bringForward(own);
+    };
     startWhenTrusted(false);
 }
 
@@ -81,8 +90,10 @@ void AppDelegate::start() {
     hotkeys_->rebind(config_.settings());
     started_ = true;
     previews_.setEnabled(config_.settings().showsWindowPreviews());
-    settingsWindow_ = std::make_unique<SettingsWindow>(settingsModel());
+    settingsWindow_ = std::make_unique<SettingsWindow>(settingsModel(), settingsServices());
     settingsWindow_->menuActions = mainMenuActions();
+    settingsWindow_->model().showWelcome = [this] { showWelcome(); };
+    settingsWindow_->model().checkForUpdates = [this] { checkForUpdates(); };
     updateTitle();
     services_.receiveCommands([this](const std::string& text) { remote(text); });
 }

@@ -49,6 +49,8 @@ struct AppDelegateServices {
     std::function<bool()> relaunch = [] { return false; };
     // Asks the application to end.
     std::function<void()> terminate = [] {};
+    // Shows where the user changes the system setting at a System Settings address.
+    std::function<void(const std::string&)> openSystemSettings = [](const std::string&) {};
 };
 
 // Owns every long-lived part of the application. Built with the window manager (not started), the
@@ -110,6 +112,8 @@ class AppDelegate {
     void updateTitle();
     MainMenuActions mainMenuActions();
     std::unique_ptr<SettingsModel> settingsModel();
+    SettingsServices settingsServices();
+    void showInDock(ActivationPolicy policy);
 
     AppDelegateServices services_;
     StatusItem statusItem_;

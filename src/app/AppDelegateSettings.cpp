@@ -1,5 +1,7 @@
 #include "app/AppDelegate.h"
 
+#include <QCoreApplication>
+
 namespace quillmere {
 
 std::unique_ptr<SettingsModel> AppDelegate::settingsModel() {
@@ -19,5 +21,24 @@ std::unique_ptr<SettingsModel> AppDelegate::settingsModel() {
         .queue = services_.queue,
     });
 }
+
+SettingsServices AppDelegate::settingsServices() {
+    const std::filesystem::path program = QCoreApplication::applicationDirPath().toStdString() + "/quillmere";
+    return SettingsServices{
+        .defaults = services_.defaults,
+        .configFile = config_.file(),
+        .loginItem = LoginItem(LoginItem::defaultFile(), program),
+        .screenCaptureAllowed = [this] { return services_.desktop.preflightAccess(); },
+        .requestScreenCapture = [this] { services_.desktop.requestAccess(); },
+        .mainScreenWidth = [this]() -> std::optional<double> {
+            const auto screen = services_.desktop.mainScreen();
+            return screen ? std::optional(screen->frame.width()) : std::nullopt;
+        },
+        .openSystemSettings = services_.openSystemSettings,
+    };
+}
+
+// The application's Dock icon is its place in the simulated system, where the window manager sees it.
+void AppDelegate::showInDock(ActivationPolicy policy) { services_.desktop.setActivationPolicy(services_.ownPid, policy); }
 
 } // namespace quillmere

@@ -140,6 +140,7 @@ int main(int argc, char** argv) {
             },
         .relaunch = [&] { return relaunch(variant, argc, argv); },
         .terminate = [] { QApplication::quit(); },
+        .openSystemSettings = [&](const std::string& address) { screens.openSystemSettings(address); },
     });
     TerminationSignals termination(queue, [](int) { QApplication::quit(); });
 

@@ -54,6 +54,8 @@ class ScreenCapture {
 
     // Whether the user has allowed screen recording; never asks.
     virtual bool preflightAccess() = 0;
+    // Asks the user to allow screen recording; the answer comes later, through the system's settings.
+    virtual void requestAccess() = 0;
     // The windows that can be captured, in the service's own order.
     virtual void shareableContent(const ShareableContentRequest& request, ContentCompletion completion) = 0;
     // A picture of the one window alone, whatever covers it and wherever it is.

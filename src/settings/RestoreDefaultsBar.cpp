@@ -4,6 +4,7 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace quillmere {
@@ -25,6 +26,18 @@ QWidget* restoreDefaultsBar(std::function<void()> restore, QWidget* parent) {
     layout->addWidget(divider(bar));
     layout->addLayout(row);
     return bar;
+}
+
+void layOutWithRestoreBar(QWidget& pane, QWidget* form, std::function<void()> restore) {
+    auto* scroll = new QScrollArea(&pane);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(form);
+    auto* layout = new QVBoxLayout(&pane);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(scroll, 1);
+    layout->addWidget(restoreDefaultsBar(std::move(restore), &pane));
 }
 
 } // namespace quillmere

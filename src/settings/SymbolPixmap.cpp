@@ -10,10 +10,14 @@ QPixmap symbolPixmap(std::string_view name, const QColor& color, int size) {
     const QIcon icon = symbolIcon(name);
     if (icon.isNull())
         return {};
-    QPixmap picture = icon.pixmap(size, size);
+    const QPixmap shape = icon.pixmap(size, size);
+    QPixmap picture = shape;
     QPainter painter(&picture);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    // Black takes the colour and white stays white, so the glyph inside a filled symbol still shows.
+    painter.setCompositionMode(QPainter::CompositionMode_Screen);
     painter.fillRect(picture.rect(), color);
+    painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+    painter.drawPixmap(0, 0, shape);
     return picture;
 }
 

@@ -7,7 +7,8 @@
 
 namespace quillmere {
 
-// A symbol drawing in one colour, at `size` points; an empty picture for a name without a drawing.
+// A symbol drawing in one colour, the glyph inside a filled symbol left white, at `size` points; an empty
+// picture for a name without a drawing.
 QPixmap symbolPixmap(std::string_view name, const QColor& color, int size);
 
 // A label showing the symbol, named for assistive technology.

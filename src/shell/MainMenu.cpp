@@ -1,5 +1,7 @@
 #include "shell/MainMenu.h"
 
+#include "shell/UndoItems.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -49,8 +51,7 @@ QMenuBar* mainMenu(const MainMenuActions& actions, QWidget* window) {
     addItem(application, "Quit Quillmere", actions.quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* edit = bar->addMenu("Edit");
-    addItem(edit, "Undo", toFocusedWidget("undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    addItem(edit, "Redo", toFocusedWidget("redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    addUndoItems(edit, actions.undo, *window);
     edit->addSeparator();
     addItem(edit, "Cut", toFocusedWidget("cut"), QKeySequence(Qt::CTRL | Qt::Key_X));
     addItem(edit, "Copy", toFocusedWidget("copy"), QKeySequence(Qt::CTRL | Qt::Key_C));

@@ -250,7 +250,8 @@ TEST_F(AppDelegateTest, TheSettingsCommandOpensTheSettingsWindowAndTheDockPresen
     QWidget* settings = delegate->settingsWindow()->settingsWindow();
     ASSERT_NE(settings, nullptr);
     EXPECT_TRUE(settings->isVisible());
-    EXPECT_EQ(settings->windowTitle(), "Settings");
+    SettingsWindow& owner = *delegate->settingsWindow();
+    EXPECT_EQ(settings->windowTitle(), owner.tab(owner.model().tab())->text());
     EXPECT_TRUE(DockPresence::showsInDock());
 
     settings->close();

@@ -1,7 +1,10 @@
 #include "shell/MainMenu.h"
 
+#include "platform/ManualMainQueue.h"
+
 #include <QApplication>
 #include <QLineEdit>
+#include <QTest>
 #include <QVBoxLayout>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -107,6 +110,50 @@ TEST_F(MainMenuTest, EditItemsDoNothingWithoutAFieldThatCanDoThem) {
     for (const char* text : {"Undo", "Redo", "Cut", "Copy", "Paste", "Select All"})
         item(*bar, "Edit", text)->trigger();
     EXPECT_EQ(field->text(), "some text");
+}
+
+
+// A window whose menus undo on a stack, holding one step that sets `value` back to 0.
+class UndoStackMenuTest : public testing::Test {
+  protected:
+    UndoStackMenuTest() {
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(field);
+        MainMenuActions actions;
+        actions.undo = &undo;
+        bar = mainMenu(actions, &window);
+        layout->setMenuBar(bar);
+        value = 5;
+        undo.registerUndo(this, [this] { value = 0; });
+        undo.setActionName("Change Setting");
+        queue.advance(std::chrono::seconds(1));
+        window.show();
+        QApplication::setActiveWindow(&window);
+        field->setFocus();
+    }
+
+    ManualMainQueue queue;
+    UndoManager undo{queue};
+    QWidget window;
+    QLineEdit* field = new QLineEdit(&window);
+    QMenuBar* bar = nullptr;
+    int value = 0;
+};
+
+TEST_F(UndoStackMenuTest, UndoIsNamedAfterTheStepAndTakesItWhileTheFieldHasNothingToUndo) {
+    QAction* undoItem = item(*bar, "Edit", "Undo Change Setting");
+    ASSERT_NE(undoItem, nullptr);
+    QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(value, 0);
+    EXPECT_EQ(undoItem->text(), "Undo");
+    EXPECT_FALSE(undo.canUndo());
+}
+
+TEST_F(UndoStackMenuTest, AFieldWithTypingOfItsOwnUndoesThatFirst) {
+    QTest::keyClicks(field, "ab");
+    QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), "");
+    EXPECT_EQ(value, 5);
 }
 
 } // namespace

@@ -32,6 +32,18 @@ constexpr PreferenceSwitch preferenceSwitches[] = {
     {"com.apple.swipescrolldirection", "Natural scrolling", 1},
 };
 
+// The System Settings pages, by a part of their address, and the switch of the System menu each stands for.
+struct SettingsPage {
+    std::string_view addressPart;
+    const char* switchTitle;
+};
+constexpr SettingsPage settingsPages[] = {
+    {"Privacy_Accessibility", "Accessibility permission"},
+    {"Privacy_ScreenCapture", "Screen recording permission"},
+    {"Desktop-Settings", "Automatically rearrange Spaces"},
+    {"Trackpad-Settings", "Swipe between Spaces with three fingers"},
+};
+
 QString text(const std::string& value) { return QString::fromStdString(value); }
 
 std::string displayName(SimulatedDesktop& desktop, DisplayId display) {
@@ -60,7 +72,7 @@ SimulatedScreensWindow::SimulatedScreensWindow(SimulatedDesktop& desktop, QWidge
     resize(1280, 560);
     liveMenu(menuBar(), "Applications", [this](QMenu& menu) { fillApplications(menu); });
     liveMenu(menuBar(), "Desktops", [this](QMenu& menu) { fillDesktops(menu); });
-    liveMenu(menuBar(), "System", [this](QMenu& menu) { fillSystem(menu); });
+    system_ = liveMenu(menuBar(), "System", [this](QMenu& menu) { fillSystem(menu); });
 
     QToolBar* keys = addToolBar("Keys");
     keys->setMovable(false);
@@ -148,6 +160,19 @@ void SimulatedScreensWindow::fillSystem(QMenu& menu) {
         toggle->setCheckable(true);
         toggle->setChecked(on);
     }
+}
+
+void SimulatedScreensWindow::openSystemSettings(const std::string& address) {
+    show();
+    raise();
+    activateWindow();
+    const QRect title = menuBar()->actionGeometry(system_->menuAction());
+    system_->popup(menuBar()->mapToGlobal(title.bottomLeft()));
+    for (const SettingsPage& page : settingsPages)
+        if (address.find(page.addressPart) != std::string::npos)
+            for (QAction* item : system_->actions())
+                if (item->text() == page.switchTitle)
+                    system_->setActiveAction(item);
 }
 
 } // namespace quillmere

@@ -17,6 +17,9 @@ class SimulatedScreensWindow final : public QMainWindow {
     explicit SimulatedScreensWindow(SimulatedDesktop& desktop, QWidget* parent = nullptr);
 
     SimulatedScreensView& view() { return *view_; }
+    // Stands in for System Settings opening on a page: brings the window forward with its System menu
+    // open at the switch the page is about. An address of no known page opens the menu alone.
+    void openSystemSettings(const std::string& address);
 
   private:
     void fillApplications(QMenu& menu);
@@ -26,6 +29,7 @@ class SimulatedScreensWindow final : public QMainWindow {
 
     SimulatedDesktop& desktop_;
     SimulatedScreensView* view_;
+    QMenu* system_;
     int opened_ = 0;
 };
 

@@ -40,4 +40,9 @@ void SimulatedDesktop::setOwnApplication(std::int32_t pid) {
     ownApplication_ = pid;
 }
 
+void SimulatedDesktop::setActivationPolicy(std::int32_t pid, ActivationPolicy policy) {
+    appOrThrow(pid).info.activationPolicy = policy;
+    changed();
+}
+
 } // namespace quillmere

@@ -293,6 +293,8 @@ class SimulatedDesktop final : public Accessibility,
     // The application the system itself runs as: its panels that hide on deactivation leave the screen
     // while another application is active.
     void setOwnApplication(std::int32_t pid);
+    // The application's own switch between a Dock icon (regular) and none (accessory).
+    void setActivationPolicy(std::int32_t pid, ActivationPolicy policy);
     // Accessibility then refuses to make observers of the application.
     void refuseObservers(std::int32_t pid) { observerRefusals_.insert(pid); }
     // The window server answers the managed Space list with this value; none gives the real list again.
@@ -352,6 +354,7 @@ class SimulatedDesktop final : public Accessibility,
 
     // Screen capture.
     bool preflightAccess() override { return captureAccess_; }
+    void requestAccess() override { ++captureAccessRequests_; }
     void shareableContent(const ShareableContentRequest& request, ContentCompletion completion) override;
     void captureDesktopIndependentWindow(WindowId window, const ScreenshotConfiguration& configuration,
                                          ImageCompletion completion) override;
@@ -382,6 +385,8 @@ class SimulatedDesktop final : public Accessibility,
 
     // Faults and pace of the screen-capture service and of events.
     void setScreenCaptureAccess(bool granted) { captureAccess_ = granted; }
+    // How often the application asked for screen recording.
+    int captureAccessRequests() const { return captureAccessRequests_; }
     void failShareableContent(bool fail) { shareableContentFails_ = fail; }
     void failCapture(WindowId window) { failingCaptures_.insert(window); }
     // Content and pictures arrive this long after they were asked for.
@@ -592,6 +597,7 @@ class SimulatedDesktop final : public Accessibility,
     std::map<DisplayId, std::string> desktopPictures_;
     int pictureDecodes_ = 0;
     bool captureAccess_ = true;
+    int captureAccessRequests_ = 0;
     bool shareableContentFails_ = false;
     std::set<WindowId> failingCaptures_;
     MainQueue::Duration captureDelay_{};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/UserDefaults.h"
+#include "settings/LoginItem.h"
+
+#include <QWidget>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace quillmere {
+
+// What the Settings window asks of the system beyond the settings model.
+struct SettingsServices {
+    UserDefaults& defaults;
+    // The configuration file, which the panes open and reveal.
+    std::filesystem::path configFile;
+    LoginItem loginItem{LoginItem::defaultFile(), "quillmere"};
+    // Whether screen recording is allowed; never asks.
+    std::function<bool()> screenCaptureAllowed = [] { return false; };
+    // Asks the user to allow screen recording.
+    std::function<void()> requestScreenCapture = [] {};
+    // The width in points of the main display; none without one.
+    std::function<std::optional<double>()> mainScreenWidth = [] { return std::nullopt; };
+    // Opens a System Settings address.
+    std::function<void(const std::string&)> openSystemSettings = [](const std::string&) {};
+    // The General pane's sections that the shell owns, each made once; none leaves the section out.
+    std::function<QWidget*()> updatesSection;
+    std::function<QWidget*()> commandLineSection;
+};
+
+} // namespace quillmere
