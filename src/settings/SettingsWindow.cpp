@@ -3,6 +3,7 @@
 #include "platform/qt/Symbols.h"
 #include "settings/DockPresence.h"
 #include "settings/GeneralTab.h"
+#include "settings/KeysPane.h"
 #include "settings/MenuBarTab.h"
 #include "settings/SettingsPanes.h"
 #include "settings/SetupTab.h"
@@ -193,7 +194,9 @@ SettingsPaneContent* SettingsWindow::content(std::string_view tag) {
         return new SetupTab(*model_, services_.openSystemSettings);
     if (tag == "General")
         return new GeneralTab(*model_, services_);
-    // The Keys and Rules panes come with their own parts.
+    if (tag == "Keys")
+        return new KeysPane(*model_);
+    // The Rules pane waits for the desktop's installed applications to reach the window's services.
     return new SettingsPaneContent;
 }
 
