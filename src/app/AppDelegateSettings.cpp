@@ -26,6 +26,8 @@ SettingsServices AppDelegate::settingsServices() {
     const std::filesystem::path program = QCoreApplication::applicationDirPath().toStdString() + "/quillmere";
     return SettingsServices{
         .defaults = services_.defaults,
+        .installed = services_.desktop,
+        .running = services_.desktop,
         .configFile = config_.file(),
         .loginItem = LoginItem(LoginItem::defaultFile(), program),
         .screenCaptureAllowed = [this] { return services_.desktop.preflightAccess(); },

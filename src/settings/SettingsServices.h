@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/InstalledApplications.h"
+#include "platform/RunningApplications.h"
 #include "platform/UserDefaults.h"
 #include "settings/LoginItem.h"
 
@@ -14,6 +16,9 @@ namespace quillmere {
 // What the Settings window asks of the system beyond the settings model.
 struct SettingsServices {
     UserDefaults& defaults;
+    // Where the Rules pane finds the applications the window manager tiles, before the .desktop files.
+    InstalledApplications& installed;
+    RunningApplications& running;
     // The configuration file, which the panes open and reveal.
     std::filesystem::path configFile;
     LoginItem loginItem{LoginItem::defaultFile(), "quillmere"};

@@ -4,6 +4,7 @@
 #include "settings/DockPresence.h"
 #include "settings/GeneralTab.h"
 #include "settings/KeysPane.h"
+#include "settings/RulesPane.h"
 #include "settings/MenuBarTab.h"
 #include "settings/SettingsPanes.h"
 #include "settings/SetupTab.h"
@@ -90,7 +91,9 @@ class SettingsWindow::Activity final : public QObject {
 };
 
 SettingsWindow::SettingsWindow(std::unique_ptr<SettingsModel> model, SettingsServices services)
-    : model_(std::move(model)), services_(std::move(services)), activity_(std::make_unique<Activity>(*this)) {
+    : model_(std::move(model)), services_(std::move(services)),
+      apps_(services_.installed, services_.running, InstalledApps::Folders::fromEnvironment()), icons_(apps_),
+      activity_(std::make_unique<Activity>(*this)) {
     model_->showProfiles = [this] { showProfiles(); };
     model_->didRefresh = [this] {
         updateChecksPane();
@@ -196,7 +199,8 @@ SettingsPaneContent* SettingsWindow::content(std::string_view tag) {
         return new GeneralTab(*model_, services_);
     if (tag == "Keys")
         return new KeysPane(*model_);
-    // The Rules pane waits for the desktop's installed applications to reach the window's services.
+    if (tag == "Rules")
+        return new RulesPane(*model_, apps_, icons_);
     return new SettingsPaneContent;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/AppIcons.h"
+#include "settings/InstalledApps.h"
 #include "settings/PaneView.h"
 #include "settings/SettingsModel.h"
 #include "settings/SettingsServices.h"
@@ -62,6 +64,9 @@ class SettingsWindow {
 
     const std::unique_ptr<SettingsModel> model_;
     SettingsServices services_;
+    // Scanned on first use; the Profiles window will share them.
+    InstalledApps apps_;
+    AppIcons icons_;
     std::unique_ptr<QWidget> window_;
     std::unique_ptr<QWidget> profiles_;
     QToolBar* toolbar_ = nullptr;

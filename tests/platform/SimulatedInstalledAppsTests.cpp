@@ -28,6 +28,10 @@ struct InstalledDesktop : ::testing::Test {
     int launches = 0;
 };
 
+TEST_F(InstalledDesktop, ListsItsInstalledApplicationsForTheSettings) {
+    EXPECT_EQ(desktop.installedApplications(), (std::vector<InstalledApplication>{{"com.example.Mail", "Mail"}}));
+}
+
 TEST_F(InstalledDesktop, OpeningAnInstalledApplicationLaunchesItAndItsWindowsFollowAtTheirDelays) {
     EXPECT_EQ(desktop.urlForApplication("com.example.Notes"), std::nullopt);
     const auto mail = desktop.urlForApplication("com.example.Mail");

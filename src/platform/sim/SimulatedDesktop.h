@@ -11,6 +11,7 @@
 #include "platform/Events.h"
 #include "platform/HotKeys.h"
 #include "platform/ImageSource.h"
+#include "platform/InstalledApplications.h"
 #include "platform/MainQueue.h"
 #include "platform/MouseButtons.h"
 #include "platform/Panels.h"
@@ -65,6 +66,7 @@ class SimulatedDesktop final : public Accessibility,
                                public MouseButtons,
                                public Workspace,
                                public Alerts,
+                               public InstalledApplications,
                                public EventTaps,
                                public EventMonitors,
                                public ApplicationWindows {
@@ -703,6 +705,7 @@ class SimulatedDesktop final : public Accessibility,
 
     // Script.
     void install(const InstalledAppSetup& setup);
+    std::vector<InstalledApplication> installedApplications() override;
     // The application stays when asked to quit, as after its user cancelled.
     void refuseTermination(std::int32_t pid) { refusesTermination_.insert(pid); }
     // What the user answers the next alert; answers are used in the order given.

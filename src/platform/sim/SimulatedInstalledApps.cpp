@@ -14,6 +14,13 @@ void SimulatedDesktop::install(const InstalledAppSetup& setup) {
     installed_.insert_or_assign(setup.bundleIdentifier, setup);
 }
 
+std::vector<InstalledApplication> SimulatedDesktop::installedApplications() {
+    std::vector<InstalledApplication> apps;
+    for (const auto& [bundleIdentifier, setup] : installed_)
+        apps.push_back({bundleIdentifier, setup.name});
+    return apps;
+}
+
 std::optional<std::string> SimulatedDesktop::urlForApplication(std::string_view bundleIdentifier) {
     const auto found = installed_.find(bundleIdentifier);
     return found == installed_.end() ? std::nullopt : std::optional(location(found->second.name));

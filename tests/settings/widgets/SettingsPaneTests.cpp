@@ -1,9 +1,16 @@
 #include "settings/widgets/SettingsWindowFixture.h"
 
+#include "settings/RulesPane.h"
+
 #include <QRadioButton>
 
 namespace quillmere {
 namespace {
+
+TEST_F(SettingsWindowTest, theRulesPaneIsInTheWindow) {
+    open("Rules");
+    EXPECT_NE(dynamic_cast<RulesPane*>(&settings->pane("Rules")->content()), nullptr);
+}
 
 // ---- General ----
 

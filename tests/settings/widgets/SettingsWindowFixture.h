@@ -22,6 +22,8 @@ class SettingsWindowTest : public SettingsModelTest {
         // What stands between the user and a clean Permissions pane on a fresh system.
         setUp(true);
         SettingsServices services{.defaults = managed.desktop,
+                                  .installed = managed.desktop,
+                                  .running = managed.desktop,
                                   .configFile = config.file(),
                                   .loginItem = LoginItem(managed.folder / "autostart" / "quillmere.desktop",
                                                          "/usr/bin/quillmere")};
