@@ -1,12 +1,17 @@
 #include "menubar/MiniMapView.h"
 #include "menubar/MiniMapTexts.h"
+#include "menubar/SpacesMapView.h"
 #include "support/ManagedDesktop.h"
 #include "system/Wallpaper.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QTest>
+#include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
 
@@ -120,6 +125,36 @@ TEST_F(MiniMapViewTest, TheSwitchSendsPauseAndShowsOnlyTheStatus) {
     ASSERT_TRUE(accessible);
     EXPECT_EQ(accessible->role(), QAccessible::CheckBox);
     EXPECT_EQ(accessible->text(QAccessible::Name), "Tiling");
+}
+
+// Text naming a window, dropped on the second Desktop's card: taken only from the map's own tiles.
+TEST_F(MiniMapViewTest, TextDroppedFromAnotherProgramMovesNoWindow) {
+    view.resize(440, 600);
+    view.show();
+    QApplication::processEvents();
+    SpacesMapView& map = *view.map();
+    const auto second = std::find_if(map.layout().cards.begin(), map.layout().cards.end(),
+                                     [](const MapCard& card) { return card.space == 1 && !card.fullScreen; });
+    ASSERT_NE(second, map.layout().cards.end());
+    const QPointF onSecond(second->picture.midX(), second->picture.midY());
+    const std::vector<SpaceId> before = managed.desktop.spaces(editor);
+
+    QMimeData text;
+    text.setText(QString::number(editor));
+    QDragEnterEvent enter(onSecond.toPoint(), Qt::MoveAction, &text, Qt::LeftButton, Qt::NoModifier);
+    // Delivered straight to the view: outside a real drag, Qt's dispatch would drop them before the view.
+    QObject& receiver = map;
+    receiver.event(&enter);
+    EXPECT_FALSE(enter.isAccepted());
+    QDropEvent dropped(onSecond, Qt::MoveAction, &text, Qt::LeftButton, Qt::NoModifier);
+    receiver.event(&dropped);
+    EXPECT_FALSE(dropped.isAccepted());
+    managed.advance(std::chrono::seconds(1));
+    EXPECT_EQ(managed.desktop.spaces(editor), before);
+
+    EXPECT_TRUE(map.drop(onSecond, {std::to_string(editor)})) << "the same text from the map's own tile moves it";
+    managed.advance(std::chrono::seconds(1));
+    EXPECT_NE(managed.desktop.spaces(editor), before);
 }
 
 TEST_F(MiniMapViewTest, NoticesForLostAccessibilityAndABrokenConfiguration) {
