@@ -67,8 +67,22 @@ bool Mouse::handle(EventType type, const Event& event) {
         // A gesture kept over a pause would resume, after it, with a window and a start long gone.
         if (drag_)
             endGesture();
+        // The application never saw the press: its release alone would reach it as a stray click end.
+        if (swallowedRelease_ == type) {
+            swallowedRelease_.reset();
+            return true;
+        }
         return false;
     }
+    if (swallowedRelease_ == type)
+        swallowedRelease_.reset();
+    const bool swallowed = route(type, event);
+    if (swallowed && (type == EventType::leftMouseDown || type == EventType::rightMouseDown))
+        swallowedRelease_ = type == EventType::leftMouseDown ? EventType::leftMouseUp : EventType::rightMouseUp;
+    return swallowed;
+}
+
+bool Mouse::route(EventType type, const Event& event) {
     switch (type) {
     case EventType::leftMouseDown:
         return leftDown(event);

@@ -93,6 +93,7 @@ class Mouse {
 
     // Answers whether the event is swallowed.
     bool handle(EventType type, const Event& event);
+    bool route(EventType type, const Event& event);
     bool leftDown(const Event& event);
     bool leftDragged(Point location);
     bool leftUp(Point location);
@@ -121,6 +122,8 @@ class Mouse {
     std::optional<EventMonitorToken> localMoveMonitor_;
     DisplayId pointerDisplay_ = 0;
     std::optional<Drag> drag_;
+    // The release that belongs to a press the application never saw.
+    std::optional<EventType> swallowedRelease_;
     std::optional<WindowId> hovered_;
     HeldWork hoverWork_{queue_};
     std::optional<MainQueue::Instant> lastHitTest_;

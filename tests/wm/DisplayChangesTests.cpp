@@ -182,6 +182,32 @@ TEST_F(DisplayChangesTest, ChangesInQuickSuccessionSettleOnce) {
     EXPECT_EQ(desktop.frame(asideLeft)->minY(), 200 + 25 + 5) << "laid out below the menu bar on its new place";
 }
 
+// A profile that applies itself when the monitor leaves must not keep the monitor's layouts from being parked:
+// they come back with it as after any other departure.
+TEST_F(DisplayChangesTest, AnAutomaticProfileOnDepartureStillParksTheLayoutsOfTheDisplayThatLeft) {
+    start();
+    const std::vector<WindowId> shownTree = windowsOf(shownAside);
+    desktop.removeDisplay(side);
+    managed.advance(settled);
+    manager().capture("Alone", false);
+    Profile alone = managed.profiles.load().profiles.at(0);
+    alone.autoApply = true;
+    ASSERT_FALSE(managed.profiles.save(alone));
+    const DisplayId back = desktop.addDisplay(monitor);
+    managed.advance(settled);
+    ASSERT_EQ(windowsOf(shownAside), shownTree);
+
+    desktop.removeDisplay(back);
+    managed.advance(settled);
+    ASSERT_TRUE(std::ranges::any_of(managed.log.entries(), [](const LogEntry& entry) {
+        return entry.message.starts_with("displays changed to ") && entry.message.ends_with(", applying Alone");
+    }));
+    desktop.addDisplay(monitor);
+    managed.advance(settled);
+    EXPECT_EQ(windowsOf(shownAside), shownTree);
+    EXPECT_THAT(windowsOf(hiddenAside), ElementsAre(asideHidden));
+}
+
 TEST_F(DisplayChangesTest, WhilePausedADisplayChangeOnlyEndsTheWait) {
     start();
     manager().togglePause();

@@ -14,6 +14,7 @@ using namespace std::chrono_literals;
 using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+using ::testing::Not;
 
 std::vector<sim::MouseEvent> pressAndRelease(EventType down, EventType up, Point at) {
     return {{down, at}, {up, at}};
@@ -203,6 +204,8 @@ TEST(MouseGesturesTest, APauseInTheMiddleEndsTheGesture) {
     w.managed.settle();
     const Rect paused = w.frame(w.left);
     EXPECT_THAT(w.overlays(), IsEmpty());
+    for (const sim::MouseEvent& event : w.desktop.applicationMouseEvents())
+        EXPECT_NE(event.type, EventType::leftMouseUp) << "the release of a press the application never saw";
 
     w.manager().togglePause();
     w.managed.advance(1s);
@@ -282,6 +285,14 @@ TEST(MouseGesturesTest, AfterStopNeitherAPendingFocusNorAPendingRetilingRuns) {
     resizing.managed.advance(1s);
     EXPECT_EQ(resizing.frame(resizing.right), right);
     EXPECT_THAT(resizing.overlays(), IsEmpty());
+
+    TwoTiles moving;
+    moving.desktop.mouseDown(0, moving.centre(moving.left), TwoTiles::fn);
+    moving.desktop.mouseDrag(moving.centre(moving.right));
+    moving.managed.settle();
+    ASSERT_THAT(moving.overlays(), Not(IsEmpty()));
+    moving.mouse->stop();
+    EXPECT_THAT(moving.overlays(), IsEmpty()) << "the drop preview goes with the gesture";
 }
 
 } // namespace
