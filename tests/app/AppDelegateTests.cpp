@@ -4,6 +4,7 @@
 #include "platform/ManualMainQueue.h"
 #include "platform/linux/InotifyFileWatching.h"
 #include "settings/DockPresence.h"
+#include "support/AlertScript.h"
 #include "support/Files.h"
 #include "support/PopUpMenu.h"
 #include "support/TemporaryDirectory.h"
@@ -314,6 +315,58 @@ TEST_F(AppDelegateTest, TheSettingsAndProfilesWindowsCarryTheApplicationsMenus) 
             titles.push_back(menu->text().toStdString());
         EXPECT_THAT(titles, testing::ElementsAre("Quillmere", "Edit", "Window", "Help"));
     }
+}
+
+TEST_F(AppDelegateTest, CommandsThatComeWhileAnAlertIsOpenRunInOrderOnceTheWorkThatAskedHasFinished) {
+    writeConfig(configText());
+    Profile spanning;
+    spanning.name = "Spanning";
+    spanning.spansDisplays = true;
+    ASSERT_FALSE(ProfileStore(folder / "profiles").save(spanning));
+    launch();
+    const std::pair<Rect, Rect> before = westAndEast();
+    desktop.focus(frame(left) == before.first ? left : right);
+    queue.advance(0ms);
+    bool pausedInside = true;
+    AlertScript script({[&](QMessageBox& box) {
+        EXPECT_EQ(box.text(), "\u201CSpanning\u201D was captured with Spaces spanning displays");
+        send("pause");
+        press("alt-shift-l");
+        pausedInside = delegate->manager().pausedByHand();
+        alertButton(box, "Apply Anyway")->click();
+    }});
+    send("load Spanning");
+    EXPECT_FALSE(pausedInside) << "nothing runs inside the alert";
+    EXPECT_EQ(count("loaded profile Spanning; 0 windows to launch"), 1u);
+    EXPECT_FALSE(delegate->manager().pausedByHand()) << "nor inside the load that asked";
+
+    queue.advance(0ms);
+    EXPECT_TRUE(delegate->manager().pausedByHand());
+    EXPECT_EQ(count("command swap east"), 1u);
+    queue.advance(1s);
+    EXPECT_EQ(westAndEast(), before) << "the swap came after the pause, so it moved nothing";
+
+    send("pause");
+    EXPECT_FALSE(delegate->manager().pausedByHand()) << "with the alert gone, commands run at once";
+}
+
+TEST_F(AppDelegateTest, TheSpacesOverviewIsMadeOnceAfterTheStartAndShownAgain) {
+    desktop.setTrusted(false);
+    launch();
+    delegate->openSpaces();
+    EXPECT_EQ(delegate->spacesWindow(), nullptr) << "nothing before the start";
+
+    desktop.setTrusted(true);
+    queue.advance(1s);
+    delegate->openSpaces();
+    SpacesWindow* first = delegate->spacesWindow();
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->shown());
+    first->close();
+    delegate->openSpaces();
+    EXPECT_EQ(delegate->spacesWindow(), first);
+    EXPECT_TRUE(first->shown());
+    EXPECT_EQ(first->observers(), 2u);
 }
 
 } // namespace
