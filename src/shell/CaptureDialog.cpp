@@ -67,13 +67,18 @@ CaptureDialog::CaptureDialog(const CaptureNaming& naming, const std::string& ini
     stack->addWidget(note_);
     stack->addStretch();
     insertAboveButtons(*this, accessory);
-    field_->setFocus();
 
-    update();
-    textChanged_ = connect(field_, &QLineEdit::textChanged, this, [this] { update(); });
+    followField();
+    textChanged_ = connect(field_, &QLineEdit::textChanged, this, [this] { followField(); });
 }
 
-void CaptureDialog::update() {
+void CaptureDialog::showEvent(QShowEvent* event) {
+    QMessageBox::showEvent(event);
+    // The box gives its default button the focus; the name is what the user types first.
+    field_->setFocus();
+}
+
+void CaptureDialog::followField() {
     const CaptureNaming::Choice choice = naming_.choose(field_->text().toStdString());
     capture_->setText(qText(choice.buttonTitle));
     capture_->setEnabled(choice.enabled);

@@ -38,8 +38,11 @@ class CaptureDialog final : public QMessageBox {
     // Runs the dialog and answers what confirming chose; none when the user cancelled or left the name blank.
     std::optional<CaptureNaming::Choice> run(QtAlerts& alerts);
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
-    void update();
+    void followField();
 
     const CaptureNaming& naming_;
     QLineEdit* field_;

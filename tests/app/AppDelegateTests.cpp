@@ -10,6 +10,7 @@
 #include "support/TemporaryDirectory.h"
 
 #include <QMenuBar>
+#include <QTest>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -367,6 +368,25 @@ TEST_F(AppDelegateTest, TheSpacesOverviewIsMadeOnceAfterTheStartAndShownAgain) {
     EXPECT_EQ(delegate->spacesWindow(), first);
     EXPECT_TRUE(first->shown());
     EXPECT_EQ(first->observers(), 2u);
+}
+
+TEST_F(AppDelegateTest, TheWarningAboutUnplacedSpacesOpensOnceTheLoadHasFinished) {
+    Profile wide;
+    wide.name = "Wide";
+    wide.spaces = {SpaceSnapshot{.space = 4}};
+    ASSERT_FALSE(ProfileStore(folder / "profiles").save(wide));
+    launch();
+    AlertScript script({[](QMessageBox& box) {
+        EXPECT_EQ(box.text(), "\u201CWide\u201D couldn't place 1 Space");
+        EXPECT_TRUE(box.informativeText().startsWith("Display has no Desktop 4.\n\n"))
+            << box.informativeText().toStdString();
+        QTest::keyClick(&box, Qt::Key_Return);
+    }});
+    send("load Wide");
+    EXPECT_EQ(count("loaded profile Wide; 0 windows to launch"), 1u);
+    EXPECT_EQ(script.opened(), 0u) << "not inside the load";
+    queue.advance(0ms);
+    EXPECT_EQ(script.opened(), 1u);
 }
 
 } // namespace

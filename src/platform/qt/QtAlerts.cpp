@@ -50,6 +50,8 @@ std::vector<QAbstractButton*> QtAlerts::prepare(QMessageBox& box, const Alert& a
 std::size_t QtAlerts::exec(QMessageBox& box, const std::vector<QAbstractButton*>& buttons) {
     ++depth_;
     onOpen();
+    // Modal before it shows, so that it comes up as the modal window it is.
+    box.setWindowModality(Qt::ApplicationModal);
     box.show();
     bringForward(box);
     box.exec();
