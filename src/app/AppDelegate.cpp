@@ -36,6 +36,8 @@ AppDelegate::~AppDelegate() {
         services_.queue.cancel(*poll_);
     // The parts outlived by others must no longer call back into the delegate while it goes.
     manager_->onStatusChange = [](const WindowManager::Status&) {};
+    manager_->confirmModeMismatch = [](const Profile&, bool) { return false; };
+    manager_->onProfileWarning = [](const Profile&, const std::vector<ProfilePlacement>&) {};
     config_.onChange = [](ConfigStore&) {};
     DockPresence::setActivationPolicy = [](ActivationPolicy) {};
     DockPresence::bringForward = [](QWidget&) {};
@@ -50,6 +52,7 @@ void AppDelegate::applicationDidFinishLaunching() {
         QtOwnWindow own(window);
         focus_.bringForward(own);
     };
+    connectProfileAlerts();
     startWhenTrusted(false);
 }
 

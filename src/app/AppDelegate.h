@@ -1,13 +1,14 @@
 #pragma once
 
-#include "app/StandInAlerts.h"
 #include "core/Command.h"
 #include "menubar/MiniMap.h"
+#include "menubar/SpacesWindow.h"
 #include "platform/FileWatching.h"
 #include "platform/MainQueue.h"
 #include "platform/UserDefaults.h"
 #include "platform/linux/RuntimeLaunchScripts.h"
 #include "platform/sim/SimulatedDesktop.h"
+#include "platform/qt/QtAlerts.h"
 #include "platform/qt/QtLocalKeyMonitors.h"
 #include "platform/qt/QtTrash.h"
 #include "platform/qt/Symbols.h"
@@ -29,6 +30,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -73,6 +75,7 @@ struct AppDelegateServices {
 //
 // Commands from the command channel and the hot keys meet in one dispatcher: opening Settings and
 // switching a setting belong to the shell, everything else goes to the window manager while trust holds.
+// While an alert is open they wait, and run in order once it has closed and the work that asked is done.
 // Main thread only.
 class AppDelegate {
   public:
@@ -93,7 +96,10 @@ class AppDelegate {
     // The guide, the update check and the Spaces overview arrive with their own parts.
     void showWelcome() {}
     void checkForUpdates() {}
-    void openSpaces() {}
+    // Nothing before the start; made on the first call, shown again on the next.
+    void openSpaces();
+    // Asks where to save what is on screen, then saves it as a profile.
+    void captureLayout();
 
     WindowManager& manager() { return *manager_; }
     ConfigStore& config() { return config_; }
@@ -103,6 +109,8 @@ class AppDelegate {
     // None before the start and once accessibility was lost.
     Mouse* mouse() { return mouse_.get(); }
     SettingsWindow* settingsWindow() { return settingsWindow_.get(); }
+    // None until first opened.
+    SpacesWindow* spacesWindow() { return spacesWindow_.get(); }
     // None before the start; its presence tells that the start has run.
     MiniMap* miniMap() { return miniMap_.get(); }
     bool started() const { return miniMap_ != nullptr; }
@@ -120,12 +128,18 @@ class AppDelegate {
     void remote(const std::string& text);
     void hotKeyPressed(const Command& command);
     void run(const Command& command);
+    void perform(const Command& command);
+    void runHeld();
+    // Runs the work on the queue's next turn, unless the delegate has gone by then.
+    void later(std::function<void()> work);
     void statusChanged(const WindowManager::Status& status);
     void configurationChanged(ConfigStore& store);
     void updateTitle();
+    void connectProfileAlerts();
     MainMenuActions mainMenuActions();
     std::unique_ptr<SettingsModel> settingsModel();
     std::unique_ptr<MiniMap> makeMiniMap();
+    SpacesWindowServices spacesWindowServices();
     SettingsServices settingsServices();
     void showInDock(ActivationPolicy policy);
 
@@ -138,7 +152,7 @@ class AppDelegate {
     WindowPreviews previews_;
     SessionStore sessions_;
     ProfileStore profiles_;
-    StandInAlerts alerts_;
+    QtAlerts alerts_;
     RuntimeLaunchScripts launchScripts_;
     std::unique_ptr<WindowManager> manager_;
     ConfigStore config_;
@@ -151,9 +165,15 @@ class AppDelegate {
     std::unique_ptr<SettingsWindow> settingsWindow_;
     Wallpaper wallpaper_;
     std::unique_ptr<MiniMap> miniMap_;
+    std::unique_ptr<SpacesWindow> spacesWindow_;
     WindowManager::Status status_;
     // Set once when trust goes after the start; never cleared, as the application relaunches.
     bool accessibilityLost_ = false;
+    // Commands that came while an alert was open, in the order they came: an alert runs inside the work
+    // that asked, which must finish before anything else acts.
+    std::deque<Command> held_;
+    // Work queued for later learns through it that the delegate has gone.
+    std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
     // The one pending poll of trust: waiting, watching and relaunching follow each other.
     std::optional<TaskToken> poll_;
 };

@@ -16,6 +16,30 @@ void AppDelegate::hotKeyPressed(const Command& command) {
 }
 
 void AppDelegate::run(const Command& command) {
+    // Behind an open alert, or behind commands still waiting for one that closed.
+    if (alerts_.open() || !held_.empty()) {
+        held_.push_back(command);
+        return;
+    }
+    perform(command);
+}
+
+void AppDelegate::runHeld() {
+    while (!held_.empty() && !alerts_.open()) {
+        const Command next = std::move(held_.front());
+        held_.pop_front();
+        perform(next);
+    }
+}
+
+void AppDelegate::later(std::function<void()> work) {
+    services_.queue.after(MainQueue::Duration::zero(), [alive = std::weak_ptr(lifetime_), work = std::move(work)] {
+        if (alive.lock())
+            work();
+    });
+}
+
+void AppDelegate::perform(const Command& command) {
     if (std::holds_alternative<Command::OpenSettings>(command.value)) {
         openSettings();
         return;

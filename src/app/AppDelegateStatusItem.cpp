@@ -29,6 +29,22 @@ void AppDelegate::openProfiles() {
         settingsWindow_->showProfiles();
 }
 
+void AppDelegate::openSpaces() {
+    if (!miniMap_)
+        return;
+    if (!spacesWindow_)
+        spacesWindow_ = std::make_unique<SpacesWindow>(miniMap_->model(), spacesWindowServices());
+    spacesWindow_->show();
+}
+
+SpacesWindowServices AppDelegate::spacesWindowServices() {
+    return {
+        .map = {switcher_, services_.desktop, previews_, wallpaper_},
+        .queue = services_.queue,
+        .notifications = services_.desktop,
+    };
+}
+
 std::unique_ptr<MiniMap> AppDelegate::makeMiniMap() {
     auto miniMap = std::make_unique<MiniMap>(
         MiniMapServices{
@@ -45,8 +61,7 @@ std::unique_ptr<MiniMap> AppDelegate::makeMiniMap() {
             .quit = services_.terminate,
         },
         MiniMapActions{
-            // The capture dialog arrives with the profile dialogs; until then the row only closes the panel.
-            .captureLayout = [] {},
+            .captureLayout = [this] { captureLayout(); },
             .editProfiles = [this] { openProfiles(); },
             .openSettings = [this] { openSettings(); },
             .showWelcome = [this] { showWelcome(); },

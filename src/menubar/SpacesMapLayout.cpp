@@ -70,6 +70,14 @@ MapCard card(const MiniDisplay& display, const MiniSpace& space, double cardHeig
     return card;
 }
 
+// The card's picture at the top of its place, centred across it, and the caption under the picture.
+MapCard placed(MapCard card, const Rect& place) {
+    card.picture = card.picture.offsetBy(place.minX() + (place.width() - card.picture.width()) / 2, place.minY());
+    card.caption = card.caption.offsetBy(place.minX() + (place.width() - card.caption.width()) / 2,
+                                         card.picture.maxY() + Layout::captionSpacing);
+    return card;
+}
+
 } // namespace
 
 Rect tileFrame(const Rect& unitRect, Size card) {
@@ -94,7 +102,7 @@ DropTarget dropTarget(const MiniDisplay& display, const MiniSpace& space, Point 
 
 SpacesMapLayout SpacesMapLayout::make(const std::vector<MiniDisplay>& displays, double cardHeight, double width,
                                       double headerHeight, const CaptionMetrics& captions,
-                                      RunningApplications& applications) {
+                                      RunningApplications& applications, bool wraps) {
     SpacesMapLayout layout;
     std::vector<Rect> frames;
     for (const MiniDisplay& display : displays)
@@ -132,22 +140,35 @@ SpacesMapLayout SpacesMapLayout::make(const std::vector<MiniDisplay>& displays, 
                                  made.picture.height() + captionSpacing + made.caption.height()});
                 cards.push_back(std::move(made));
             }
-            const Size flowSize = flow.sizeThatFits(items, width);
-            const auto places = flow.place(items, Rect(0, y, width, flowSize.height));
-            for (std::size_t item = 0; item < cards.size(); ++item) {
-                MapCard& placed = cards[item];
-                const Rect& place = places[item];
-                placed.picture = placed.picture.offsetBy(place.minX() + (place.width() - placed.picture.width()) / 2,
-                                                         place.minY());
-                placed.caption = placed.caption.offsetBy(
-                    place.minX() + (place.width() - placed.caption.width()) / 2,
-                    placed.picture.maxY() + captionSpacing);
-                layout.cards.push_back(std::move(placed));
+            if (wraps) {
+                const Size flowSize = flow.sizeThatFits(items, width);
+                const auto places = flow.place(items, Rect(0, y, width, flowSize.height));
+                for (std::size_t item = 0; item < cards.size(); ++item)
+                    layout.cards.push_back(placed(std::move(cards[item]), places[item]));
+                y += flowSize.height;
+                continue;
             }
-            y += flowSize.height;
+            double x = 0;
+            double height = 0;
+            for (std::size_t item = 0; item < cards.size(); ++item) {
+                x += item == 0 ? 0 : rowCardSpacing;
+                layout.cards.push_back(placed(std::move(cards[item]), Rect(x, y, items[item].width, items[item].height)));
+                x += items[item].width;
+                height = std::max(height, items[item].height);
+            }
+            layout.rows.push_back({index, Rect(0, y, width, height + rowScrollPadding), x});
+            y += height + rowScrollPadding;
         }
     layout.size = {width, y};
     return layout;
+}
+
+void SpacesMapLayout::scroll(std::size_t display, double offset) {
+    for (MapCard& card : cards)
+        if (card.display == display) {
+            card.picture = card.picture.offsetBy(-offset, 0);
+            card.caption = card.caption.offsetBy(-offset, 0);
+        }
 }
 
 const MapCard* SpacesMapLayout::cardAt(Point point) const {

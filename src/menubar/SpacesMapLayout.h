@@ -41,6 +41,14 @@ struct MapCard {
     std::vector<MapTile> tiles;
 };
 
+// A display's cards in one row that scrolls sideways: the band it takes in the map, under its header, and
+// how wide its cards are together.
+struct MapRow {
+    std::size_t display = 0;
+    Rect band;
+    double contentWidth = 0;
+};
+
 struct MapHeader {
     Rect frame;
     std::string text;
@@ -53,8 +61,8 @@ struct CaptionMetrics {
 };
 
 // Every display's Spaces as cards, in rows of displays as they are arranged (top row first, left to right),
-// each display's cards wrapping in a justified flow as wide as the map. A header names each display when
-// there are several.
+// each display's cards wrapping in a justified flow as wide as the map, or else in one row of their own
+// that may run wider than the map and scrolls sideways. A header names each display when there are several.
 struct SpacesMapLayout {
     static constexpr double displaySpacing = 14;
     static constexpr double headerSpacing = 6;
@@ -68,14 +76,22 @@ struct SpacesMapLayout {
     static constexpr double fullScreenScale = 0.8;
     // The current Space's caption sits on a capsule this much larger than its text.
     static constexpr double captionPadding = 6;
+    // Cards in a row that does not wrap, and the room under it for its scroll bar.
+    static constexpr double rowCardSpacing = 12;
+    static constexpr double rowScrollPadding = 14;
 
     std::vector<MapHeader> headers;
     std::vector<MapCard> cards;
+    // Only when the cards do not wrap.
+    std::vector<MapRow> rows;
     Size size;
 
     static SpacesMapLayout make(const std::vector<MiniDisplay>& displays, double cardHeight, double width,
                                 double headerHeight, const CaptionMetrics& captions,
-                                RunningApplications& applications);
+                                RunningApplications& applications, bool wraps = true);
+
+    // Moves the display's cards that far to the left, as its row scrolled.
+    void scroll(std::size_t display, double offset);
 
     // The card whose picture holds the point; none between cards.
     const MapCard* cardAt(Point point) const;

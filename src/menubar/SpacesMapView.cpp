@@ -2,6 +2,7 @@
 
 #include "menubar/MiniMapTexts.h"
 #include "menubar/PanelColors.h"
+#include "menubar/PanelPainting.h"
 #include "menubar/PanelPictures.h"
 #include "menubar/WindowIdText.h"
 
@@ -14,37 +15,27 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolTip>
+#include <QWheelEvent>
+#include <algorithm>
 
 namespace quillmere {
 namespace {
+
+using namespace PanelPainting;
 
 constexpr double cardRadius = 5;
 constexpr double pieceRadius = 3;
 constexpr double tileRadius = 3;
 constexpr double veilOpacity = 0.45;
 constexpr int dragIconSize = 24;
+// Points a row scrolls for one notch of a wheel.
+constexpr double wheelStep = 40;
+constexpr double scrollBarHeight = 5;
+constexpr double scrollBarInset = 4;
+constexpr double scrollBarOpacity = 0.35;
 
-QRectF qRect(const Rect& rect) { return QRectF(rect.minX(), rect.minY(), rect.width(), rect.height()); }
 Point point(QPointF point) { return {point.x(), point.y()}; }
 QString qText(const std::string& text) { return QString::fromStdString(text); }
-
-QPainterPath rounded(const QRectF& rect, double radius) {
-    QPainterPath path;
-    path.addRoundedRect(rect, radius, radius);
-    return path;
-}
-
-// A stroke inside the edge of the rounded rectangle.
-void strokeInside(QPainter& painter, const QRectF& rect, double radius, const QColor& colour, double width,
-                  Qt::PenStyle style = Qt::SolidLine) {
-    QPen pen(colour, width, style);
-    if (style == Qt::DashLine)
-        pen.setDashPattern({3 / width, 2 / width});
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    const double half = width / 2;
-    painter.drawPath(rounded(rect.adjusted(half, half, -half, -half), std::max(radius - half, 0.0)));
-}
 
 QFont captionFont(const QFont& base, bool semibold) {
     QFont font = base;
@@ -60,20 +51,12 @@ QFont headerFont(const QFont& base) {
     return font;
 }
 
-// The picture filling the area with its aspect ratio kept, centred; what overflows is cut by the clip.
-void drawFilling(QPainter& painter, const QImage& image, const QRectF& area) {
-    if (image.isNull())
-        return;
-    const double scale = std::max(area.width() / image.width(), area.height() / image.height());
-    const QSizeF size(image.width() * scale, image.height() * scale);
-    painter.drawImage(QRectF(area.center() - QPointF(size.width() / 2, size.height() / 2), size), image);
-}
-
 } // namespace
 
 SpacesMapView::SpacesMapView(MiniMapModel& model, SpacesMapServices services, double cardHeight,
-                             std::function<void()> close, QWidget* parent)
-    : QWidget(parent), model_(model), services_(services), cardHeight_(cardHeight), close_(std::move(close)) {
+                             std::function<void()> close, bool wraps, QWidget* parent)
+    : QWidget(parent), model_(model), services_(services), cardHeight_(cardHeight), close_(std::move(close)),
+      wraps_(wraps) {
     setAcceptDrops(true);
     setMouseTracking(true);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
@@ -98,13 +81,53 @@ SpacesMapLayout SpacesMapView::layoutFor(int width) const {
         },
     };
     return SpacesMapLayout::make(model_.displays(), cardHeight_, width, header.height(), captions,
-                                 services_.applications);
+                                 services_.applications, wraps_);
 }
 
 void SpacesMapView::relayout() {
-    layout_ = layoutFor(width());
+    layOutScrolled();
     updateGeometry();
     update();
+}
+
+void SpacesMapView::layOutScrolled() {
+    layout_ = layoutFor(width());
+    for (const MapRow& row : layout_.rows) {
+        double& offset = scrolls_[row.display];
+        offset = std::clamp(offset, 0.0, std::max(row.contentWidth - row.band.width(), 0.0));
+        layout_.scroll(row.display, offset);
+    }
+}
+
+void SpacesMapView::setCardHeight(double cardHeight) {
+    if (cardHeight == cardHeight_)
+        return;
+    cardHeight_ = cardHeight;
+    relayout();
+}
+
+double SpacesMapView::scrolled(std::size_t display) const {
+    const auto found = scrolls_.find(display);
+    return found == scrolls_.end() ? 0 : found->second;
+}
+
+void SpacesMapView::wheelEvent(QWheelEvent* event) {
+    const auto row = std::ranges::find_if(layout_.rows, [&](const MapRow& row) {
+        return row.band.contains(point(event->position()));
+    });
+    if (row == layout_.rows.end()) {
+        event->ignore();
+        return;
+    }
+    // A plain wheel turns into sideways steps, as no row scrolls up and down.
+    const QPoint pixels = event->pixelDelta();
+    const QPoint steps = event->angleDelta();
+    const double delta = !pixels.isNull() ? (pixels.x() != 0 ? pixels.x() : pixels.y())
+                                          : (steps.x() != 0 ? steps.x() : steps.y()) / 120.0 * wheelStep;
+    scrolls_[row->display] -= delta;
+    layOutScrolled();
+    update();
+    event->accept();
 }
 
 int SpacesMapView::heightForWidth(int width) const {
@@ -118,7 +141,7 @@ QSize SpacesMapView::sizeHint() const {
 
 void SpacesMapView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    layout_ = layoutFor(width());
+    layOutScrolled();
 }
 
 std::string SpacesMapView::help(QPointF at) const {
@@ -290,6 +313,20 @@ void SpacesMapView::paintEvent(QPaintEvent*) {
         painter.drawText(qRect(header.frame), Qt::AlignLeft | Qt::AlignVCenter, qText(header.text));
     for (const MapCard& card : layout_.cards)
         drawCard(painter, card);
+    for (const MapRow& row : layout_.rows)
+        drawScrollBar(painter, row);
+}
+
+void SpacesMapView::drawScrollBar(QPainter& painter, const MapRow& row) const {
+    if (row.contentWidth <= row.band.width())
+        return;
+    const double width = row.band.width();
+    const double thumb = width * width / row.contentWidth;
+    const double x = row.band.minX() + scrolled(row.display) / row.contentWidth * width;
+    const QRectF bar(x, row.band.maxY() - scrollBarInset - scrollBarHeight, thumb, scrollBarHeight);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(PanelColors::withAlpha(PanelColors::primary(palette()), scrollBarOpacity));
+    painter.drawRoundedRect(bar, scrollBarHeight / 2, scrollBarHeight / 2);
 }
 
 void SpacesMapView::drawCard(QPainter& painter, const MapCard& card) const {
@@ -307,16 +344,7 @@ void SpacesMapView::drawCard(QPainter& painter, const MapCard& card) const {
             drawPane(painter, pane);
     } else {
         const auto fill = [&](const std::optional<std::string>& id, const QRectF& area, double radius) {
-            const auto image = services_.wallpaper.image(id);
-            const QPainterPath piece = rounded(area, radius);
-            if (!image) {
-                painter.fillPath(piece, PanelColors::quaternary(palette()));
-                return;
-            }
-            painter.save();
-            painter.setClipPath(piece, Qt::IntersectClip);
-            drawFilling(painter, qImage(*image), area);
-            painter.restore();
+            fillWallpaper(painter, services_.wallpaper.image(id).get(), area, radius, palette());
         };
         if (card.wallpapers.empty())
             fill(display.id, QRectF(QPointF(), picture.size()), cardRadius);

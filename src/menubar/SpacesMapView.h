@@ -9,6 +9,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <map>
 #include <optional>
 
 namespace quillmere {
@@ -21,21 +22,25 @@ struct SpacesMapServices {
     Wallpaper& wallpaper;
 };
 
-// Every display's Spaces as cards with their windows as tiles, wrapping in rows as wide as the view. A click
+// Every display's Spaces as cards with their windows as tiles, wrapping in rows as wide as the view, or in
+// one row per display that the wheel scrolls sideways. A click
 // on a card switches to its Space, a click on a tile goes to its window, and both then call `close`; a tile
 // dragged onto another Desktop's card sends its window there. Only drags that started on a map's tiles are
 // taken, so that text dropped from another program moves nothing.
 class SpacesMapView : public QWidget {
   public:
     SpacesMapView(MiniMapModel& model, SpacesMapServices services, double cardHeight, std::function<void()> close,
-                  QWidget* parent = nullptr);
+                  bool wraps = true, QWidget* parent = nullptr);
     ~SpacesMapView() override;
 
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;
     QSize sizeHint() const override;
 
+    void setCardHeight(double cardHeight);
     const SpacesMapLayout& layout() const { return layout_; }
+    // How far the display's row is scrolled.
+    double scrolled(std::size_t display) const;
     std::optional<WindowId> hovered() const { return hovered_; }
     std::optional<SpaceId> dropTarget() const { return dropTarget_; }
     // The help of what lies at the point: a card's or a tile's; empty between cards.
@@ -51,6 +56,7 @@ class SpacesMapView : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;
@@ -59,6 +65,9 @@ class SpacesMapView : public QWidget {
   private:
     SpacesMapLayout layoutFor(int width) const;
     void relayout();
+    // The layout at the view's width with each row at its scroll offset, kept within its cards.
+    void layOutScrolled();
+    void drawScrollBar(QPainter& painter, const MapRow& row) const;
     // The Desktop card under the point that takes drops.
     const MapCard* dropCard(QPointF point) const;
     void click(QPointF point);
@@ -72,6 +81,9 @@ class SpacesMapView : public QWidget {
     SpacesMapServices services_;
     double cardHeight_;
     std::function<void()> close_;
+    bool wraps_;
+    // By display; only rows that do not wrap scroll.
+    std::map<std::size_t, double> scrolls_;
     SpacesMapLayout layout_;
     std::optional<WindowId> hovered_;
     std::optional<SpaceId> dropTarget_;

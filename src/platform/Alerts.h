@@ -7,6 +7,14 @@
 
 namespace quillmere {
 
+// A system symbol shown in place of the application's icon.
+struct AlertIcon {
+    std::string symbol;
+    // Read out by assistive technology.
+    std::string description;
+    friend bool operator==(const AlertIcon&, const AlertIcon&) = default;
+};
+
 struct Alert {
     std::string message;
     std::string informativeText;
@@ -14,6 +22,8 @@ struct Alert {
     std::vector<std::string> buttons;
     // The title of the check box under the text; none shows no box.
     std::optional<std::string> suppressionTitle;
+    // None shows the application's own icon.
+    std::optional<AlertIcon> icon;
     friend bool operator==(const Alert&, const Alert&) = default;
 };
 

@@ -4,11 +4,13 @@
 #include "platform/ManualMainQueue.h"
 #include "platform/linux/InotifyFileWatching.h"
 #include "settings/DockPresence.h"
+#include "support/AlertScript.h"
 #include "support/Files.h"
 #include "support/PopUpMenu.h"
 #include "support/TemporaryDirectory.h"
 
 #include <QMenuBar>
+#include <QTest>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -314,6 +316,77 @@ TEST_F(AppDelegateTest, TheSettingsAndProfilesWindowsCarryTheApplicationsMenus) 
             titles.push_back(menu->text().toStdString());
         EXPECT_THAT(titles, testing::ElementsAre("Quillmere", "Edit", "Window", "Help"));
     }
+}
+
+TEST_F(AppDelegateTest, CommandsThatComeWhileAnAlertIsOpenRunInOrderOnceTheWorkThatAskedHasFinished) {
+    writeConfig(configText());
+    Profile spanning;
+    spanning.name = "Spanning";
+    spanning.spansDisplays = true;
+    ASSERT_FALSE(ProfileStore(folder / "profiles").save(spanning));
+    launch();
+    const std::pair<Rect, Rect> before = westAndEast();
+    desktop.focus(frame(left) == before.first ? left : right);
+    queue.advance(0ms);
+    bool pausedInside = true;
+    AlertScript script({[&](QMessageBox& box) {
+        EXPECT_EQ(box.text(), "\u201CSpanning\u201D was captured with Spaces spanning displays");
+        send("pause");
+        press("alt-shift-l");
+        pausedInside = delegate->manager().pausedByHand();
+        alertButton(box, "Apply Anyway")->click();
+    }});
+    send("load Spanning");
+    EXPECT_FALSE(pausedInside) << "nothing runs inside the alert";
+    EXPECT_EQ(count("loaded profile Spanning; 0 windows to launch"), 1u);
+    EXPECT_FALSE(delegate->manager().pausedByHand()) << "nor inside the load that asked";
+
+    queue.advance(0ms);
+    EXPECT_TRUE(delegate->manager().pausedByHand());
+    EXPECT_EQ(count("command swap east"), 1u);
+    queue.advance(1s);
+    EXPECT_EQ(westAndEast(), before) << "the swap came after the pause, so it moved nothing";
+
+    send("pause");
+    EXPECT_FALSE(delegate->manager().pausedByHand()) << "with the alert gone, commands run at once";
+}
+
+TEST_F(AppDelegateTest, TheSpacesOverviewIsMadeOnceAfterTheStartAndShownAgain) {
+    desktop.setTrusted(false);
+    launch();
+    delegate->openSpaces();
+    EXPECT_EQ(delegate->spacesWindow(), nullptr) << "nothing before the start";
+
+    desktop.setTrusted(true);
+    queue.advance(1s);
+    delegate->openSpaces();
+    SpacesWindow* first = delegate->spacesWindow();
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->shown());
+    first->close();
+    delegate->openSpaces();
+    EXPECT_EQ(delegate->spacesWindow(), first);
+    EXPECT_TRUE(first->shown());
+    EXPECT_EQ(first->observers(), 2u);
+}
+
+TEST_F(AppDelegateTest, TheWarningAboutUnplacedSpacesOpensOnceTheLoadHasFinished) {
+    Profile wide;
+    wide.name = "Wide";
+    wide.spaces = {SpaceSnapshot{.space = 4}};
+    ASSERT_FALSE(ProfileStore(folder / "profiles").save(wide));
+    launch();
+    AlertScript script({[](QMessageBox& box) {
+        EXPECT_EQ(box.text(), "\u201CWide\u201D couldn't place 1 Space");
+        EXPECT_TRUE(box.informativeText().startsWith("Display has no Desktop 4.\n\n"))
+            << box.informativeText().toStdString();
+        QTest::keyClick(&box, Qt::Key_Return);
+    }});
+    send("load Wide");
+    EXPECT_EQ(count("loaded profile Wide; 0 windows to launch"), 1u);
+    EXPECT_EQ(script.opened(), 0u) << "not inside the load";
+    queue.advance(0ms);
+    EXPECT_EQ(script.opened(), 1u);
 }
 
 } // namespace

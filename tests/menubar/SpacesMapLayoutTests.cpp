@@ -106,5 +106,30 @@ TEST(DropTarget, SharedSpacesTakeTheSpaceOfThePanelUnderThePoint) {
         EXPECT_EQ(dropTarget(display, target, point, card), expected) << point.x << "," << point.y;
 }
 
+TEST_F(SpacesMapLayoutTest, UnwrappedEachDisplayKeepsOneRowThatScrollsSideways) {
+    const std::vector<MiniDisplay> displays{
+        display("Built-in", {0, 0, 1600, 1000}, {desktop(1, 1, {}, true), desktop(2, 2), desktop(3, 3)}, true),
+        display("Studio", {1600, 0, 1600, 1000}, {desktop(4, 1)})};
+    const auto layout = SpacesMapLayout::make(displays, 100, 300, 14, captions, simulated, false);
+    ASSERT_EQ(layout.cards.size(), 4u);
+    // Cards 160 wide, 12 apart, top aligned, running past the map's width.
+    for (std::size_t index = 0; index < 3; ++index) {
+        EXPECT_DOUBLE_EQ(layout.cards[index].picture.minX(), 172.0 * static_cast<double>(index));
+        EXPECT_DOUBLE_EQ(layout.cards[index].picture.minY(), layout.cards[0].picture.minY());
+    }
+    ASSERT_EQ(layout.rows.size(), 2u);
+    EXPECT_EQ(layout.rows[0].display, 0u);
+    EXPECT_DOUBLE_EQ(layout.rows[0].contentWidth, 3 * 160 + 2 * 12);
+    const double cardsHeight = 100 + SpacesMapLayout::captionSpacing + layout.cards[0].caption.height();
+    EXPECT_DOUBLE_EQ(layout.rows[0].band.height(), cardsHeight + 14) << "room for the scroll bar";
+    EXPECT_DOUBLE_EQ(layout.cards[3].picture.minY(), layout.rows[0].band.maxY() + 14 + 14 + 6)
+        << "the next display's header and its row follow";
+
+    SpacesMapLayout scrolled = layout;
+    scrolled.scroll(0, 50);
+    EXPECT_DOUBLE_EQ(scrolled.cards[1].picture.minX(), 172 - 50);
+    EXPECT_DOUBLE_EQ(scrolled.cards[3].picture.minX(), 0) << "other rows stay";
+}
+
 } // namespace
 } // namespace quillmere
