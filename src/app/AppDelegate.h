@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/StandInAlerts.h"
+#include "app/Welcome.h"
 #include "core/Command.h"
 #include "menubar/MiniMap.h"
 #include "platform/FileWatching.h"
@@ -13,6 +14,7 @@
 #include "platform/qt/Symbols.h"
 #include "settings/SettingsWindow.h"
 #include "shell/MainMenu.h"
+#include "shell/PackageUpdater.h"
 #include "shell/StatusItem.h"
 #include "stores/ConfigStore.h"
 #include "stores/ProfileStore.h"
@@ -60,6 +62,8 @@ struct AppDelegateServices {
     std::function<void()> terminate = [] {};
     // Shows where the user changes the system setting at a System Settings address.
     std::function<void(const std::string&)> openSystemSettings = [](const std::string&) {};
+    // Tells the user something that needs no answer.
+    std::function<void(const std::string&)> tell = [](const std::string&) {};
 };
 
 // Owns every long-lived part of the application. Built with the window manager (not started), the
@@ -90,9 +94,10 @@ class AppDelegate {
     // Nothing before the start.
     void openProfiles();
     void statusItemClicked();
-    // The guide, the update check and the Spaces overview arrive with their own parts.
-    void showWelcome() {}
-    void checkForUpdates() {}
+    // Opens the first-run guide at the page the trust picks.
+    void showWelcome();
+    void checkForUpdates();
+    // The Spaces overview arrives with its own part.
     void openSpaces() {}
 
     WindowManager& manager() { return *manager_; }
@@ -108,6 +113,9 @@ class AppDelegate {
     bool started() const { return miniMap_ != nullptr; }
     bool accessibilityLost() const { return accessibilityLost_; }
     const WindowManager::Status& status() const { return status_; }
+    // Made on first use.
+    Welcome& welcome();
+    Updates& updates();
 
   private:
     void startWhenTrusted(bool waiting);
@@ -127,6 +135,7 @@ class AppDelegate {
     std::unique_ptr<SettingsModel> settingsModel();
     std::unique_ptr<MiniMap> makeMiniMap();
     SettingsServices settingsServices();
+    void saveWelcomeKeys(const KeyPreset::KeyMap& keys);
     void showInDock(ActivationPolicy policy);
 
     AppDelegateServices services_;
@@ -151,7 +160,10 @@ class AppDelegate {
     std::unique_ptr<SettingsWindow> settingsWindow_;
     Wallpaper wallpaper_;
     std::unique_ptr<MiniMap> miniMap_;
+    PackageUpdater updater_;
+    std::unique_ptr<Updates> updates_;
     WindowManager::Status status_;
+    std::unique_ptr<Welcome> welcome_;
     // Set once when trust goes after the start; never cleared, as the application relaunches.
     bool accessibilityLost_ = false;
     // The one pending poll of trust: waiting, watching and relaunching follow each other.
