@@ -23,7 +23,6 @@ class CommandLineSection final : public QWidget {
     QLabel* stateLine() const { return state_; }
     QLabel* message() const { return message_; }
     QPushButton* guideButton() const { return guide_; }
-    const CommandLineSettings& settings() const { return settings_; }
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -45,7 +45,6 @@ class Updates {
   public:
     explicit Updates(Updater& updater) : updater_(updater) {}
 
-    Updater& updater() { return updater_; }
     // Checks when a check runs already or one may start now; otherwise does nothing.
     void check();
 

@@ -114,6 +114,7 @@ TEST_F(WelcomeTest, APresetIsSavedOnlyAfterARowWasClickedAndOnlyWhenTheKeysChang
         model.setPage(Page::presets);
         model.next();
         EXPECT_EQ(saved, test.saved) << test.name;
+        EXPECT_EQ(model.chosePreset(), !test.clicks.empty()) << test.name;
         EXPECT_EQ(model.page(), Page::keys) << test.name;
     }
 }
