@@ -3,6 +3,7 @@
 #include "platform/Log.h"
 #include "platform/qt/QtOwnWindow.h"
 #include "settings/DockPresence.h"
+#include "shell/FocusFilter.h"
 
 namespace quillmere {
 namespace {
@@ -29,7 +30,8 @@ AppDelegate::AppDelegate(AppDelegateServices services)
           services_.defaults, services_.desktop, symbols_, spaces_, switcher_, focus_, previews_, sessions_, profiles_,
           services_.ownPid, services_.desktop, alerts_, launchScripts_, services_.homeFolder})),
       config_(services_.queue, services_.watching, services_.configDirectory),
-      wallpaper_(spaces_, services_.desktop, services_.desktop, services_.desktop) {}
+      wallpaper_(spaces_, services_.desktop, services_.desktop, services_.desktop),
+      updater_([this](const std::string& text) { services_.tell(text); }) {}
 
 AppDelegate::~AppDelegate() {
     if (poll_)
@@ -41,6 +43,7 @@ AppDelegate::~AppDelegate() {
     config_.onChange = [](ConfigStore&) {};
     DockPresence::setActivationPolicy = [](ActivationPolicy) {};
     DockPresence::bringForward = [](QWidget&) {};
+    FocusFilterRouter::handler = [](const std::string&) {};
 }
 
 void AppDelegate::applicationDidFinishLaunching() {
@@ -53,6 +56,8 @@ void AppDelegate::applicationDidFinishLaunching() {
         focus_.bringForward(own);
     };
     connectProfileAlerts();
+    if (!services_.defaults.boolean(Welcome::seenKey).value_or(false) || !services_.desktop.isTrusted())
+        welcome().show();
     startWhenTrusted(false);
 }
 
@@ -60,6 +65,41 @@ void AppDelegate::openSettings() {
     if (settingsWindow_)
         settingsWindow_->show();
 }
+
+Welcome& AppDelegate::welcome() {
+    if (!welcome_)
+        welcome_ = std::make_unique<Welcome>(
+            WelcomeModel::Services{
+                .accessibility = services_.desktop,
+                .preferences = services_.desktop,
+                .spaceCount = [this] { return spaces_.mostDesktops(); },
+                .openSystemSettings = services_.openSystemSettings,
+                .settings = [this] { return config_.settings(); },
+            },
+            services_.queue, services_.defaults, [this](const KeyPreset::KeyMap& keys) { saveWelcomeKeys(keys); });
+    return *welcome_;
+}
+
+void AppDelegate::showWelcome() { welcome().show(); }
+
+void AppDelegate::saveWelcomeKeys(const KeyPreset::KeyMap& keys) {
+    // Saving would replace a file the user still has to mend.
+    if (config_.error()) {
+        log(LogLevel::error, "welcome presets: config.json has an error, not saving");
+        return;
+    }
+    Settings settings = config_.settings();
+    settings.keys = keys;
+    config_.save(settings);
+}
+
+Updates& AppDelegate::updates() {
+    if (!updates_)
+        updates_ = std::make_unique<Updates>(updater_);
+    return *updates_;
+}
+
+void AppDelegate::checkForUpdates() { updates().check(); }
 
 void AppDelegate::poll(void (AppDelegate::*step)()) {
     poll_ = services_.queue.after(trustPoll, [this, step] {
@@ -98,6 +138,9 @@ void AppDelegate::start() {
     hotkeys_->rebind(config_.settings());
     miniMap_ = makeMiniMap();
     previews_.setEnabled(config_.settings().showsWindowPreviews());
+    FocusFilterRouter::handler = [&manager = *manager_](const std::string& name) {
+        manager.perform(Command{Command::Load{name}});
+    };
     settingsWindow_ = std::make_unique<SettingsWindow>(settingsModel(), settingsServices());
     settingsWindow_->menuActions = mainMenuActions();
     settingsWindow_->model().showWelcome = [this] { showWelcome(); };
@@ -122,6 +165,7 @@ bool AppDelegate::checkAccessibility() {
     if (!manager_->pausedByHand())
         manager_->perform(Command{Command::TogglePause{}});
     updateTitle();
+    welcome().show();
     relaunchWhenTrusted();
     return false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Welcome.h"
 #include "core/Command.h"
 #include "menubar/MiniMap.h"
 #include "menubar/SpacesWindow.h"
@@ -14,6 +15,7 @@
 #include "platform/qt/Symbols.h"
 #include "settings/SettingsWindow.h"
 #include "shell/MainMenu.h"
+#include "shell/PackageUpdater.h"
 #include "shell/StatusItem.h"
 #include "stores/ConfigStore.h"
 #include "stores/ProfileStore.h"
@@ -62,6 +64,8 @@ struct AppDelegateServices {
     std::function<void()> terminate = [] {};
     // Shows where the user changes the system setting at a System Settings address.
     std::function<void(const std::string&)> openSystemSettings = [](const std::string&) {};
+    // Tells the user something that needs no answer.
+    std::function<void(const std::string&)> tell = [](const std::string&) {};
 };
 
 // Owns every long-lived part of the application. Built with the window manager (not started), the
@@ -93,9 +97,9 @@ class AppDelegate {
     // Nothing before the start.
     void openProfiles();
     void statusItemClicked();
-    // The guide, the update check and the Spaces overview arrive with their own parts.
-    void showWelcome() {}
-    void checkForUpdates() {}
+    // Opens the first-run guide at the page the trust picks.
+    void showWelcome();
+    void checkForUpdates();
     // Nothing before the start; made on the first call, shown again on the next.
     void openSpaces();
     // Asks where to save what is on screen, then saves it as a profile.
@@ -116,6 +120,9 @@ class AppDelegate {
     bool started() const { return miniMap_ != nullptr; }
     bool accessibilityLost() const { return accessibilityLost_; }
     const WindowManager::Status& status() const { return status_; }
+    // Made on first use.
+    Welcome& welcome();
+    Updates& updates();
 
   private:
     void startWhenTrusted(bool waiting);
@@ -141,6 +148,7 @@ class AppDelegate {
     std::unique_ptr<MiniMap> makeMiniMap();
     SpacesWindowServices spacesWindowServices();
     SettingsServices settingsServices();
+    void saveWelcomeKeys(const KeyPreset::KeyMap& keys);
     void showInDock(ActivationPolicy policy);
 
     AppDelegateServices services_;
@@ -166,7 +174,10 @@ class AppDelegate {
     Wallpaper wallpaper_;
     std::unique_ptr<MiniMap> miniMap_;
     std::unique_ptr<SpacesWindow> spacesWindow_;
+    PackageUpdater updater_;
+    std::unique_ptr<Updates> updates_;
     WindowManager::Status status_;
+    std::unique_ptr<Welcome> welcome_;
     // Set once when trust goes after the start; never cleared, as the application relaunches.
     bool accessibilityLost_ = false;
     // Commands that came while an alert was open, in the order they came: an alert runs inside the work

@@ -1,4 +1,6 @@
 #include "app/AppDelegate.h"
+#include "app/CommandLineSection.h"
+#include "app/UpdatesSection.h"
 
 #include <QCoreApplication>
 
@@ -23,7 +25,8 @@ std::unique_ptr<SettingsModel> AppDelegate::settingsModel() {
 }
 
 SettingsServices AppDelegate::settingsServices() {
-    const std::filesystem::path program = QCoreApplication::applicationDirPath().toStdString() + "/quillmere";
+    const std::filesystem::path programs = QCoreApplication::applicationDirPath().toStdString();
+    const std::filesystem::path program = programs / "quillmere";
     return SettingsServices{
         .defaults = services_.defaults,
         .installed = services_.desktop,
@@ -37,6 +40,17 @@ SettingsServices AppDelegate::settingsServices() {
             return screen ? std::optional(screen->frame.width()) : std::nullopt;
         },
         .openSystemSettings = services_.openSystemSettings,
+        .updatesSection = [this] {
+            return new UpdatesSection(services_.defaults, [this] { checkForUpdates(); }, builtVersionText(),
+                                      UpdatesSection::bundledAcknowledgements());
+        },
+        .commandLineSection = [this, program, programs] {
+            return new CommandLineSection(
+                CommandLineSettings({.frontExecutable = program.string(),
+                                     .homeFolder = services_.homeFolder.string(),
+                                     .runAsAdministrator = runWithPkexec}),
+                (programs / ".." / "share" / "doc" / "Quillmere" / "README.md").lexically_normal());
+        },
     };
 }
 

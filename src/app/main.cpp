@@ -8,6 +8,7 @@
 #include "platform/qt/QtMainQueue.h"
 #include "platform/qt/SimulatedScreensWindow.h"
 #include "platform/sim/SimulatedScenario.h"
+#include "settings/DockPresence.h"
 #include "shell/ChildProcess.h"
 #include "shell/CommandReceiver.h"
 #include "shell/DesktopDumpFile.h"
@@ -18,6 +19,7 @@
 #include "stores/UserFolders.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -72,6 +74,13 @@ bool relaunch(BuildVariant variant, int argc, char** argv) {
     std::vector<std::string> arguments{"-c", script, program};
     arguments.insert(arguments.end(), argv + 1, argv + argc);
     return startChildProcess("/bin/sh", arguments).has_value();
+}
+
+// A message that needs no answer, in a window of its own that does not hold up the application.
+void tell(const std::string& text) {
+    auto* message = new QMessageBox(QMessageBox::Information, "Quillmere", QString::fromStdString(text));
+    message->setAttribute(Qt::WA_DeleteOnClose);
+    DockPresence::show(*message);
 }
 
 } // namespace
@@ -141,6 +150,7 @@ int main(int argc, char** argv) {
         .relaunch = [&] { return relaunch(variant, argc, argv); },
         .terminate = [] { QApplication::quit(); },
         .openSystemSettings = [&](const std::string& address) { screens.openSystemSettings(address); },
+        .tell = tell,
     });
     TerminationSignals termination(queue, [](int) { QApplication::quit(); });
 

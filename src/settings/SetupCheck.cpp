@@ -31,9 +31,8 @@ std::vector<SetupCheck> SetupCheck::all(int spaceCount, const Accessibility& acc
         return number(preferences, "com.apple.AppleMultitouchTrackpad", key) == 2;
     };
     return {
-        {"Accessibility permission", okWhen(accessibility.isTrusted()),
-         "Needed to see, move and resize other apps' windows.",
-         "x-apple.systempreferences:com.apple.settings.PrivacySecurity.extension?Privacy_Accessibility"},
+        {std::string(accessibilityId), okWhen(accessibility.isTrusted()),
+         "Needed to see, move and resize other apps' windows.", std::string(accessibilityPane)},
         {"Automatically rearrange Spaces: off", okWhen(number(preferences, "com.apple.dock", "mru-spaces") == 0),
          "Otherwise Space numbers shuffle and switching by number lands on the wrong Space.",
          std::string(desktopPane)},

@@ -4,6 +4,7 @@
 #include "platform/Preferences.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quillmere {
@@ -12,6 +13,10 @@ namespace quillmere {
 // System Settings address where the user changes it. Only a warning is a problem; a suggestion is advice.
 struct SetupCheck {
     enum class State { ok, warning, suggestion };
+
+    static constexpr std::string_view accessibilityId = "Accessibility permission";
+    static constexpr std::string_view accessibilityPane =
+        "x-apple.systempreferences:com.apple.settings.PrivacySecurity.extension?Privacy_Accessibility";
 
     // The title shown, also the check's identity in lists.
     std::string id;

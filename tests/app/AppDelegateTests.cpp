@@ -5,6 +5,7 @@
 #include "platform/linux/InotifyFileWatching.h"
 #include "settings/DockPresence.h"
 #include "support/AlertScript.h"
+#include "shell/FocusFilter.h"
 #include "support/Files.h"
 #include "support/PopUpMenu.h"
 #include "support/TemporaryDirectory.h"
@@ -71,6 +72,7 @@ class AppDelegateTest : public testing::Test {
                 return relaunchStarts;
             },
             .terminate = [this] { ++terminations; },
+            .tell = [this](const std::string& text) { told.push_back(text); },
         });
         delegate->applicationDidFinishLaunching();
         queue.advance(0ms);
@@ -107,6 +109,7 @@ class AppDelegateTest : public testing::Test {
     std::function<void(const std::string&)> send;
     int relaunches = 0;
     int terminations = 0;
+    std::vector<std::string> told;
     bool relaunchStarts = true;
     std::unique_ptr<AppDelegate> delegate;
 };
@@ -260,6 +263,8 @@ TEST_F(AppDelegateTest, ASettingSwitchSavesTheFlippedValueUnlessTheFileHasAnErro
 }
 
 TEST_F(AppDelegateTest, TheSettingsCommandOpensTheSettingsWindowAndTheDockPresence) {
+    // The guide, open at a first launch, would keep the application in the Dock.
+    desktop.setBoolean("welcomeSeen", true);
     launch();
     send("settings");
     QWidget* settings = delegate->settingsWindow()->settingsWindow();
@@ -387,6 +392,66 @@ TEST_F(AppDelegateTest, TheWarningAboutUnplacedSpacesOpensOnceTheLoadHasFinished
     EXPECT_EQ(script.opened(), 0u) << "not inside the load";
     queue.advance(0ms);
     EXPECT_EQ(script.opened(), 1u);
+}
+
+TEST_F(AppDelegateTest, TheGuideOpensUntilSeenAndWhenThePermissionIsLost) {
+    launch();
+    ASSERT_NE(delegate->welcome().window(), nullptr) << "never seen";
+    EXPECT_TRUE(delegate->welcome().window()->isVisible());
+    EXPECT_EQ(delegate->welcome().model().page(), WelcomeModel::Page::macOS);
+    delegate->welcome().window()->close();
+    EXPECT_EQ(desktop.boolean("welcomeSeen"), true);
+
+    delegate.reset();
+    launch();
+    EXPECT_EQ(delegate->welcome().window(), nullptr) << "seen, and trusted";
+    desktop.setTrusted(false);
+    queue.advance(1s);
+    ASSERT_NE(delegate->welcome().window(), nullptr);
+    EXPECT_TRUE(delegate->welcome().window()->isVisible());
+    EXPECT_EQ(delegate->welcome().model().page(), WelcomeModel::Page::permission);
+}
+
+TEST_F(AppDelegateTest, TheGuidesPresetIsSavedButNeverOverAFileWithAnError) {
+    writeConfig(configText());
+    launch();
+    WelcomeModel& guide = delegate->welcome().model();
+    guide.choosePreset(KeyPreset::amethyst());
+    guide.setPage(WelcomeModel::Page::presets);
+    guide.next();
+    EXPECT_EQ(delegate->config().settings().keys, KeyPreset::amethyst().settingsKeys());
+
+    writeConfig("{ \"keys\": ");
+    queue.poll();
+    queue.advance(ConfigStore::reloadDelay);
+    ASSERT_TRUE(delegate->config().error());
+    guide.choosePreset(std::nullopt);
+    guide.setPage(WelcomeModel::Page::presets);
+    guide.next();
+    EXPECT_EQ(files::read(folder / "config" / "config.json"), "{ \"keys\": ") << "the user's edit is kept";
+    const auto refusal = std::ranges::find(logged.entries(), "welcome presets: config.json has an error, not saving",
+                                           &LogEntry::message);
+    ASSERT_NE(refusal, logged.entries().end());
+    EXPECT_EQ(refusal->level, LogLevel::error);
+}
+
+TEST_F(AppDelegateTest, AnUpdateCheckSaysWhereUpdatesComeFrom) {
+    launch();
+    delegate->checkForUpdates();
+    delegate->miniMap()->model().actions().checkForUpdates();
+    EXPECT_EQ(told, std::vector<std::string>(2, std::string(PackageUpdater::checkAnswer)));
+}
+
+TEST_F(AppDelegateTest, TheFocusFilterLoadsProfilesOnceStarted) {
+    desktop.setTrusted(false);
+    launch();
+    FocusFilterRouter::load("work");
+    EXPECT_EQ(count("no profile work"), 0u) << "not started: the load goes nowhere";
+    desktop.setTrusted(true);
+    queue.advance(1s);
+    FocusFilterRouter::load("work");
+    EXPECT_EQ(count("focus filter loading work"), 2u);
+    EXPECT_EQ(count("no profile work"), 1u) << "the window manager looked the profile up";
 }
 
 } // namespace

@@ -1,0 +1,55 @@
+#include "app/Welcome.h"
+
+#include "settings/DockPresence.h"
+
+namespace quillmere {
+
+Welcome::Welcome(WelcomeModel::Services services, MainQueue& queue, UserDefaults& defaults,
+                 std::function<void(const KeyPreset::KeyMap&)> saveKeys)
+    : model_(services), queue_(queue), defaults_(defaults), openSettings_(services.openSystemSettings) {
+    model_.saveKeys = std::move(saveKeys);
+    model_.close = [this] {
+        if (window_)
+            window_->close();
+    };
+    model_.onChange = [this] {
+        if (window_)
+            window_->reload();
+    };
+}
+
+Welcome::~Welcome() {
+    if (refresh_)
+        queue_.cancel(*refresh_);
+    if (window_)
+        window_->onClosed = [] {};
+}
+
+void Welcome::show(std::optional<WelcomeModel::Page> page) {
+    model_.refresh();
+    model_.setPage(WelcomeModel::pageToShow(page, model_.trusted()));
+    if (!window_) {
+        window_ = std::make_unique<WelcomeView>(model_, openSettings_);
+        window_->onClosed = [this] { stopRefreshing(); };
+    }
+    DockPresence::show(*window_);
+    if (refresh_)
+        queue_.cancel(*refresh_);
+    scheduleRefresh();
+}
+
+void Welcome::scheduleRefresh() {
+    refresh_ = queue_.after(refreshInterval, [this] {
+        model_.refresh();
+        scheduleRefresh();
+    });
+}
+
+void Welcome::stopRefreshing() {
+    if (refresh_)
+        queue_.cancel(*refresh_);
+    refresh_.reset();
+    defaults_.setBoolean(seenKey, true);
+}
+
+} // namespace quillmere
