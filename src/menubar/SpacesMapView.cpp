@@ -3,6 +3,7 @@
 #include "menubar/MiniMapTexts.h"
 #include "menubar/PanelColors.h"
 #include "menubar/PanelPictures.h"
+#include "menubar/RoundedPainting.h"
 #include "menubar/WindowIdText.h"
 
 #include <QApplication>
@@ -24,27 +25,8 @@ constexpr double tileRadius = 3;
 constexpr double veilOpacity = 0.45;
 constexpr int dragIconSize = 24;
 
-QRectF qRect(const Rect& rect) { return QRectF(rect.minX(), rect.minY(), rect.width(), rect.height()); }
 Point point(QPointF point) { return {point.x(), point.y()}; }
 QString qText(const std::string& text) { return QString::fromStdString(text); }
-
-QPainterPath rounded(const QRectF& rect, double radius) {
-    QPainterPath path;
-    path.addRoundedRect(rect, radius, radius);
-    return path;
-}
-
-// A stroke inside the edge of the rounded rectangle.
-void strokeInside(QPainter& painter, const QRectF& rect, double radius, const QColor& colour, double width,
-                  Qt::PenStyle style = Qt::SolidLine) {
-    QPen pen(colour, width, style);
-    if (style == Qt::DashLine)
-        pen.setDashPattern({3 / width, 2 / width});
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    const double half = width / 2;
-    painter.drawPath(rounded(rect.adjusted(half, half, -half, -half), std::max(radius - half, 0.0)));
-}
 
 QFont captionFont(const QFont& base, bool semibold) {
     QFont font = base;
