@@ -84,6 +84,7 @@ AppList::AppList(ProfileEditorServices services, const QString& title, const QSt
 QWidget* AppList::chip(std::size_t position) {
     const QString name = QString::fromStdString(services_.apps.name(apps_[position]));
     auto* chip = new Chip(this);
+    chip->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     auto* row = new QHBoxLayout(chip);
     row->setContentsMargins(8, 3, 8, 3);
     row->setSpacing(4);

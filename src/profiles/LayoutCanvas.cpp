@@ -34,7 +34,7 @@ QFont scaled(QFont font, double factor) {
 }
 
 QColor material(const QPalette& palette) {
-    return PanelColors::withAlpha(PanelColors::background(palette), 0.85);
+    return PanelColors::withAlpha(PanelColors::background(palette), 0.7);
 }
 
 // The image scaled to fill the rectangle, its proportions kept, centred: what overflows is clipped.

@@ -32,16 +32,26 @@ LaunchItemsField::LaunchItemsField(const std::vector<std::string>& saved, QWidge
     layout->addWidget(editor_);
     editor_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     editor_->setPlaceholderText("https://…, ~/folder or $ command");
-    editor_->setMinimumHeight(44);
-    editor_->setMaximumHeight(110);
+    editor_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     editor_->setTabChangesFocus(true);
     editor_->document()->setDocumentMargin(4);
     show(text_.text());
     editor_->installEventFilter(this);
     connect(editor_, &QPlainTextEdit::textChanged, this, [this] {
+        fitHeight();
         if (!showing_)
             text_.type(editor_->toPlainText().toStdString());
     });
+    fitHeight();
+}
+
+void LaunchItemsField::fitHeight() {
+    constexpr int smallest = 44;
+    constexpr int largest = 110;
+    const int lines = std::max(editor_->document()->blockCount(), 1);
+    const int content = lines * editor_->fontMetrics().lineSpacing() +
+                        2 * static_cast<int>(editor_->document()->documentMargin()) + 2 * editor_->frameWidth();
+    editor_->setFixedHeight(std::clamp(content, smallest, largest));
 }
 
 LaunchItemsField::~LaunchItemsField() {

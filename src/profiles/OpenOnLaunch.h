@@ -35,6 +35,8 @@ class LaunchItemsField : public QWidget {
   private:
     void commit();
     void show(const std::string& text);
+    // Grows with the lines, between the smallest and the largest height.
+    void fitHeight();
 
     LaunchItemsText text_;
     QPlainTextEdit* editor_;

@@ -135,8 +135,7 @@ QWidget* SpaceDesigner::title() {
     texts->addWidget(heading);
     if (const auto place = design_.placeDescription())
         texts->addWidget(secondaryLabel(QString::fromStdString(*place), row));
-    line->addLayout(texts);
-    line->addStretch();
+    line->addLayout(texts, 1);
 
     actions_ = new QToolButton(row);
     actions_->setIcon(QIcon(symbolPixmap("ellipsis.circle", PanelColors::secondary(palette()), 18)));

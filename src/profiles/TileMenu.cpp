@@ -73,6 +73,7 @@ QToolButton* TileMenu::appButton(const QString& title, std::function<LayoutSnaps
     button->setText(title);
     button->setAutoRaise(true);
     button->setPopupMode(QToolButton::InstantPopup);
+    button->setStyleSheet("QToolButton::menu-indicator { image: none; }");
     auto* menu = new QMenu(button);
     button->setMenu(menu);
     // Filled when opened, so the running applications are those of that moment.

@@ -86,7 +86,7 @@ class ProfilesPictures : public DesignerTest {
                                         part("Built-in Retina Display", "Built-in Retina Display", laptop, profile, 1)},
                                        "Studio Display");
         view.move(40, 40);
-        view.resize(780, 760);
+        view.resize(780, view.heightForWidth(780));
         settleWidgets();
         return view;
     }
@@ -105,13 +105,18 @@ TEST_F(ProfilesPictures, designerOverTwoDisplaysWithATileMenuAndWhenApplied) {
     save(view, "designer-tile-menu", view.frameGeometry().united(canvas.menu()->frameGeometry()));
     canvas.menu()->close();
 
-    WhenAppliedSection section(services, stored("Work"));
-    section.openOnLaunch().setExpanded(true);
-    section.move(40, 40);
-    section.resize(700, 760);
-    section.show();
+    QWidget page;
+    auto* column = new QVBoxLayout(&page);
+    column->setContentsMargins(20, 20, 20, 20);
+    auto* section = new WhenAppliedSection(services, stored("Work"), &page);
+    section->openOnLaunch().setExpanded(true);
+    column->addWidget(section);
+    column->addStretch();
+    page.move(40, 40);
+    page.show();
+    page.resize(700, 600);
     settleWidgets();
-    save(section, "when-applied");
+    save(page, "when-applied");
 }
 
 } // namespace
