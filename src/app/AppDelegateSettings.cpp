@@ -1,5 +1,7 @@
 #include "app/AppDelegate.h"
 
+#include "profiles/ProfilesTab.h"
+
 #include <QCoreApplication>
 
 namespace quillmere {
@@ -37,6 +39,13 @@ SettingsServices AppDelegate::settingsServices() {
             return screen ? std::optional(screen->frame.width()) : std::nullopt;
         },
         .openSystemSettings = services_.openSystemSettings,
+        .profilesContent = [this](SettingsModel& model, InstalledApps& apps, AppIcons& icons) -> QWidget* {
+            return new ProfilesTab(model, ProfilesServices{.apps = apps,
+                                                           .icons = icons,
+                                                           .displays = services_.desktop,
+                                                           .symbols = symbols_,
+                                                           .folder = profiles_.directory()});
+        },
     };
 }
 

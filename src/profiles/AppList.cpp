@@ -1,7 +1,6 @@
 #include "profiles/AppList.h"
 
-#include "menubar/PanelColors.h"
-#include "menubar/RoundedPainting.h"
+#include "profiles/AppMenu.h"
 #include "settings/SwitchRow.h"
 #include "settings/SymbolPixmap.h"
 
@@ -12,10 +11,10 @@
 #include <QVBoxLayout>
 
 namespace quillmere {
-
 namespace {
 
-class Chip : public QWidget {
+// The capsule an application's chip is drawn on.
+class Chip final : public QWidget {
   public:
     using QWidget::QWidget;
 
@@ -23,90 +22,93 @@ class Chip : public QWidget {
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.fillPath(rounded(QRectF(rect()), height() / 2.0), PanelColors::quaternary(palette()));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(palette().color(QPalette::Midlight));
+        const QRectF bounds = rect();
+        painter.drawRoundedRect(bounds, bounds.height() / 2, bounds.height() / 2);
     }
 };
 
+QFont caption(QFont font) {
+    font.setPointSizeF(font.pointSizeF() * 0.85);
+    return font;
+}
+
 } // namespace
 
-AppList::AppList(ProfileEditorServices services, const QString& title, const QString& detail,
-                 std::vector<std::string> apps, QWidget* parent)
-    : QWidget(parent), services_(services), apps_(std::move(apps)), add_(new QToolButton(this)) {
+AppList::AppList(InstalledApps& apps, AppIcons& icons, const QString& title, const QString& detail,
+                 std::vector<std::string> bundleIDs, std::function<void(std::vector<std::string>)> change,
+                 QWidget* parent)
+    : QWidget(parent), apps_(apps), icons_(icons), bundleIDs_(std::move(bundleIDs)), change_(std::move(change)),
+      add_(new QToolButton(this)) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(6);
     auto* heading = new QHBoxLayout;
     auto* titleLabel = new QLabel(title, this);
-    QFont font = titleLabel->font();
-    font.setWeight(QFont::DemiBold);
-    titleLabel->setFont(font);
+    QFont bold = titleLabel->font();
+    bold.setBold(true);
+    titleLabel->setFont(bold);
     heading->addWidget(titleLabel);
-    auto* detailLabel = captionLabel(detail, this);
-    detailLabel->setWordWrap(false);
-    heading->addWidget(detailLabel);
-    heading->addStretch();
+    heading->addWidget(captionLabel(detail, this), 1);
     column->addLayout(heading);
 
-    auto* chips = new QWidget(this);
-    auto* flow = new QHBoxLayout(chips);
-    flow->setContentsMargins(0, 0, 0, 0);
-    flow->setSpacing(6);
-    for (std::size_t position = 0; position < apps_.size(); ++position)
-        flow->addWidget(chip(position));
-
+    auto* chips = new QHBoxLayout;
+    chips->setSpacing(6);
+    for (std::size_t position = 0; position < bundleIDs_.size(); ++position)
+        chips->addWidget(chip(position));
     add_->setText("Add App");
-    add_->setIcon(QIcon(symbolPixmap("plus", PanelColors::primary(palette()), 12)));
+    add_->setIcon(QIcon(symbolPixmap("plus", palette().color(QPalette::ButtonText), 12)));
     add_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    add_->setFont(caption(add_->font()));
+    add_->setToolTip("Add an app");
     add_->setAutoRaise(true);
     add_->setPopupMode(QToolButton::InstantPopup);
     add_->setStyleSheet("QToolButton::menu-indicator { image: none; }");
-    add_->setToolTip("Add an app");
     auto* menu = new QMenu(add_);
-    connect(menu, &QMenu::aboutToShow, this, [this, menu] {
-        menu->clear();
-        for (const auto& name : services_.apps.names()) {
-            const auto bundleID = services_.apps.bundleID(name);
-            if (!bundleID)
-                continue;
-            menu->addAction(QIcon(services_.icons.icon(name)), QString::fromStdString(name), this, [this, id = *bundleID] {
-                auto added = apps_;
-                added.push_back(id);
-                change(added);
-            });
-        }
-    });
     add_->setMenu(menu);
-    flow->addWidget(add_);
-    flow->addStretch();
-    column->addWidget(chips);
+    QObject::connect(menu, &QMenu::aboutToShow, this, [this] { fillAddMenu(); });
+    chips->addWidget(add_);
+    chips->addStretch();
+    column->addLayout(chips);
 }
 
 QWidget* AppList::chip(std::size_t position) {
-    const QString name = QString::fromStdString(services_.apps.name(apps_[position]));
+    const std::string name = apps_.name(bundleIDs_[position]);
     auto* chip = new Chip(this);
-    chip->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     auto* row = new QHBoxLayout(chip);
     row->setContentsMargins(8, 3, 8, 3);
     row->setSpacing(4);
     auto* icon = new QLabel(chip);
-    icon->setPixmap(services_.icons.icon(name.toStdString()).scaled(16, 16, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    icon->setPixmap(icons_.icon(name).scaled(16, 16, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     row->addWidget(icon);
-    auto* label = captionLabel(name, chip);
-    label->setWordWrap(false);
-    label->setForegroundRole(QPalette::WindowText);
+    auto* label = new QLabel(QString::fromStdString(name), chip);
+    label->setFont(caption(label->font()));
     row->addWidget(label);
     auto* remove = new QToolButton(chip);
-    remove->setIcon(QIcon(symbolPixmap("xmark.circle.fill", PanelColors::withAlpha(PanelColors::primary(palette()), 0.3), 12)));
+    const QString removeText = "Remove " + QString::fromStdString(name);
+    remove->setIcon(QIcon(symbolPixmap("xmark.circle.fill", palette().color(QPalette::PlaceholderText), 12)));
+    remove->setAccessibleName(removeText);
+    remove->setToolTip(removeText);
     remove->setAutoRaise(true);
-    remove->setAccessibleName("Remove " + name);
-    remove->setToolTip("Remove " + name);
-    connect(remove, &QToolButton::clicked, this, [this, position] {
-        auto removed = apps_;
-        removed.erase(removed.begin() + static_cast<std::ptrdiff_t>(position));
-        change(removed);
+    QObject::connect(remove, &QToolButton::clicked, this, [this, position] {
+        std::vector<std::string> edited = bundleIDs_;
+        edited.erase(edited.begin() + static_cast<std::ptrdiff_t>(position));
+        change_(std::move(edited));
     });
     row->addWidget(remove);
+    removeButtons_.push_back(remove);
     return chip;
+}
+
+void AppList::fillAddMenu() {
+    QMenu& menu = *add_->menu();
+    menu.clear();
+    AppMenu::addItems(menu, AppMenu::items(apps_.names(), apps_), icons_, [this](const std::string& bundleID) {
+        std::vector<std::string> edited = bundleIDs_;
+        edited.push_back(bundleID);
+        change_(std::move(edited));
+    });
 }
 
 } // namespace quillmere

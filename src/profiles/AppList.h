@@ -1,6 +1,7 @@
 #pragma once
 
-#include "profiles/ProfileEditorServices.h"
+#include "settings/AppIcons.h"
+#include "settings/InstalledApps.h"
 
 #include <QToolButton>
 #include <QWidget>
@@ -10,23 +11,30 @@
 
 namespace quillmere {
 
-// An editable list of applications by bundle identifier, as chips with a remove button each and an "Add
-// App" menu of the installed applications. Every edit hands the whole new list to `change`; the list shown
-// is the one given.
-class AppList : public QWidget {
+// An editable list of applications by bundle identifier, as chips under a title and a line that explains
+// it, with a menu that adds an installed application. It changes nothing itself: each removal or addition
+// hands the whole new list to `change` (an addition even when the application is listed already), and the
+// list shows whatever its owner passes next.
+class AppList final : public QWidget {
   public:
-    AppList(ProfileEditorServices services, const QString& title, const QString& detail, std::vector<std::string> apps,
+    // Both tables must outlive the list.
+    AppList(InstalledApps& apps, AppIcons& icons, const QString& title, const QString& detail,
+            std::vector<std::string> bundleIDs, std::function<void(std::vector<std::string>)> change,
             QWidget* parent = nullptr);
 
-    std::function<void(const std::vector<std::string>&)> change = [](const std::vector<std::string>&) {};
-
-    QToolButton& addMenu() { return *add_; }
+    // Each chip's remove button, by position.
+    const std::vector<QToolButton*>& removeButtons() const { return removeButtons_; }
+    QToolButton& addButton() { return *add_; }
 
   private:
     QWidget* chip(std::size_t position);
+    void fillAddMenu();
 
-    ProfileEditorServices services_;
-    std::vector<std::string> apps_;
+    InstalledApps& apps_;
+    AppIcons& icons_;
+    std::vector<std::string> bundleIDs_;
+    std::function<void(std::vector<std::string>)> change_;
+    std::vector<QToolButton*> removeButtons_;
     QToolButton* add_;
 };
 

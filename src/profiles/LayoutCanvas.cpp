@@ -3,14 +3,13 @@
 #include "menubar/PanelColors.h"
 #include "menubar/PanelPictures.h"
 #include "menubar/RoundedPainting.h"
-#include "profiles/TileDrag.h"
+#include "profiles/TileDragData.h"
 #include "profiles/TileMenu.h"
 #include "settings/SymbolPixmap.h"
 #include "system/Wallpaper.h"
 
 #include <QApplication>
 #include <QDrag>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -48,23 +47,29 @@ QRectF filling(const QSizeF& image, const QRectF& rect) {
 
 } // namespace
 
-LayoutCanvas::LayoutCanvas(ProfileEditorServices services, std::int64_t space, LayoutSnapshot tree,
+LayoutCanvas::LayoutCanvas(SettingsModel& model, ProfilesServices& services, std::int64_t space, LayoutSnapshot tree,
                            std::shared_ptr<const Image> wallpaper, double gap, QWidget* parent)
-    : QWidget(parent), services_(services), space_(space), wallpaper_(std::move(wallpaper)),
+    : QWidget(parent), model_(model), services_(services), space_(space), wallpaper_(std::move(wallpaper)),
       editing_(std::move(tree), gap) {
     setMouseTracking(true);
     setMinimumSize(40, 30);
     startDrag = [this](const LayoutTile& tile) { runTileDrag(tile); };
-    observer_ = services_.model.addObserver([this](SettingsModel::Property property) {
+    observer_ = model_.addObserver([this](SettingsModel::Property property) {
         if (property == SettingsModel::Property::liveWindows)
             update();
     });
-    previewsObserver_ = services_.previews.observe([this](const WindowPreviews::Images&) { update(); });
+    if (services_.previews)
+        previewsObserver_ = services_.previews->observe([this](const WindowPreviews::Images&) { update(); });
 }
 
 LayoutCanvas::~LayoutCanvas() {
-    services_.model.removeObserver(observer_);
-    services_.previews.stopObserving(previewsObserver_);
+    model_.removeObserver(observer_);
+    if (services_.previews)
+        services_.previews->stopObserving(previewsObserver_);
+}
+
+QPixmap LayoutCanvas::icon(const std::string& bundleID) const {
+    return services_.icons.icon(services_.apps.name(bundleID));
 }
 
 Rect LayoutCanvas::bounds() const {
@@ -127,8 +132,10 @@ void LayoutCanvas::paintTile(QPainter& painter, const LayoutTile& tile) const {
 }
 
 std::shared_ptr<const Image> LayoutCanvas::preview(const std::vector<WindowRef>& refs) const {
-    const auto& live = services_.model.liveWindows();
-    const auto& images = services_.previews.images();
+    if (!services_.previews)
+        return nullptr;
+    const auto& live = model_.liveWindows();
+    const auto& images = services_.previews->images();
     for (const auto& ref : refs) {
         const auto window = live.find(ref);
         if (window == live.end())
@@ -179,7 +186,7 @@ void LayoutCanvas::paintTileContent(QPainter& painter, const LayoutTile& tile, c
         double x = strip.left() + 6;
         for (const auto& ref : tile.refs) {
             painter.drawPixmap(QRectF(x, strip.center().y() - smallIcon / 2.0, smallIcon, smallIcon),
-                               services_.icon(ref.app), QRectF());
+                               icon(ref.app), QRectF());
             x += smallIcon + 4;
         }
         painter.setPen(PanelColors::primary(palette()));
@@ -201,7 +208,7 @@ void LayoutCanvas::paintTileContent(QPainter& painter, const LayoutTile& tile, c
     double y = inner.center().y() - total / 2;
     double x = inner.center().x() - iconsWidth / 2;
     for (const auto& ref : tile.refs) {
-        painter.drawPixmap(QRectF(x, y, bigIcon, bigIcon), services_.icon(ref.app), QRectF());
+        painter.drawPixmap(QRectF(x, y, bigIcon, bigIcon), icon(ref.app), QRectF());
         x += bigIcon - iconOverlap;
     }
     y += bigIcon + 4;
@@ -289,10 +296,8 @@ void LayoutCanvas::hover(QPoint point) {
 }
 
 void LayoutCanvas::runTileDrag(const LayoutTile& tile) {
-    auto* data = new QMimeData;
-    data->setText(QString::fromStdString(TileDrag{space_, tile.path}.text()));
     auto* drag = new QDrag(this);
-    drag->setMimeData(data);
+    drag->setMimeData(tileDragData(TileDrag{space_, tile.path}));
     if (!tile.refs.empty()) {
         const double ratio = devicePixelRatioF();
         const int width = static_cast<int>(tile.refs.size()) * (bigIcon - iconOverlap) + iconOverlap;
@@ -302,7 +307,7 @@ void LayoutCanvas::runTileDrag(const LayoutTile& tile) {
         QPainter painter(&picture);
         int x = 0;
         for (const auto& ref : tile.refs) {
-            painter.drawPixmap(QRect(x, 0, bigIcon, bigIcon), services_.icon(ref.app));
+            painter.drawPixmap(QRect(x, 0, bigIcon, bigIcon), icon(ref.app));
             x += bigIcon - iconOverlap;
         }
         painter.end();

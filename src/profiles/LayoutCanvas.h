@@ -1,8 +1,9 @@
 #pragma once
 
 #include "profiles/CanvasEditing.h"
-#include "profiles/ProfileEditorServices.h"
+#include "profiles/ProfilesServices.h"
 #include "profiles/TileMenu.h"
+#include "settings/SettingsModel.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -17,7 +18,8 @@ namespace quillmere {
 // finished edit goes to `change` once; the canvas saves nothing itself.
 class LayoutCanvas : public QWidget {
   public:
-    LayoutCanvas(ProfileEditorServices services, std::int64_t space, LayoutSnapshot tree,
+    // The model and the services must outlive the canvas.
+    LayoutCanvas(SettingsModel& model, ProfilesServices& services, std::int64_t space, LayoutSnapshot tree,
                  std::shared_ptr<const Image> wallpaper, double gap, QWidget* parent = nullptr);
     ~LayoutCanvas() override;
 
@@ -52,7 +54,10 @@ class LayoutCanvas : public QWidget {
     void openMenu(const LayoutTile& tile);
     void menuClosed();
 
-    ProfileEditorServices services_;
+    QPixmap icon(const std::string& bundleID) const;
+
+    SettingsModel& model_;
+    ProfilesServices& services_;
     std::int64_t space_;
     std::shared_ptr<const Image> wallpaper_;
     CanvasEditing editing_;
@@ -62,7 +67,7 @@ class LayoutCanvas : public QWidget {
     std::optional<std::pair<LayoutTile, QPoint>> pressedTile_;
     QPointer<TileMenu> menu_;
     SettingsModel::ObserverToken observer_;
-    WindowPreviews::ObserverId previewsObserver_;
+    WindowPreviews::ObserverId previewsObserver_ = 0;
 };
 
 } // namespace quillmere

@@ -91,8 +91,8 @@ void LaunchItemsField::commit() {
     save(*lines);
 }
 
-OpenOnLaunch::OpenOnLaunch(ProfileEditorServices services, Profile profile, QWidget* parent)
-    : SectionBox(parent), services_(services), profile_(std::move(profile)), disclosure_(new QToolButton(this)),
+OpenOnLaunch::OpenOnLaunch(SettingsModel& model, ProfilesServices& services, Profile profile, QWidget* parent)
+    : SectionBox(parent), model_(model), services_(services), profile_(std::move(profile)), disclosure_(new QToolButton(this)),
       summary_(captionLabel("", this)), content_(new QWidget(this)) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(14, 14, 14, 14);
@@ -176,7 +176,7 @@ void OpenOnLaunch::rebuildRows() {
     for (const auto& app : apps) {
         grid->addWidget(new AppLabel(services_.icons, app.name, rows_), row, 0, Qt::AlignTop | Qt::AlignLeft);
         auto* field = new LaunchItemsField(LaunchItems::saved(profile_, app.id), rows_);
-        field->save = [model = &services_.model, name = profile_.name, id = app.id](const std::vector<std::string>& lines) {
+        field->save = [model = &model_, name = profile_.name, id = app.id](const std::vector<std::string>& lines) {
             if (const auto changed = LaunchItems::saving(model->profiles(), name, id, lines))
                 model->update(*changed, "Change Items to Open");
         };

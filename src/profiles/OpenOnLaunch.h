@@ -1,7 +1,8 @@
 #pragma once
 
 #include "profiles/LaunchItems.h"
-#include "profiles/ProfileEditorServices.h"
+#include "profiles/ProfilesServices.h"
+#include "settings/SettingsModel.h"
 #include "profiles/SectionBox.h"
 
 #include <QLabel>
@@ -47,7 +48,7 @@ class LaunchItemsField : public QWidget {
 // profile launches it, saved as "Change Items to Open". It starts closed.
 class OpenOnLaunch : public SectionBox {
   public:
-    OpenOnLaunch(ProfileEditorServices services, Profile profile, QWidget* parent = nullptr);
+    OpenOnLaunch(SettingsModel& model, ProfilesServices& services, Profile profile, QWidget* parent = nullptr);
 
     // A newer stored version of the profile: fields the user has not typed in follow it.
     void setProfile(Profile profile);
@@ -62,7 +63,8 @@ class OpenOnLaunch : public SectionBox {
     void rebuildRows();
     void updateSummary();
 
-    ProfileEditorServices services_;
+    SettingsModel& model_;
+    ProfilesServices& services_;
     Profile profile_;
     bool expanded_ = false;
     QToolButton* disclosure_;

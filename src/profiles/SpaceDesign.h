@@ -4,7 +4,7 @@
 #include "core/LayoutMode.h"
 #include "core/LayoutSnapshot.h"
 #include "core/Profile.h"
-#include "profiles/DesktopPart.h"
+#include "profiles/ProfileEditor.h"
 
 #include <functional>
 #include <optional>

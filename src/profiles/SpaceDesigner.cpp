@@ -87,8 +87,8 @@ class PartsDrawing : public QWidget {
 
 } // namespace
 
-SpaceDesigner::SpaceDesigner(ProfileEditorServices services, SpaceDesign design, QWidget* parent)
-    : SectionBox(parent), services_(services), design_(std::move(design)) {
+SpaceDesigner::SpaceDesigner(SettingsModel& model, ProfilesServices& services, SpaceDesign design, QWidget* parent)
+    : SectionBox(parent), model_(model), services_(services), design_(std::move(design)) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(16, 16, 16, 16);
     column->setSpacing(14);
@@ -211,7 +211,7 @@ QWidget* SpaceDesigner::controls() {
 QWidget* SpaceDesigner::canvas() {
     auto* drawing = new PartsDrawing(design_, this);
     for (const DesktopPart& part : design_.parts()) {
-        auto* canvas = new LayoutCanvas(services_, part.snapshot.space, part.snapshot.tree.value_or(LayoutSnapshot::tile()),
+        auto* canvas = new LayoutCanvas(model_, services_, part.snapshot.space, part.snapshot.tree.value_or(LayoutSnapshot::tile()),
                                         services_.wallpaper(part.display), gap, drawing);
         canvas->editable = design_.isEdited(part);
         canvas->change = [this, part](const LayoutSnapshot& layout) {
@@ -226,19 +226,21 @@ QWidget* SpaceDesigner::canvas() {
 
 QWidget* SpaceDesigner::appList(const QString& title, const QString& detail, const std::vector<WindowRef>& refs,
                                 std::function<void(SpaceSnapshot&, std::vector<WindowRef>)> set) {
-    auto* list = new AppList(services_, title, detail, SpaceDesign::apps(refs), this);
-    list->change = [this, set](const std::vector<std::string>& apps) {
-        update(design_.edited(), [set, refs = SpaceDesign::newRefs(apps)](SpaceSnapshot& s) { set(s, refs); });
-    };
-    return list;
+    return new AppList(services_.apps, services_.icons, title, detail, SpaceDesign::apps(refs),
+                       [this, set](const std::vector<std::string>& apps) {
+                           update(design_.edited(), [set, refs = SpaceDesign::newRefs(apps)](SpaceSnapshot& s) {
+                               set(s, refs);
+                           });
+                       },
+                       this);
 }
 
 void SpaceDesigner::update(const DesktopPart& part, const SpaceDesign::Edit& edit) {
-    services_.model.update(design_.updated(part, edit), "Change Profile");
+    model_.update(design_.updated(part, edit), "Change Profile");
 }
 
 void SpaceDesigner::clear(const std::vector<DesktopPart>& parts) {
-    services_.model.update(design_.cleared(parts), "Change Profile");
+    model_.update(design_.cleared(parts), "Change Profile");
 }
 
 } // namespace quillmere

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "profiles/LayoutCanvas.h"
-#include "profiles/ProfileEditorServices.h"
+#include "profiles/ProfilesServices.h"
+#include "settings/SettingsModel.h"
 #include "profiles/SectionBox.h"
 #include "profiles/SpaceDesign.h"
 #include "profiles/TemplateButton.h"
@@ -23,7 +24,8 @@ namespace quillmere {
 // profile, so this one keeps no state.
 class SpaceDesigner : public SectionBox {
   public:
-    SpaceDesigner(ProfileEditorServices services, SpaceDesign design, QWidget* parent = nullptr);
+    // The model and the services must outlive the designer.
+    SpaceDesigner(SettingsModel& model, ProfilesServices& services, SpaceDesign design, QWidget* parent = nullptr);
 
     // Called with a part's display when the user presses another part.
     std::function<void(const std::optional<std::string>&)> select = [](const std::optional<std::string>&) {};
@@ -44,7 +46,8 @@ class SpaceDesigner : public SectionBox {
     void update(const DesktopPart& part, const SpaceDesign::Edit& edit);
     void clear(const std::vector<DesktopPart>& parts);
 
-    ProfileEditorServices services_;
+    SettingsModel& model_;
+    ProfilesServices& services_;
     SpaceDesign design_;
     QToolButton* actions_ = nullptr;
     std::vector<QAbstractButton*> modes_;

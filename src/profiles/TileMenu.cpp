@@ -1,11 +1,9 @@
 #include "profiles/TileMenu.h"
 
 #include "menubar/PanelColors.h"
-#include "settings/AppMenuItems.h"
 #include "settings/SymbolPixmap.h"
 
 #include <QFrame>
-#include <QMenu>
 #include <QVBoxLayout>
 
 namespace quillmere {
@@ -27,7 +25,7 @@ QFrame* divider(QWidget* parent) {
 
 } // namespace
 
-TileMenu::TileMenu(ProfileEditorServices services, TileMenuChoices choices, QWidget* parent)
+TileMenu::TileMenu(ProfilesServices& services, TileMenuChoices choices, QWidget* parent)
     : QFrame(parent, Qt::Popup), services_(services), choices_(std::move(choices)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setFrameShape(QFrame::StyledPanel);
@@ -37,11 +35,11 @@ TileMenu::TileMenu(ProfileEditorServices services, TileMenuChoices choices, QWid
     column->setSpacing(spacing);
     column->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    choose_ = appButton(QString::fromStdString(choices_.chooseTitle()),
+    choose_ = appMenu(QString::fromStdString(choices_.chooseTitle()),
                         [this](const std::string& app) { return choices_.choosing(app); });
     column->addWidget(choose_);
     if (choices_.holdsApps()) {
-        stack_ = appButton("Stack Another App Here", [this](const std::string& app) { return choices_.stacking(app); });
+        stack_ = appMenu("Stack Another App Here", [this](const std::string& app) { return choices_.stacking(app); });
         column->addWidget(stack_);
     }
     column->addWidget(divider(this));
@@ -68,32 +66,12 @@ QPushButton* TileMenu::button(const QString& label) const {
     return nullptr;
 }
 
-QToolButton* TileMenu::appButton(const QString& title, std::function<LayoutSnapshot(const std::string&)> result) {
-    auto* button = new QToolButton(this);
-    button->setText(title);
-    button->setAutoRaise(true);
-    button->setPopupMode(QToolButton::InstantPopup);
-    button->setStyleSheet("QToolButton::menu-indicator { image: none; }");
-    auto* menu = new QMenu(button);
-    button->setMenu(menu);
-    // Filled when opened, so the running applications are those of that moment.
-    connect(menu, &QMenu::aboutToShow, this, [this, menu, result] {
-        menu->clear();
-        const auto items = AppMenuItems::of(services_.apps.runningApps(), services_.apps.names());
-        const auto section = [&](const char* heading, const std::vector<std::string>& names) {
-            menu->addSection(heading);
-            for (const auto& name : names) {
-                const auto bundleID = services_.apps.bundleID(name);
-                if (!bundleID)
-                    continue;
-                menu->addAction(QIcon(services_.icons.icon(name)), QString::fromStdString(name), this,
-                                [this, result, id = *bundleID] { finish(result(id)); });
-            }
-        };
-        section("Running", items.running);
-        section("All Applications", items.installed);
-    });
-    return button;
+AppMenu* TileMenu::appMenu(const QString& title, std::function<LayoutSnapshot(const std::string&)> result) {
+    auto* menu = new AppMenu(services_.apps, services_.icons, title,
+                             [this, result](const std::string& bundleID) { finish(result(bundleID)); }, this);
+    menu->setFlat(true);
+    menu->setStyleSheet("QPushButton::menu-indicator { image: none; } QPushButton { text-align: left; }");
+    return menu;
 }
 
 QPushButton* TileMenu::actionButton(const QString& label, const char* symbol, std::function<LayoutSnapshot()> result) {

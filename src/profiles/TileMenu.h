@@ -1,11 +1,11 @@
 #pragma once
 
-#include "profiles/ProfileEditorServices.h"
+#include "profiles/AppMenu.h"
+#include "profiles/ProfilesServices.h"
 #include "profiles/TileMenuChoices.h"
 
 #include <QFrame>
 #include <QPushButton>
-#include <QToolButton>
 #include <functional>
 
 namespace quillmere {
@@ -14,27 +14,29 @@ namespace quillmere {
 // click outside or Escape; each action hands its layout to `change` once.
 class TileMenu : public QFrame {
   public:
-    TileMenu(ProfileEditorServices services, TileMenuChoices choices, QWidget* parent = nullptr);
+    // The services must outlive the menu.
+    TileMenu(ProfilesServices& services, TileMenuChoices choices, QWidget* parent = nullptr);
 
     std::function<void(const LayoutSnapshot&)> change = [](const LayoutSnapshot&) {};
     std::function<void()> closed = [] {};
 
-    QToolButton* chooseButton() const { return choose_; }
-    QToolButton* stackButton() const { return stack_; }
+    AppMenu* chooseButton() const { return choose_; }
+    // None while the tile holds no app.
+    AppMenu* stackButton() const { return stack_; }
     QPushButton* button(const QString& label) const;
 
   protected:
     void hideEvent(QHideEvent* event) override;
 
   private:
-    QToolButton* appButton(const QString& title, std::function<LayoutSnapshot(const std::string&)> result);
+    AppMenu* appMenu(const QString& title, std::function<LayoutSnapshot(const std::string&)> result);
     QPushButton* actionButton(const QString& label, const char* symbol, std::function<LayoutSnapshot()> result);
     void finish(const LayoutSnapshot& layout);
 
-    ProfileEditorServices services_;
+    ProfilesServices& services_;
     TileMenuChoices choices_;
-    QToolButton* choose_ = nullptr;
-    QToolButton* stack_ = nullptr;
+    AppMenu* choose_ = nullptr;
+    AppMenu* stack_ = nullptr;
 };
 
 } // namespace quillmere

@@ -20,9 +20,9 @@ QLabel* rowTitle(const QString& text, QWidget* parent) {
 
 } // namespace
 
-WhenAppliedSection::WhenAppliedSection(ProfileEditorServices services, Profile profile, QWidget* parent)
-    : QWidget(parent), services_(services), profile_(std::move(profile)), followLater_(*this, [this] {
-          const auto& stored = services_.model.profiles();
+WhenAppliedSection::WhenAppliedSection(SettingsModel& model, ProfilesServices& services, Profile profile, QWidget* parent)
+    : QWidget(parent), model_(model), services_(services), profile_(std::move(profile)), followLater_(*this, [this] {
+          const auto& stored = model_.profiles();
           const auto found = std::find_if(stored.begin(), stored.end(),
                                           [this](const Profile& p) { return p.name == profile_.name; });
           if (found == stored.end())
@@ -40,17 +40,17 @@ WhenAppliedSection::WhenAppliedSection(ProfileEditorServices services, Profile p
     title->setFont(font);
     column->addWidget(title);
     column->addWidget(grid());
-    openOnLaunch_ = new OpenOnLaunch(services_, profile_, this);
+    openOnLaunch_ = new OpenOnLaunch(model_, services_, profile_, this);
     column->addWidget(openOnLaunch_);
     refresh();
-    observer_ = services_.model.addObserver([this](SettingsModel::Property property) {
+    observer_ = model_.addObserver([this](SettingsModel::Property property) {
         if (property == SettingsModel::Property::profiles)
             followLater_.schedule();
     });
 }
 
 WhenAppliedSection::~WhenAppliedSection() {
-    services_.model.removeObserver(observer_);
+    model_.removeObserver(observer_);
 }
 
 QWidget* WhenAppliedSection::grid() {
@@ -85,7 +85,7 @@ QWidget* WhenAppliedSection::grid() {
     grid->addWidget(rowTitle("Apps not in the profile", panel), 1, 0, Qt::AlignLeft | Qt::AlignTop);
     grid->addLayout(unlistedColumn, 1, 1);
 
-    shortcut_ = new ProfileShortcut(services_.model, "load " + profile_.name, panel);
+    shortcut_ = new ProfileShortcut(model_, "load " + profile_.name, panel);
     grid->addWidget(rowTitle("Shortcut", panel), 2, 0, Qt::AlignLeft | Qt::AlignVCenter);
     grid->addWidget(shortcut_, 2, 1);
 
@@ -120,7 +120,7 @@ void WhenAppliedSection::showEvent(QShowEvent* event) {
 void WhenAppliedSection::refresh() {
     const QSignalBlocker blockShow(show_);
     show_->clear();
-    for (const auto& [text, value] : WhenApplied::showChoices(services_.model.spaceCount()))
+    for (const auto& [text, value] : WhenApplied::showChoices(model_.spaceCount()))
         show_->addItem(QString::fromStdString(text), value ? QVariant::fromValue<qlonglong>(*value) : QVariant());
     const int shown = profile_.show ? show_->findData(QVariant::fromValue<qlonglong>(*profile_.show)) : 0;
     show_->setCurrentIndex(shown < 0 ? 0 : shown);
@@ -166,7 +166,7 @@ QStringList WhenAppliedSection::placementNotes() const {
 }
 
 void WhenAppliedSection::save(const Profile& profile) {
-    services_.model.update(profile, "Change Profile");
+    model_.update(profile, "Change Profile");
 }
 
 } // namespace quillmere

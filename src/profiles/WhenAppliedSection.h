@@ -1,7 +1,8 @@
 #pragma once
 
 #include "profiles/OpenOnLaunch.h"
-#include "profiles/ProfileEditorServices.h"
+#include "profiles/ProfilesServices.h"
+#include "settings/SettingsModel.h"
 #include "profiles/ProfileShortcut.h"
 #include "profiles/WhenApplied.h"
 #include "settings/DeferredCall.h"
@@ -20,7 +21,7 @@ namespace quillmere {
 // the section follows the stored profile of its name.
 class WhenAppliedSection : public QWidget {
   public:
-    WhenAppliedSection(ProfileEditorServices services, Profile profile, QWidget* parent = nullptr);
+    WhenAppliedSection(SettingsModel& model, ProfilesServices& services, Profile profile, QWidget* parent = nullptr);
     ~WhenAppliedSection() override;
 
     QComboBox& showAfterwards() { return *show_; }
@@ -41,7 +42,8 @@ class WhenAppliedSection : public QWidget {
     void refresh();
     void save(const Profile& profile);
 
-    ProfileEditorServices services_;
+    SettingsModel& model_;
+    ProfilesServices& services_;
     Profile profile_;
     QComboBox* show_ = nullptr;
     QComboBox* unlisted_ = nullptr;

@@ -108,7 +108,7 @@ TEST_F(ProfilesPictures, designerOverTwoDisplaysWithATileMenuAndWhenApplied) {
     QWidget page;
     auto* column = new QVBoxLayout(&page);
     column->setContentsMargins(20, 20, 20, 20);
-    auto* section = new WhenAppliedSection(services, stored("Work"), &page);
+    auto* section = new WhenAppliedSection(*model, services, stored("Work"), &page);
     section->openOnLaunch().setExpanded(true);
     column->addWidget(section);
     column->addStretch();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "profiles/ProfileEditorServices.h"
+#include "profiles/ProfilesServices.h"
 #include "profiles/SpaceDesigner.h"
 #include "stores/ProfileStore.h"
 #include "support/SettingsModelFixture.h"
@@ -12,7 +12,7 @@
 
 namespace quillmere {
 
-struct ListedApps final : InstalledApplications {
+struct DesignerApps final : InstalledApplications {
     std::vector<InstalledApplication> apps{
         {"com.apple.Safari", "Safari"}, {"com.apple.mail", "Mail"}, {"com.apple.Notes", "Notes"}};
     std::vector<InstalledApplication> installedApplications() override { return apps; }
@@ -50,7 +50,7 @@ class DesignerTest : public SettingsModelTest {
     SpaceDesigner& designer(const std::string& profile, std::vector<DesktopPart> parts,
                             std::optional<std::string> selected) {
         shown = std::make_unique<SpaceDesigner>(
-            services, SpaceDesign(stored(profile), std::nullopt, std::move(parts), std::move(selected)));
+            *model, services, SpaceDesign(stored(profile), std::nullopt, std::move(parts), std::move(selected)));
         shown->resize(760, 720);
         shown->show();
         settleWidgets();
@@ -70,11 +70,16 @@ class DesignerTest : public SettingsModelTest {
         send(widget, QEvent::MouseButtonRelease, to, Qt::NoButton);
     }
 
-    ListedApps installed;
+    DesignerApps installed;
     TemporaryDirectory noFolders;
     InstalledApps apps{installed, managed.desktop, {{noFolders.path()}, "C"}};
     AppIcons icons{apps};
-    ProfileEditorServices services{*model, apps, icons, managed.previews};
+    ProfilesServices services{.apps = apps,
+                              .icons = icons,
+                              .displays = managed.desktop,
+                              .symbols = managed.symbols,
+                              .folder = managed.profiles.directory(),
+                              .previews = &managed.previews};
     std::unique_ptr<SpaceDesigner> shown;
 };
 

@@ -23,7 +23,7 @@ class WhenAppliedSectionTest : public DesignerTest {
                .open = std::map<std::string, std::vector<std::string>>{{"com.apple.Notes", {"~/notes"}}}});
         services.desktops = [this] { return managed.spaces.desktops(); };
         services.unlistedApps = [](const Profile&) { return std::vector<std::string>{"Zoom", "Calendar"}; };
-        section = std::make_unique<WhenAppliedSection>(services, stored("Work"));
+        section = std::make_unique<WhenAppliedSection>(*model, services, stored("Work"));
         section->resize(640, 700);
         section->show();
         settleWidgets();
