@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 
 #include "profiles/ProfilesTab.h"
+#include "wm/UnlistedApps.h"
 
 #include <QCoreApplication>
 
@@ -40,11 +41,22 @@ SettingsServices AppDelegate::settingsServices() {
         },
         .openSystemSettings = services_.openSystemSettings,
         .profilesContent = [this](SettingsModel& model, InstalledApps& apps, AppIcons& icons) -> QWidget* {
-            return new ProfilesTab(model, ProfilesServices{.apps = apps,
-                                                           .icons = icons,
-                                                           .displays = services_.desktop,
-                                                           .symbols = symbols_,
-                                                           .folder = profiles_.directory()});
+            ProfilesServices profiles{
+                .apps = apps,
+                .icons = icons,
+                .displays = services_.desktop,
+                .symbols = symbols_,
+                .folder = profiles_.directory(),
+                .previews = &previews_,
+                .wallpaper = [this](const std::optional<std::string>& display) { return wallpaper_.image(display); },
+                .desktops = [this] { return spaces_.desktops(); },
+                .unlistedApps =
+                    [this](const Profile& profile) {
+                        return unlistedApps(profile, services_.desktop.runningApplications(), services_.ownPid,
+                                            std::nullopt);
+                    },
+            };
+            return new ProfilesTab(model, std::move(profiles));
         },
     };
 }

@@ -4,6 +4,7 @@
 #include "core/Profile.h"
 #include "platform/Displays.h"
 #include "platform/Image.h"
+#include "platform/RunningApplications.h"
 #include "platform/SymbolImages.h"
 #include "settings/AppIcons.h"
 #include "settings/FileReveal.h"
@@ -56,9 +57,9 @@ struct ProfilesServices {
         [](const std::optional<std::string>&) { return nullptr; };
     // The displays and their Spaces now.
     std::function<Desktops()> desktops = [] { return Desktops({}); };
-    // The names of the running applications that applying the profile would hide or quit.
-    std::function<std::vector<std::string>(const Profile&)> unlistedApps = [](const Profile&) {
-        return std::vector<std::string>{};
+    // The running applications that applying the profile now would hide or quit.
+    std::function<std::vector<RunningApplication>(const Profile&)> unlistedApps = [](const Profile&) {
+        return std::vector<RunningApplication>{};
     };
 };
 

@@ -67,7 +67,12 @@ Profile choosingUnlisted(Profile profile, Unlisted choice) {
     return profile;
 }
 
-std::string unlistedPreview(std::vector<std::string> names, bool quit, const std::string& locale) {
+std::string unlistedPreview(const std::vector<RunningApplication>& apps, bool quit, const std::string& locale) {
+    std::vector<std::string> names;
+    for (const auto& app : apps) {
+        if (app.localizedName)
+            names.push_back(*app.localizedName);
+    }
     if (names.empty())
         return "Every running app is in this profile.";
     sortPlain(names);

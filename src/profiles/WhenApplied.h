@@ -2,6 +2,7 @@
 
 #include "core/Desktops.h"
 #include "core/Profile.h"
+#include "platform/RunningApplications.h"
 
 #include <cstdint>
 #include <optional>
@@ -20,9 +21,9 @@ enum class Unlisted { leave = 0, hide = 1, quit = 2 };
 // Quit wins over Hide when a hand-written file sets both.
 Unlisted unlisted(const Profile& profile);
 Profile choosingUnlisted(Profile profile, Unlisted choice);
-// What applying now would do to the running apps the profile does not list, by their names; the names are
-// joined as a conjunction in the locale (the user's when empty).
-std::string unlistedPreview(std::vector<std::string> names, bool quit, const std::string& locale = "");
+// What applying now would do to the running apps the profile does not list: their names, those without one
+// left out, sorted and joined as a conjunction in the locale (the user's when empty).
+std::string unlistedPreview(const std::vector<RunningApplication>& apps, bool quit, const std::string& locale = "");
 
 // Switching on records the displays connected now, unless the profile already records some.
 Profile switchingAutoApply(Profile profile, bool on, const Desktops& present);

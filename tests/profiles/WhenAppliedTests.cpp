@@ -43,12 +43,20 @@ TEST(WhenApplied, readsTheUnlistedChoiceQuitFirstAndWritesTrueOrAbsent) {
     EXPECT_EQ(left.quitUnlisted, std::nullopt);
 }
 
-TEST(WhenApplied, previewsTheUnlistedAppsSortedAsAConjunction) {
+std::vector<RunningApplication> running(std::vector<std::optional<std::string>> names) {
+    std::vector<RunningApplication> apps;
+    for (auto& name : names)
+        apps.push_back({.processIdentifier = static_cast<std::int32_t>(apps.size() + 100), .localizedName = name});
+    return apps;
+}
+
+TEST(WhenApplied, previewsTheNamedUnlistedAppsSortedAsAConjunction) {
     EXPECT_EQ(unlistedPreview({}, true, "en"), "Every running app is in this profile.");
-    EXPECT_EQ(unlistedPreview({"Zoom"}, false, "en"), "Applying it now would hide Zoom.");
-    EXPECT_EQ(unlistedPreview({"Zoom", "Mail", "calendar"}, true, "en"),
+    EXPECT_EQ(unlistedPreview(running({std::nullopt}), true, "en"), "Every running app is in this profile.");
+    EXPECT_EQ(unlistedPreview(running({"Zoom", std::nullopt}), false, "en"), "Applying it now would hide Zoom.");
+    EXPECT_EQ(unlistedPreview(running({"Zoom", "Mail", "calendar"}), true, "en"),
               "Applying it now would quit Mail, Zoom, and calendar.");
-    EXPECT_EQ(unlistedPreview({"Zoom", "Mail"}, false, "de"), "Applying it now would hide Mail und Zoom.");
+    EXPECT_EQ(unlistedPreview(running({"Zoom", "Mail"}), false, "de"), "Applying it now would hide Mail und Zoom.");
 }
 
 TEST(WhenApplied, switchingOnRecordsTheDisplaysOnceAndOffKeepsThem) {

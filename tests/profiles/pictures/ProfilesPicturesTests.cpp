@@ -48,7 +48,13 @@ class ProfilesPictures : public DesignerTest {
         services.desktops = [] {
             return Desktops({display("1", "Studio Display", studio, 2), display("2", "Built-in Retina Display", laptop, 3)});
         };
-        services.unlistedApps = [](const Profile&) { return std::vector<std::string>{"Music", "Photos", "Zoom"}; };
+        services.unlistedApps = [](const Profile&) {
+            std::vector<RunningApplication> running;
+            for (const char* name : {"Photos", "Music", "Zoom"})
+                running.push_back({.processIdentifier = static_cast<std::int32_t>(running.size() + 1),
+                                   .localizedName = name});
+            return running;
+        };
         const auto refs = [](std::vector<std::string> apps) { return SpaceDesign::newRefs(apps); };
         store({.name = "Work",
                .spansDisplays = true,

@@ -22,7 +22,10 @@ class WhenAppliedSectionTest : public DesignerTest {
                .spaces = {{.space = 1, .tree = tile({ref("com.apple.mail", 0)})}, {.space = 5, .tree = tile()}},
                .open = std::map<std::string, std::vector<std::string>>{{"com.apple.Notes", {"~/notes"}}}});
         services.desktops = [this] { return managed.spaces.desktops(); };
-        services.unlistedApps = [](const Profile&) { return std::vector<std::string>{"Zoom", "Calendar"}; };
+        services.unlistedApps = [](const Profile&) {
+            return std::vector<RunningApplication>{{.processIdentifier = 7, .localizedName = "Zoom"},
+                                                   {.processIdentifier = 8, .localizedName = "Calendar"}};
+        };
         section = std::make_unique<WhenAppliedSection>(*model, services, stored("Work"));
         section->resize(640, 700);
         section->show();
@@ -40,7 +43,7 @@ TEST_F(WhenAppliedSectionTest, theUnlistedChoiceIsWrittenTrueOrAbsentWithItsPrev
     EXPECT_EQ(stored("Work").quitUnlisted, true);
     EXPECT_EQ(stored("Work").hideUnlisted, std::nullopt);
     EXPECT_EQ(section->unlistedPreview().text().toStdString(),
-              WhenApplied::unlistedPreview({"Calendar", "Zoom"}, true));
+              "Applying it now would quit Calendar and Zoom.");
     EXPECT_FALSE(section->unlistedPreview().isHidden());
 
     Q_EMIT section->unlistedApps().activated(0);
