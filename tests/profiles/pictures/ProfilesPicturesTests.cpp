@@ -2,21 +2,15 @@
 #include "profiles/RenameSheet.h"
 #include "profiles/widgets/ProfilesTabFixture.h"
 #include "support/WidgetsOfType.h"
+#include "support/WindowPicture.h"
 
 #include <QDir>
-#include <QScreen>
 
 namespace quillmere {
 namespace {
 
-// A top-level window as the X server draws it, for a look by eye.
 void save(QWidget& window, const QString& name) {
-    window.activateWindow();
-    for (int turn = 0; turn < 20; ++turn)
-        QTest::qWait(10);
-    const QPixmap picture = window.screen()->grabWindow(window.winId());
-    EXPECT_FALSE(picture.isNull()) << name.toStdString();
-    EXPECT_TRUE(picture.save(QUILLMERE_PICTURES "/profiles-" + name + ".png")) << name.toStdString();
+    saveWindowPicture(window, QUILLMERE_PICTURES "/profiles-" + name + ".png");
 }
 
 // The Profiles window with two profiles and a file that failed to load, its rename sheet and its icon picker.
