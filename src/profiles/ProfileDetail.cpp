@@ -54,7 +54,6 @@ ProfileDetail::ProfileDetail(SettingsModel& model, ProfilesServices& services, c
       column_(new QVBoxLayout), rebuildLater_(*this, [this] { rebuild(); }) {
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     auto* content = new QWidget;
     content->setLayout(column_);
     column_->setContentsMargins(20, 20, 20, 20);

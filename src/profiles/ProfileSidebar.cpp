@@ -69,6 +69,8 @@ ProfileSidebar::ProfileSidebar(SettingsModel& model, ProfilesServices& services,
 
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setFrameShape(QFrame::NoFrame);
+    // A long summary is cut at the edge rather than scrolled to.
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(list_, &QListWidget::itemSelectionChanged, this, [this] { chosen(); });
     QObject::connect(list_, &QListWidget::customContextMenuRequested, this, [this](const QPoint& at) {

@@ -3,10 +3,12 @@
 #include "platform/CapturingLogSink.h"
 #include "platform/ManualMainQueue.h"
 #include "platform/linux/InotifyFileWatching.h"
+#include "profiles/ProfilesTab.h"
 #include "settings/DockPresence.h"
 #include "support/Files.h"
 #include "support/PopUpMenu.h"
 #include "support/TemporaryDirectory.h"
+#include "support/WidgetsOfType.h"
 
 #include <QMenuBar>
 #include <gmock/gmock.h>
@@ -314,6 +316,19 @@ TEST_F(AppDelegateTest, TheSettingsAndProfilesWindowsCarryTheApplicationsMenus) 
             titles.push_back(menu->text().toStdString());
         EXPECT_THAT(titles, testing::ElementsAre("Quillmere", "Edit", "Window", "Help"));
     }
+}
+
+TEST_F(AppDelegateTest, TheProfilesWindowShowsTheProfilesOverTheSettingsModel) {
+    launch();
+    delegate->openProfiles();
+    QWidget* window = delegate->settingsWindow()->profilesWindow();
+    ASSERT_NE(window, nullptr);
+    const std::vector<ProfilesTab*> tabs = widgetsOfType<ProfilesTab>(*window);
+    ASSERT_EQ(tabs.size(), 1u);
+    delegate->settingsWindow()->model().newProfile();
+    QApplication::processEvents();
+    ASSERT_NE(tabs.front()->detail(), nullptr);
+    EXPECT_EQ(tabs.front()->detail()->name(), "Untitled");
 }
 
 } // namespace

@@ -232,5 +232,50 @@ TEST_F(ProfilesTabTest, everyProfileIconIsDrawn) {
             EXPECT_TRUE(symbols.hasSymbol(icon.symbol)) << icon.symbol;
 }
 
+TEST_F(ProfilesTabTest, theHeaderAndTheRowMenuApplyTheProfile) {
+    store(work);
+    store(home);
+    model->setSelectedProfile("Work");
+    open();
+    QTest::mouseClick(&tab->detail()->applyButton(), Qt::LeftButton);
+    EXPECT_EQ(model->manager().lastProfile(), "Work");
+    std::unique_ptr<QMenu> menu(tab->sidebar().rowMenu(*stored("Home")));
+    action(*menu, "Apply profile").trigger();
+    EXPECT_EQ(model->manager().lastProfile(), "Home");
+    EXPECT_FALSE(model->undo().canUndo());
+}
+
+TEST_F(ProfilesTabTest, choosingADisplayShowsItsLowestArrangedDesktop) {
+    store(Profile{.name = "Two",
+                  .spaces = {{.space = 2, .tree = LayoutSnapshot::tile(), .display = "Left"},
+                             {.space = 3, .tree = LayoutSnapshot::tile(), .display = "Right"}}});
+    open();
+    ProfileDetail& detail = *tab->detail();
+    ASSERT_EQ(detail.displaySegments().size(), 2u);
+    EXPECT_EQ(detail.displaySegments()[0]->text(), "Left");
+    EXPECT_TRUE(detail.displaySegments()[0]->isChecked());
+    QTest::mouseClick(detail.chips()[0], Qt::LeftButton);
+    settle();
+    QTest::mouseClick(detail.displaySegments()[1], Qt::LeftButton);
+    settle();
+    EXPECT_EQ(detail.editor().display(), "Right");
+    EXPECT_EQ(detail.editor().space().space, 3);
+    EXPECT_TRUE(detail.displaySegments()[1]->isChecked());
+    EXPECT_TRUE(detail.chips()[2]->look().selected);
+}
+
+TEST_F(ProfilesTabTest, theEditorKeepsItsDesktopThroughASaveOfTheSameProfile) {
+    store(work);
+    open();
+    QTest::mouseClick(tab->detail()->chips()[1], Qt::LeftButton);
+    settle();
+    ProfileDetail* detail = tab->detail();
+    detail->editor().change([](Profile& profile) { profile.icon = "star"; });
+    settle();
+    EXPECT_EQ(tab->detail(), detail);
+    EXPECT_EQ(detail->editor().profile().icon, "star");
+    EXPECT_EQ(detail->editor().space().space, 2);
+}
+
 } // namespace
 } // namespace quillmere
