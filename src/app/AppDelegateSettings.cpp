@@ -2,6 +2,10 @@
 #include "app/CommandLineSection.h"
 #include "app/UpdatesSection.h"
 
+#include "menubar/ArrangementStrip.h"
+#include "profiles/ProfilesTab.h"
+#include "wm/UnlistedApps.h"
+
 #include <QCoreApplication>
 
 namespace quillmere {
@@ -50,6 +54,35 @@ SettingsServices AppDelegate::settingsServices() {
                                      .homeFolder = services_.homeFolder.string(),
                                      .runAsAdministrator = runWithPkexec}),
                 (programs / ".." / "share" / "doc" / "Quillmere" / "README.md").lexically_normal());
+        },
+        .profilesContent = [this](SettingsModel& model, InstalledApps& apps, AppIcons& icons) -> QWidget* {
+            ProfilesServices profiles{
+                .apps = apps,
+                .icons = icons,
+                .displays = services_.desktop,
+                .symbols = symbols_,
+                .folder = profiles_.directory(),
+                .displayStrip =
+                    [this](const std::vector<DisplayStripItem>& items, const std::optional<std::string>& selected,
+                           double height, std::function<void(const std::string&)> select) -> QWidget* {
+                    auto* strip = new ArrangementStrip(wallpaper_, height);
+                    std::vector<ArrangementItem> arranged;
+                    for (const DisplayStripItem& item : items)
+                        arranged.push_back({.id = item.id, .name = item.name, .frame = item.frame});
+                    strip->setItems(std::move(arranged), selected);
+                    strip->select = std::move(select);
+                    return strip;
+                },
+                .previews = &previews_,
+                .wallpaper = [this](const std::optional<std::string>& display) { return wallpaper_.image(display); },
+                .desktops = [this] { return spaces_.desktops(); },
+                .unlistedApps =
+                    [this](const Profile& profile) {
+                        return unlistedApps(profile, services_.desktop.runningApplications(), services_.ownPid,
+                                            std::nullopt);
+                    },
+            };
+            return new ProfilesTab(model, std::move(profiles));
         },
     };
 }

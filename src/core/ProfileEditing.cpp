@@ -302,4 +302,13 @@ std::optional<std::string> profileNameProblem(std::string_view name,
     return std::nullopt;
 }
 
+void recordDisplays(Profile& profile, const Desktops& present) {
+    std::vector<ProfileDisplay> displays;
+    for (const DisplaySpaces& display : present.displays())
+        displays.push_back({display.identity, display.frame, static_cast<std::int64_t>(display.spaces.size())});
+    profile.displays = std::move(displays);
+    profile.display = present.fingerprint();
+    profile.spansDisplays = present.spansDisplays() ? std::optional(true) : std::nullopt;
+}
+
 } // namespace quillmere

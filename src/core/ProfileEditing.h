@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Desktops.h"
 #include "core/Profile.h"
 
 #include <optional>
@@ -21,5 +22,9 @@ std::string profileFileName(std::string_view name);
 std::optional<std::string> profileNameProblem(std::string_view name,
                                               const std::optional<std::string>& current,
                                               const std::set<std::string>& taken);
+
+// Records the displays present, in display order, with their Desktop counts, their fingerprint and whether
+// their Spaces span them all.
+void recordDisplays(Profile& profile, const Desktops& present);
 
 } // namespace quillmere

@@ -161,6 +161,7 @@ class SettingsModel {
     const std::optional<std::string>& selectedProfile() const { return selectedProfile_; }
     void setSelectedProfile(std::optional<std::string> name);
     UndoManager& undo() { return undo_; }
+    WindowManager& manager() { return services_.manager; }
     // The setup checks in the warning state.
     int problemCount() const;
 
@@ -223,6 +224,9 @@ class SettingsModel {
     void trash(const Profile& profile);
     // Reloads the windows on screen and asks for their pictures, while window previews are on.
     void refreshPreviews();
+    // The names no new or renamed profile may take: the loaded profiles' and those of the files that failed
+    // to load.
+    std::set<std::string> takenNames() const;
 
   private:
     // Observers hear only of a value that changed.
@@ -244,8 +248,6 @@ class SettingsModel {
 
     // Runs a profile action; a failure becomes actionError and an error log line.
     bool attempt(const std::string& description, const std::function<std::optional<FileError>()>& body);
-    // Taken are the loaded profiles and the files that failed to load.
-    std::set<std::string> takenNames() const;
     std::string uniqueName(const std::string& base) const;
     std::optional<FileError> trashFile(const Profile& profile);
 

@@ -80,14 +80,7 @@ void SettingsModel::newProfile() {
     const Desktops desktops = services_.spaces.desktops();
     Profile profile;
     profile.name = uniqueName("Untitled");
-    profile.display = desktops.fingerprint();
-    std::vector<ProfileDisplay> displays;
-    for (const DisplaySpaces& display : desktops.displays())
-        displays.push_back(ProfileDisplay{display.identity, display.frame,
-                                          static_cast<std::int64_t>(display.spaces.size())});
-    profile.displays = std::move(displays);
-    if (desktops.spansDisplays())
-        profile.spansDisplays = true;
+    recordDisplays(profile, desktops);
     SpaceSnapshot space{.space = 1, .mode = LayoutMode::bsp, .tree = LayoutSnapshot::tile()};
     if (const DisplaySpaces* main = desktops.main())
         space.display = main->identity.signature();

@@ -3,6 +3,8 @@
 #include "platform/InstalledApplications.h"
 #include "platform/RunningApplications.h"
 #include "platform/UserDefaults.h"
+#include "settings/AppIcons.h"
+#include "settings/InstalledApps.h"
 #include "settings/LoginItem.h"
 
 #include <QWidget>
@@ -12,6 +14,8 @@
 #include <string>
 
 namespace quillmere {
+
+class SettingsModel;
 
 // What the Settings window asks of the system beyond the settings model.
 struct SettingsServices {
@@ -33,6 +37,9 @@ struct SettingsServices {
     // The General pane's sections that the shell owns, each made once; none leaves the section out.
     std::function<QWidget*()> updatesSection;
     std::function<QWidget*()> commandLineSection;
+    // The content of the Profiles window, made once over the model and the application tables the Settings
+    // window shares; none leaves the window empty.
+    std::function<QWidget*(SettingsModel&, InstalledApps&, AppIcons&)> profilesContent;
 };
 
 } // namespace quillmere

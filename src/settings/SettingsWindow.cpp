@@ -129,7 +129,11 @@ void SettingsWindow::showProfiles() {
     if (!profiles_) {
         profiles_ = std::make_unique<QWidget>();
         profiles_->setWindowTitle("Profiles");
-        (new QVBoxLayout(profiles_.get()))->setMenuBar(mainMenu(windowMenuActions(), profiles_.get()));
+        auto* layout = new QVBoxLayout(profiles_.get());
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setMenuBar(mainMenu(windowMenuActions(), profiles_.get()));
+        if (services_.profilesContent)
+            layout->addWidget(services_.profilesContent(*model_, apps_, icons_));
         profiles_->setMinimumSize(820, 560);
         profiles_->resize(900, 660);
         activity_->watch(*profiles_);

@@ -64,7 +64,7 @@ class SettingsWindow {
 
     const std::unique_ptr<SettingsModel> model_;
     SettingsServices services_;
-    // Scanned on first use; the Profiles window will share them.
+    // Scanned on first use; the Profiles window shares them.
     InstalledApps apps_;
     AppIcons icons_;
     std::unique_ptr<QWidget> window_;

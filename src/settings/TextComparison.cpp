@@ -45,7 +45,7 @@ bool containsFolded(std::string_view text, std::string_view query) {
     return foldedText.indexOf(foldedQuery) >= 0;
 }
 
-void sortLocalized(std::vector<std::string>& texts) {
+std::vector<std::size_t> localizedOrder(const std::vector<std::string>& texts) {
     // The C locale compares code units; users there still expect letters in dictionary order.
     QLocale locale;
     if (locale.language() == QLocale::C)
@@ -59,9 +59,17 @@ void sortLocalized(std::vector<std::string>& texts) {
         keys.emplace_back(collator.sortKey(QString::fromStdString(texts[index])), index);
     std::stable_sort(keys.begin(), keys.end(),
                      [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
+    std::vector<std::size_t> order;
+    order.reserve(texts.size());
+    for (const auto& key : keys)
+        order.push_back(key.second);
+    return order;
+}
+
+void sortLocalized(std::vector<std::string>& texts) {
     std::vector<std::string> sorted;
     sorted.reserve(texts.size());
-    for (const auto& [key, index] : keys)
+    for (const std::size_t index : localizedOrder(texts))
         sorted.push_back(std::move(texts[index]));
     texts = std::move(sorted);
 }

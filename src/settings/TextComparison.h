@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,5 +21,7 @@ bool containsFolded(std::string_view text, std::string_view query);
 // The Finder's order in the user's locale: letter case ignored, digit runs compared by value ("App 2"
 // before "App 10"). Stable, so equal names keep their order.
 void sortLocalized(std::vector<std::string>& texts);
+// The positions of the texts in that order.
+std::vector<std::size_t> localizedOrder(const std::vector<std::string>& texts);
 
 } // namespace quillmere

@@ -62,8 +62,7 @@ Profile WindowManager::snapshotProfile(const std::string& name) {
     };
     const Desktops desktops = spaces_.desktops();
 
-    Profile profile{.name = name, .display = desktops.fingerprint()};
-    std::vector<ProfileDisplay> displays;
+    Profile profile{.name = name};
     for (const DisplaySpaces& display : desktops.displays()) {
         for (std::size_t k = 0; k < display.spaces.size(); ++k) {
             const SpaceId space = display.spaces[k];
@@ -82,11 +81,8 @@ Profile WindowManager::snapshotProfile(const std::string& name) {
             snapshot.display = display.identity.signature();
             profile.spaces.push_back(std::move(snapshot));
         }
-        displays.push_back({display.identity, display.frame, static_cast<std::int64_t>(display.spaces.size())});
     }
-    profile.displays = std::move(displays);
-    if (desktops.spansDisplays())
-        profile.spansDisplays = true;
+    recordDisplays(profile, desktops);
     if (auto fullScreen = fullScreenSnapshots(desktops, inventory, refs); !fullScreen.empty())
         profile.fullScreen = std::move(fullScreen);
     return profile;

@@ -3,12 +3,14 @@
 #include "platform/CapturingLogSink.h"
 #include "platform/ManualMainQueue.h"
 #include "platform/linux/InotifyFileWatching.h"
+#include "profiles/ProfilesTab.h"
 #include "settings/DockPresence.h"
 #include "support/AlertScript.h"
 #include "shell/FocusFilter.h"
 #include "support/Files.h"
 #include "support/PopUpMenu.h"
 #include "support/TemporaryDirectory.h"
+#include "support/WidgetsOfType.h"
 
 #include <QMenuBar>
 #include <QTest>
@@ -452,6 +454,19 @@ TEST_F(AppDelegateTest, TheFocusFilterLoadsProfilesOnceStarted) {
     FocusFilterRouter::load("work");
     EXPECT_EQ(count("focus filter loading work"), 2u);
     EXPECT_EQ(count("no profile work"), 1u) << "the window manager looked the profile up";
+}
+
+TEST_F(AppDelegateTest, TheProfilesWindowShowsTheProfilesOverTheSettingsModel) {
+    launch();
+    delegate->openProfiles();
+    QWidget* window = delegate->settingsWindow()->profilesWindow();
+    ASSERT_NE(window, nullptr);
+    const std::vector<ProfilesTab*> tabs = widgetsOfType<ProfilesTab>(*window);
+    ASSERT_EQ(tabs.size(), 1u);
+    delegate->settingsWindow()->model().newProfile();
+    QApplication::processEvents();
+    ASSERT_NE(tabs.front()->detail(), nullptr);
+    EXPECT_EQ(tabs.front()->detail()->name(), "Untitled");
 }
 
 } // namespace

@@ -33,7 +33,7 @@ TEST(Symbols, TheCatalogueKnowsExactlyTheDrawnSymbols) {
     DrawnSymbolImages catalogue;
     for (const char* name : namedSymbols)
         EXPECT_TRUE(catalogue.hasSymbol(name)) << name;
-    for (const char* name : {"no.such.symbol", "", "../symbols/macwindow", "briefcase"}) {
+    for (const char* name : {"no.such.symbol", "", "../symbols/macwindow", "trash.slash"}) {
         EXPECT_FALSE(catalogue.hasSymbol(name)) << name;
         EXPECT_TRUE(symbolIcon(name).isNull()) << name;
     }

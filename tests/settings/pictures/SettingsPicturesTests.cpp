@@ -1,7 +1,7 @@
 #include "settings/widgets/SettingsWindowFixture.h"
+#include "support/WindowPicture.h"
 
 #include <QDir>
-#include <QScreen>
 
 namespace quillmere {
 namespace {
@@ -16,12 +16,7 @@ TEST_F(SettingsWindowTest, picturesOfEveryPane) {
         settings.dimInactive = true;
     });
     const auto save = [](QWidget& window, const QString& name) {
-        window.activateWindow();
-        for (int turn = 0; turn < 20; ++turn)
-            QTest::qWait(10);
-        const QPixmap picture = window.screen()->grabWindow(window.winId());
-        EXPECT_FALSE(picture.isNull()) << name.toStdString();
-        EXPECT_TRUE(picture.save(QUILLMERE_PICTURES "/settings-" + name + ".png")) << name.toStdString();
+        saveWindowPicture(window, QUILLMERE_PICTURES "/settings-" + name + ".png");
     };
     for (const SettingsPane& pane : settingsPanes) {
         const std::string tag(pane.tag);
