@@ -1,6 +1,7 @@
 #include "app/WelcomeView.h"
 
 #include "app/WelcomeTexts.h"
+#include "platform/qt/WindowPlacement.h"
 #include "settings/Keycap.h"
 #include "settings/SetupTab.h"
 #include "settings/SwitchRow.h"
@@ -9,6 +10,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
 
@@ -70,6 +72,9 @@ WelcomeView::WelcomeView(WelcomeModel& model, std::function<void(const std::stri
       model_(model), openSettings_(std::move(openSettings)) {
     setWindowTitle("Welcome to Quillmere");
     setFixedSize(guideWidth, guideHeight);
+    // Centred on the screen, so that it stands over the middle of the simulated screens rather than their
+    // menus, wherever a window manager would otherwise leave it.
+    move(centredIn(screen()->availableGeometry(), size()).topLeft());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     // The main button takes Return, as a dialog's default button would.

@@ -131,6 +131,13 @@ int main(int argc, char** argv) {
             dump->desktopChanged();
     });
 
+    // Every ordinary end goes through here: the will-terminate notification is delivered first, so that the
+    // session is saved, and the event loop ends on the turn after it.
+    const auto endInOrder = [&] {
+        desktop.quitOwnApplication();
+        queue.after(MainQueue::Duration::zero(), [] { QApplication::quit(); });
+    };
+
     InotifyFileWatching watching(queue);
     JsonUserDefaults defaults(userDefaultsFile());
     std::optional<CommandReceiver> receiver;
@@ -148,11 +155,11 @@ int main(int argc, char** argv) {
                         receiver.emplace(queue, std::move(*socket), std::move(onText));
             },
         .relaunch = [&] { return relaunch(variant, argc, argv); },
-        .terminate = [] { QApplication::quit(); },
+        .terminate = endInOrder,
         .openSystemSettings = [&](const std::string& address) { screens.openSystemSettings(address); },
         .tell = tell,
     });
-    TerminationSignals termination(queue, [](int) { QApplication::quit(); });
+    TerminationSignals termination(queue, [&](int) { endInOrder(); });
 
     screens.show();
     delegate.applicationDidFinishLaunching();

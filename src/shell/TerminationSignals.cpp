@@ -13,6 +13,7 @@ sigset_t terminationSignals() {
     sigemptyset(&blocked);
     sigaddset(&blocked, SIGTERM);
     sigaddset(&blocked, SIGINT);
+    sigaddset(&blocked, SIGHUP);
     return blocked;
 }
 

@@ -6,12 +6,12 @@
 
 namespace quillmere {
 
-// Blocks SIGTERM and SIGINT in the calling thread and every thread it starts afterwards. Called first
+// Blocks SIGTERM, SIGINT and SIGHUP (the terminal or login session going away) in the calling thread and every thread it starts afterwards. Called first
 // thing in main, so that neither signal can end the process before it is ready to end in order; from then
 // on they wait until TerminationSignals reads them.
 void blockTerminationSignals();
 
-// Reads the blocked SIGTERM and SIGINT on the main queue, between other work, and hands each one on, so
+// Reads the blocked signals on the main queue, between other work, and hands each one on, so
 // that the application ends through its orderly terminate path.
 class TerminationSignals {
   public:

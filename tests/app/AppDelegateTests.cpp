@@ -414,6 +414,22 @@ TEST_F(AppDelegateTest, TheGuideOpensUntilSeenAndWhenThePermissionIsLost) {
     EXPECT_EQ(delegate->welcome().model().page(), WelcomeModel::Page::permission);
 }
 
+TEST_F(AppDelegateTest, ClosingTheGuideGivesTheFrontBackSoThatCommandsActAgain) {
+    writeConfig(configText());
+    desktop.focus(left);
+    launch();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(desktop.frontmostApplication()->processIdentifier, ownPid) << "the guide came forward";
+    const Rect before = frame(left);
+
+    delegate->welcome().window()->close();
+    queue.advance(0ms);
+    EXPECT_EQ(desktop.frontmostApplication()->bundleIdentifier, "com.example.Editor");
+    send("swap east");
+    queue.advance(1s);
+    EXPECT_NE(frame(left), before) << "the command acted on the window in front before the guide";
+}
+
 TEST_F(AppDelegateTest, TheGuidesPresetIsSavedButNeverOverAFileWithAnError) {
     writeConfig(configText());
     launch();

@@ -378,6 +378,27 @@ INSTANTIATE_TEST_SUITE_P(
                             },
                             false}));
 
+TEST_F(SimulatedDesktopTest, AnApplicationThatLeavesTheDockWhileInFrontGivesTheFrontToTheWindowBelow) {
+    const std::int32_t terminal = desktop.launch({.bundleIdentifier = "com.example.terminal", .name = "Terminal"});
+    const WindowId below = desktop.openWindow(terminal, {.title = "zsh", .frame = {0, 25, 500, 500}});
+    const WindowId under = desktop.openWindow(app, {.title = "Notes", .frame = {500, 25, 500, 500}});
+    desktop.focus(under);
+    desktop.focus(below);
+    const std::int32_t own = desktop.launch({.bundleIdentifier = "com.example.own", .name = "Own"});
+    desktop.activate(own);
+
+    desktop.setActivationPolicy(own, ActivationPolicy::accessory);
+    EXPECT_EQ(desktop.frontmostApplication()->processIdentifier, terminal);
+
+    desktop.activate(own);
+    desktop.hideApplication(terminal);
+    desktop.setActivationPolicy(own, ActivationPolicy::accessory);
+    EXPECT_EQ(desktop.frontmostApplication()->processIdentifier, app) << "a hidden window is passed over";
+
+    desktop.setActivationPolicy(terminal, ActivationPolicy::accessory);
+    EXPECT_EQ(desktop.frontmostApplication()->processIdentifier, app) << "only the front application gives it up";
+}
+
 TEST_F(SimulatedDesktopTest, EveryMessageToAHungApplicationCostsTheTimeoutAndFails) {
     const std::int32_t hung = desktop.launch({.name = "Hung"});
     const WindowId stuck = desktop.openWindow(hung, {});

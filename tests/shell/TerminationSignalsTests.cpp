@@ -20,10 +20,11 @@ TEST(TerminationSignals, WaitUntilTheMainQueueReadsThemAndEndNothingBefore) {
     TerminationSignals signals(queue, [&](int signal) { received.push_back(signal); });
     ASSERT_EQ(::raise(SIGTERM), 0);
     ASSERT_EQ(::raise(SIGINT), 0);
+    ASSERT_EQ(::raise(SIGHUP), 0);
     EXPECT_TRUE(received.empty());
     EXPECT_EQ(queue.poll(), 1u);
     std::ranges::sort(received);
-    EXPECT_EQ(received, (std::vector<int>{SIGINT, SIGTERM}));
+    EXPECT_EQ(received, (std::vector<int>{SIGHUP, SIGINT, SIGTERM}));
     EXPECT_EQ(queue.poll(), 0u);
 }
 

@@ -1,6 +1,9 @@
 #include "platform/qt/SimulatedScreensWindow.h"
 
+#include "platform/qt/WindowPlacement.h"
+
 #include <QMenuBar>
+#include <QScreen>
 #include <QToolBar>
 #include <algorithm>
 
@@ -69,7 +72,7 @@ SimulatedScreensWindow::SimulatedScreensWindow(SimulatedDesktop& desktop, QWidge
     : QMainWindow(parent), desktop_(desktop), view_(new SimulatedScreensView(desktop, this)) {
     setWindowTitle("Simulated screens");
     setCentralWidget(view_);
-    resize(1280, 560);
+    setGeometry(viewerFrame(screen()->availableGeometry()));
     liveMenu(menuBar(), "Applications", [this](QMenu& menu) { fillApplications(menu); });
     liveMenu(menuBar(), "Desktops", [this](QMenu& menu) { fillDesktops(menu); });
     system_ = liveMenu(menuBar(), "System", [this](QMenu& menu) { fillSystem(menu); });

@@ -42,7 +42,24 @@ void SimulatedDesktop::setOwnApplication(std::int32_t pid) {
 
 void SimulatedDesktop::setActivationPolicy(std::int32_t pid, ActivationPolicy policy) {
     appOrThrow(pid).info.activationPolicy = policy;
+    // An application that leaves the Dock while in front gives the front to the owner of the frontmost window
+    // left on screen, as the system does when the last window of the front application closes.
+    if (policy != ActivationPolicy::regular && front_ == pid)
+        activateNextAfter(pid);
     changed();
+}
+
+void SimulatedDesktop::activateNextAfter(std::int32_t pid) {
+    for (WindowId number : stacking_) {
+        const sim::Window& window = windows_.at(number);
+        const sim::Application* owner = app(window.pid);
+        if (window.pid != pid && owner && owner->info.activationPolicy == ActivationPolicy::regular &&
+            isShown(window)) {
+            activate(window.pid);
+            return;
+        }
+    }
+    setFront(std::nullopt);
 }
 
 } // namespace quillmere

@@ -575,6 +575,7 @@ class SimulatedDesktop final : public Accessibility,
     friend class SimPanel;
     void showPanel(std::uint64_t id, bool shown);
     void ownApplicationActivated(bool active);
+    void activateNextAfter(std::int32_t pid);
     std::size_t addMenuNode(std::int32_t pid, const MenuSetup& setup);
     AXResult<AXAttributeValue> readControl(const sim::ElementTarget& target, std::string_view name) const;
     AXResult<AXAttributeValue> readFullScreenButton(const sim::Window& window);

@@ -178,6 +178,12 @@ class EndToEndTest : public testing::Test {
         return waitUntil(runtime / "quillmere", [&] { return fs::exists(runtime / "quillmere" / socket); });
     }
 
+    // The guide has been seen, so that nothing of Quillmere's own stands in front of the desktop.
+    void returningUser() {
+        fs::create_directories(session.parent_path());
+        std::ofstream(session.parent_path() / "defaults.json") << R"({"welcomeSeen": true})";
+    }
+
     // The line of the dump that names the window.
     std::string windowLine(const std::string& title) {
         const std::string text = read(dump);
@@ -191,6 +197,7 @@ class EndToEndTest : public testing::Test {
     TemporaryDirectory folder;
     fs::path runtime = folder / "runtime";
     fs::path dump = folder / "desktop.txt";
+    fs::path session = folder / "data" / "com.brenvald.quillmere" / "session.json";
     ScopedEnvironment home{"HOME", folder.path().string()};
     ScopedEnvironment runtimeFolder{"XDG_RUNTIME_DIR", runtime.string()};
     ScopedEnvironment config{"XDG_CONFIG_HOME", (folder / "config").string()};
@@ -200,6 +207,7 @@ class EndToEndTest : public testing::Test {
 };
 
 TEST_F(EndToEndTest, CommandsFromTheCommandLineChangeTheDesktop) {
+    returningUser();
     auto app = launch("quillmere", "release");
     ASSERT_TRUE(accepting());
     const std::string before = windowLine("Release Notes");
@@ -227,13 +235,26 @@ TEST_F(EndToEndTest, ASecondLaunchOpensTheSettingsOfTheRunningCopy) {
     EXPECT_EQ(search.exitStatus(), 0) << "the Settings window is shown";
 }
 
-TEST_F(EndToEndTest, EndsInOrderOnSigterm) {
+class EndingTest : public EndToEndTest, public testing::WithParamInterface<int> {};
+
+// The session is saved a second after the last change; an end before then must save it too.
+TEST_P(EndingTest, EndsInOrderOnASignalWithTheLastChangeSaved) {
+    returningUser();
     auto app = launch("quillmere", "release");
     ASSERT_TRUE(accepting());
-    ::kill(app->pid(), SIGTERM);
+    ASSERT_TRUE(waitUntil(session.parent_path(), [&] { return fs::exists(session); }));
+    const std::string saved = read(session);
+    const std::string before = windowLine("Release Notes");
+    ASSERT_EQ(command({"swap", "east"}), 0);
+    ASSERT_TRUE(waitUntil(folder.path(), [&] { return windowLine("Release Notes") != before; }));
+
+    ::kill(app->pid(), GetParam());
     EXPECT_EQ(app->exitStatus(), 0);
+    EXPECT_NE(read(session), saved) << "the swap is in the session";
     EXPECT_EQ(command({"balance"}), 1) << "nothing listens any more";
 }
+
+INSTANTIATE_TEST_SUITE_P(TerminationSignals, EndingTest, testing::Values(SIGTERM, SIGINT, SIGHUP));
 
 TEST_F(EndToEndTest, TheDevelopmentVariantTakesOver) {
     auto release = launch("quillmere", "release");
