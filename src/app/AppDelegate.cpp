@@ -1,5 +1,6 @@
 #include "app/AppDelegate.h"
 
+#include "platform/AtomicWrite.h"
 #include "platform/Log.h"
 #include "platform/qt/QtOwnWindow.h"
 #include "settings/DockPresence.h"
@@ -47,6 +48,9 @@ AppDelegate::~AppDelegate() {
 }
 
 void AppDelegate::applicationDidFinishLaunching() {
+    for (const auto& folder : {services_.configDirectory, services_.profilesDirectory,
+                               services_.sessionFile.parent_path()})
+        removeStaleTemporaries(folder);
     statusItem_.setSymbol(appSymbol, appDescription);
     statusItem_.onClick = [this] { statusItemClicked(); };
     manager_->onStatusChange = [this](const WindowManager::Status& status) { statusChanged(status); };

@@ -106,7 +106,9 @@ int main(int argc, char** argv) {
             return 0;
         lock = std::move(role.lock);
     } else {
-        quillmere::log(LogLevel::error, "running without the single-instance check: %{public}s", folder.error().description);
+        // Without the folder no lock tells whether another copy runs: two would fight over the windows.
+        std::fprintf(stderr, "quillmere: not starting: %s\n", folder.error().description.c_str());
+        return 1;
     }
 
     QApplication application(argc, argv);

@@ -146,15 +146,22 @@ std::vector<std::pair<std::string, JsonReader>> JsonReader::members() const {
 
 namespace jsonInternals {
 
-std::optional<nlohmann::json> parseJson(std::string_view bytes) {
-    auto json = nlohmann::json::parse(bytes, nullptr, false);
+Decoded<nlohmann::json> parseJson(std::string_view bytes) {
+    using Event = nlohmann::json::parse_event_t;
+    bool tooDeep = false;
+    // Whatever lies deeper is dropped as it is met, so that not even the parse holds it.
+    const auto depthCheck = [&tooDeep](int depth, Event event, const nlohmann::json&) {
+        if ((event == Event::object_start || event == Event::array_start) && depth >= maximumJsonDepth)
+            tooDeep = true;
+        return !tooDeep;
+    };
+    auto json = nlohmann::json::parse(bytes, depthCheck, false);
+    if (tooDeep)
+        return DecodingError{DecodingError::Kind::dataCorrupted, {},
+                             "The given data nests deeper than " + std::to_string(maximumJsonDepth) + " levels."};
     if (json.is_discarded())
-        return std::nullopt;
+        return DecodingError{DecodingError::Kind::dataCorrupted, {}, "The given data was not valid JSON."};
     return json;
-}
-
-DecodingError notJson() {
-    return DecodingError{DecodingError::Kind::dataCorrupted, {}, "The given data was not valid JSON."};
 }
 
 } // namespace jsonInternals

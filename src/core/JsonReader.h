@@ -105,7 +105,13 @@ template <std::integral T> T JsonReader::integer(std::string_view typeName) cons
     doesNotFit(typeName);
 }
 
-// Parses the bytes and reads them with `read`; text that is not JSON fails with an empty path.
+// How deeply the documents may nest lists and objects: deep enough for the deepest layout a stored file
+// holds, shallow enough that every recursive walk of a document, the library's own writer among them,
+// stays well within the stack.
+constexpr int maximumJsonDepth = 1200;
+
+// Parses the bytes and reads them with `read`; text that is not JSON, or nests deeper than
+// `maximumJsonDepth`, fails with an empty path.
 template <class T>
 Decoded<T> decodeJson(std::string_view bytes, const std::function<T(const JsonReader&)>& read);
 // Reads a value already parsed.
@@ -117,8 +123,7 @@ namespace jsonInternals {
 struct JsonFailure {
     DecodingError error;
 };
-std::optional<nlohmann::json> parseJson(std::string_view bytes);
-DecodingError notJson();
+Decoded<nlohmann::json> parseJson(std::string_view bytes);
 } // namespace jsonInternals
 
 template <class T>
@@ -134,7 +139,7 @@ template <class T>
 Decoded<T> decodeJson(std::string_view bytes, const std::function<T(const JsonReader&)>& read) {
     const auto json = jsonInternals::parseJson(bytes);
     if (!json)
-        return jsonInternals::notJson();
+        return json.error();
     return decodeJsonValue<T>(*json, read);
 }
 

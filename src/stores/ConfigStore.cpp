@@ -19,7 +19,7 @@ constexpr FileEvents fileEvents = FileEvent::write | FileEvent::delete_ | FileEv
 } // namespace
 
 fs::path ConfigStore::defaultDirectory() {
-    return homeDirectory() / ".config" / "quillmere";
+    return configurationHome() / "quillmere";
 }
 
 ConfigStore::ConfigStore(MainQueue& queue, FileWatching& watching, fs::path directory)
@@ -44,6 +44,7 @@ bool ConfigStore::save(const Settings& settings) {
     // A step that fails skips the rest, so the previous file and settings stay.
     const auto failed = [this](const std::string& reason) {
         error_ = "Couldn't save config: " + reason;
+        log(LogLevel::error, "%{public}s", *error_);
         onChange(*this);
         return false;
     };
@@ -66,21 +67,39 @@ bool ConfigStore::save(const Settings& settings) {
 
 void ConfigStore::load() {
     auto bytes = readFile(file_);
-    if (!bytes || bytes.value() == lastData_)
+    // A file gone for now is not an error: start writes the defaults, and the folder's watcher notices a
+    // file coming back.
+    if (!bytes && bytes.error().missing)
+        return;
+    if (!bytes) {
+        // Read again in full once it can be read, even when its bytes turn out to be the last ones read.
+        lastData_.reset();
+        return failedToRead(bytes.error());
+    }
+    if (bytes.value() == lastData_)
         return;
     lastData_ = std::move(bytes).value();
     auto decoded = decodeSettings(*lastData_);
-    if (decoded) {
-        settings_ = std::move(decoded).value();
-        error_.reset();
-        fileUnreadable_ = false;
-        log(LogLevel::default_, "config loaded");
-    } else {
-        error_ = "config.json: " + std::string(trimmingPunctuation(describe(decoded.error()))) +
-                 ". Still using the last good settings.";
-        fileUnreadable_ = true;
-        log(LogLevel::error, "%{public}s", *error_);
-    }
+    if (!decoded)
+        return failedToRead(decoded.error());
+    settings_ = std::move(decoded).value();
+    error_.reset();
+    fileUnreadable_ = false;
+    log(LogLevel::default_, "config loaded");
+    onChange(*this);
+}
+
+void ConfigStore::failedToRead(const ReadFailure& failure) {
+    const bool fileFailure = std::holds_alternative<FileError>(failure);
+    // A decoding description ends in a full stop of its own; a file's starts with its path.
+    const std::string reason = fileFailure ? describe(failure) : std::string(trimmingPunctuation(describe(failure)));
+    std::string error = "config.json: " + reason + ". Still using the last good settings.";
+    // Every event on a file that stays unreadable reads it again; the user hears of it once.
+    if (fileFailure && fileUnreadable_ && error_ == error)
+        return;
+    error_ = std::move(error);
+    fileUnreadable_ = true;
+    log(LogLevel::error, "%{public}s", *error_);
     onChange(*this);
 }
 

@@ -3,6 +3,7 @@
 #include "core/Settings.h"
 #include "platform/FileWatching.h"
 #include "platform/MainQueue.h"
+#include "stores/ReadFailure.h"
 
 #include <chrono>
 #include <filesystem>
@@ -15,14 +16,15 @@ namespace quillmere {
 
 // Owns config.json: writes the defaults on first start, reads the file again shortly after every change
 // made to it by hand or by another program, and saves new settings atomically. It never repairs the file:
-// content that does not decode leaves the last good settings in force and an error for the user to see,
-// and the file stays as the user left it until the user fixes it or a save replaces it. Main thread only.
+// a file that is there but cannot be read (its permissions, something else in its place) or whose content
+// does not decode leaves the last good settings in force and an error for the user to see, and the file
+// stays as the user left it until the user fixes it or a save replaces it. Main thread only.
 class ConfigStore {
   public:
     // A burst of file events leads to one read, this long after the last of them.
     static constexpr auto reloadDelay = std::chrono::milliseconds(200);
 
-    // ".config/quillmere" in the home folder.
+    // "quillmere" in the user's configuration folder.
     static std::filesystem::path defaultDirectory();
 
     // The queue and the watching must outlive the store.
@@ -39,10 +41,12 @@ class ConfigStore {
     const Settings& settings() const { return settings_; }
     // Why the last read or save failed; none once one succeeded.
     const std::optional<std::string>& error() const { return error_; }
-    // The file as last read does not decode: a save would replace what the user still has to mend.
+    // The file as last read could not be read or does not decode: a save would replace what the user still
+    // has to mend.
     bool fileUnreadable() const { return fileUnreadable_; }
 
-    // Called after every read that found new bytes and after every save, whether it worked or not.
+    // Called after every read that found new bytes or a new reason why the file cannot be read, and after
+    // every save, whether it worked or not.
     std::function<void(ConfigStore&)> onChange = [](ConfigStore&) {};
 
     // Once: writes the defaults when there is no file, reads it and starts watching.
@@ -52,6 +56,7 @@ class ConfigStore {
 
   private:
     void load();
+    void failedToRead(const ReadFailure& failure);
     void watch();
     void scheduleReload();
     std::unique_ptr<FileWatch> watcher(const std::filesystem::path& path, FileEvents events);

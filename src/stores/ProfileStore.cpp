@@ -40,7 +40,7 @@ Result<Profile, ReadFailure> loadProfile(const fs::path& file) {
 } // namespace
 
 fs::path ProfileStore::defaultDirectory() {
-    return homeDirectory() / ".config" / "quillmere" / "profiles";
+    return configurationHome() / "quillmere" / "profiles";
 }
 
 ProfileStore::ProfileStore(fs::path directory) : directory_(std::move(directory)) {}
@@ -61,15 +61,13 @@ ProfileStore::Loaded ProfileStore::load() const {
 }
 
 std::optional<FileError> ProfileStore::save(const Profile& profile) const {
-    std::error_code error;
-    fs::create_directories(directory_, error);
-    if (error)
-        return FileError{directory_.string() + ": " + error.message()};
+    if (auto folder = createPrivateFolder(directory_))
+        return folder;
     const fs::path file = directory_ / profileFileName(profile.name);
     const auto bytes = encodeProfile(profile);
     if (!bytes)
         return FileError{file.string() + ": " + bytes.error().message};
-    return writeAtomically(file, *bytes);
+    return writeAtomically(file, *bytes, FileAccess::owner);
 }
 
 std::optional<Profile> ProfileStore::named(std::string_view name) const {

@@ -30,7 +30,7 @@ class ProfileStore {
         std::vector<Problem> problems;
     };
 
-    // ".config/quillmere/profiles" in the home folder.
+    // "quillmere/profiles" in the user's configuration folder.
     static std::filesystem::path defaultDirectory();
 
     explicit ProfileStore(std::filesystem::path directory = defaultDirectory());
@@ -40,8 +40,8 @@ class ProfileStore {
     // Every entry of the folder (hidden ones too, subfolders not entered) whose extension is exactly
     // "json". A folder that cannot be listed holds nothing.
     Loaded load() const;
-    // Written atomically to the profile's file name, creating the folder when needed; no other file is
-    // touched. None on success.
+    // Written atomically to the profile's file name, for the user's eyes alone as it names what the user
+    // works on, creating the folder when needed; no other file is touched. None on success.
     [[nodiscard]] std::optional<FileError> save(const Profile& profile) const;
     // The first loaded profile of exactly this name.
     std::optional<Profile> named(std::string_view name) const;

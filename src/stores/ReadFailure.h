@@ -2,7 +2,7 @@
 
 #include "core/JsonReader.h"
 #include "core/Result.h"
-#include "platform/AtomicWrite.h"
+#include "platform/ReadFile.h"
 
 #include <filesystem>
 #include <string>
@@ -12,9 +12,6 @@ namespace quillmere {
 
 // Why a stored document could not be read: the file itself, or what was in it.
 using ReadFailure = std::variant<FileError, DecodingError>;
-
-// The whole file as bytes.
-Result<std::string, FileError> readFile(const std::filesystem::path& path);
 
 // The readable text of a failure, as the configuration error and the profile problems show it: for what
 // was in the file, the path of keys and list positions joined with "." and ": " before the description,

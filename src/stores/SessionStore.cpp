@@ -6,8 +6,6 @@
 #include "stores/ReadFailure.h"
 #include "stores/UserFolders.h"
 
-#include <system_error>
-
 namespace quillmere {
 
 std::filesystem::path SessionStore::defaultFile() {
@@ -33,19 +31,19 @@ void SessionStore::save(const Session& session) const {
     const auto failed = [](const std::string& description) {
         log(LogLevel::error, "saving the session failed: %{public}s", description);
     };
-    std::error_code error;
-    std::filesystem::create_directories(file_.parent_path(), error);
-    if (error)
-        return failed(file_.parent_path().string() + ": " + error.message());
+    if (const auto folder = createPrivateFolder(file_.parent_path()))
+        return failed(folder->description);
     const auto bytes = encodeSession(session);
     if (!bytes)
         return failed(bytes.error().message);
-    if (const auto written = writeAtomically(file_, *bytes))
+    if (const auto written = writeAtomically(file_, *bytes, FileAccess::owner))
         failed(written->description);
 }
 
 std::optional<Session> SessionStore::load() const {
     const auto bytes = readFile(file_);
+    if (!bytes && !bytes.error().missing)
+        log(LogLevel::error, "the session cannot be read: %{public}s", bytes.error().description);
     if (!bytes)
         return std::nullopt;
     auto session = decodeSession(*bytes);

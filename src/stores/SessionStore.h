@@ -31,11 +31,13 @@ class SessionStore {
     Session session(std::vector<Session::Space> spaces) const;
     bool isValid(const Session& session) const;
 
-    // Creates the folder when it is missing and replaces the file atomically. A failure is logged, never
-    // reported: the next save tries again from the start.
+    // Creates the folder when it is missing and replaces the file atomically, both for the user's eyes
+    // alone as the session names what the user works on. A failure is logged, never reported: the next
+    // save tries again from the start.
     void save(const Session& session) const;
     // The saved session when it is valid now; none when there is no file, it does not decode or it was
-    // written under another boot or window server, without a message.
+    // written under another boot or window server, without a message; none too when the file is there but
+    // cannot be read, which is logged.
     std::optional<Session> load() const;
 
   private:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/UserHome.h"
+
 #include <filesystem>
 #include <string_view>
 
@@ -8,8 +10,9 @@ namespace quillmere {
 // Names the application's own folder among the user's data.
 constexpr std::string_view bundleIdentifier = "com.brenvald.quillmere";
 
-// The current user's home folder: $HOME, or the user's entry in the password database when it is unset.
-std::filesystem::path homeDirectory();
+// Where applications keep the user's configuration: $XDG_CONFIG_HOME when it names an absolute path, else
+// ".config" in the home folder.
+std::filesystem::path configurationHome();
 
 // Where applications keep the data they make for the user, Application Support's counterpart:
 // $XDG_DATA_HOME when it names an absolute path, else ".local/share" in the home folder.

@@ -14,6 +14,8 @@
 
 #include <QMenuBar>
 #include <QTest>
+#include <chrono>
+#include <sys/stat.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -262,6 +264,32 @@ TEST_F(AppDelegateTest, ASettingSwitchSavesTheFlippedValueUnlessTheFileHasAnErro
     send("toggle spacing");
     EXPECT_EQ(files::read(folder / "config" / "config.json"), broken);
     EXPECT_EQ(count("toggle spacing: config.json has an error, not saving"), 1u);
+}
+
+TEST_F(AppDelegateTest, ASettingSwitchNeverSavesOverAConfigurationThatCannotBeRead) {
+    std::filesystem::create_directories(folder / "config");
+    const auto file = folder / "config" / "config.json";
+    ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+    launch();
+    ASSERT_TRUE(delegate->config().error());
+    EXPECT_EQ(count("config.json: " + file.string() + ": not a regular file. Still using the last good settings."), 1u);
+
+    send("toggle spacing");
+
+    EXPECT_EQ(std::filesystem::symlink_status(file).type(), std::filesystem::file_type::fifo);
+    EXPECT_EQ(count("toggle spacing: config.json has an error, not saving"), 1u);
+}
+
+TEST_F(AppDelegateTest, TheLaunchRemovesTheTemporaryFilesOfWritesKilledInTheMiddle) {
+    const auto stale = std::chrono::file_clock::now() - std::chrono::hours(1);
+    for (const auto& where : {folder / "config", folder / "profiles", folder.path()}) {
+        std::filesystem::create_directories(where);
+        files::write(where / ".quillmere-1234.tmp", "{");
+        std::filesystem::last_write_time(where / ".quillmere-1234.tmp", stale);
+    }
+    launch();
+    for (const auto& where : {folder / "config", folder / "profiles", folder.path()})
+        EXPECT_FALSE(std::filesystem::exists(where / ".quillmere-1234.tmp")) << where;
 }
 
 TEST_F(AppDelegateTest, TheSettingsCommandOpensTheSettingsWindowAndTheDockPresence) {

@@ -73,6 +73,20 @@ TEST(JsonReaderTest, UnsignedRefusesNegativeNumbers) {
               18446744073709551615u);
 }
 
+TEST(JsonReaderTest, ADocumentNestedDeeperThanTheLimitFailsWhateverItsDepth) {
+    const auto nested = [](int depth) {
+        return R"({"flag": true, "spaces": [], "x": )" + std::string(static_cast<std::size_t>(depth) - 1, '[') +
+               std::string(static_cast<std::size_t>(depth) - 1, ']') + "}";
+    };
+    EXPECT_TRUE(decode(nested(maximumJsonDepth)).ok());
+    for (const int depth : {maximumJsonDepth + 1, 100000, 1000000}) {
+        const auto tooDeep = decode(nested(depth));
+        ASSERT_FALSE(tooDeep.ok()) << depth;
+        EXPECT_EQ(tooDeep.error(), (DecodingError{Kind::dataCorrupted, {}, "The given data nests deeper than 1200 levels."}))
+            << depth;
+    }
+}
+
 TEST(JsonReaderTest, ErrorTextJoinsThePathBeforeTheDescription) {
     EXPECT_EQ((DecodingError{Kind::typeMismatch, {"spaces", "2", "layout"}, "Bad."}.text()),
               "spaces.2.layout: Bad.");

@@ -1,6 +1,8 @@
 #include "platform/AtomicWrite.h"
 #include "support/TemporaryDirectory.h"
+#include "support/Umask.h"
 
+#include <chrono>
 #include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -156,6 +158,59 @@ TEST_F(AtomicWriteTest, ALinkLoopIsAnError) {
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(error->description, file.string() + ": Too many levels of symbolic links");
     EXPECT_EQ(entries(folder.path()), (std::set<std::string>{"config.json", "other"}));
+}
+
+TEST_F(AtomicWriteTest, AFileForTheOwnerAloneIsSoWhateverTheUmaskOrTheReplacedFilesMode) {
+    const ScopedUmask umask(0277);
+    ASSERT_EQ(writeAtomically(file, "new", FileAccess::owner), std::nullopt);
+    EXPECT_EQ(permissionsOf(file), fs::perms::owner_read | fs::perms::owner_write);
+
+    fs::permissions(file, fs::perms::all);
+    ASSERT_EQ(writeAtomically(file, "newer", FileAccess::owner), std::nullopt);
+    EXPECT_EQ(permissionsOf(file), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(readFile(file), "newer");
+}
+
+TEST_F(AtomicWriteTest, APrivateFolderIsMadeForTheOwnerAloneAndAnExistingOneIsLeftAsItIs) {
+    const fs::path made = folder / "parent" / "private";
+    {
+        const ScopedUmask umask(0022);
+        ASSERT_EQ(createPrivateFolder(made), std::nullopt);
+    }
+    EXPECT_EQ(permissionsOf(made), fs::perms::owner_all);
+    EXPECT_EQ(permissionsOf(made.parent_path()), fs::perms::owner_all | fs::perms::group_read |
+                                                     fs::perms::group_exec | fs::perms::others_read |
+                                                     fs::perms::others_exec);
+
+    fs::permissions(made, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
+    ASSERT_EQ(createPrivateFolder(made), std::nullopt);
+    EXPECT_EQ(permissionsOf(made), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
+
+    std::ofstream(file) << "a file where the folder should be";
+    const auto error = createPrivateFolder(file);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(error->description, file.string() + ": Not a directory");
+}
+
+TEST_F(AtomicWriteTest, OnlyStaleTemporaryFilesOfOurWritesAreRemoved) {
+    const auto put = [this](const std::string& name, std::chrono::minutes age) {
+        std::ofstream(folder / name) << "x";
+        fs::last_write_time(folder / name, fs::file_time_type::clock::now() - age);
+    };
+    put(".quillmere-1234.tmp", std::chrono::minutes(90));
+    put(".quillmere-98765.tmp", std::chrono::minutes(2));
+    put(".quillmere-42.tmp", std::chrono::minutes(0));
+    put(".quillmere-notes.tmp", std::chrono::minutes(90));
+    put("quillmere-1.tmp", std::chrono::minutes(90));
+    put("config.json", std::chrono::minutes(90));
+    fs::create_directory(folder / ".quillmere-7.tmp");
+    fs::last_write_time(folder / ".quillmere-7.tmp", fs::file_time_type::clock::now() - std::chrono::minutes(90));
+
+    removeStaleTemporaries(folder.path());
+
+    EXPECT_EQ(entries(folder.path()), (std::set<std::string>{".quillmere-42.tmp", ".quillmere-notes.tmp",
+                                                              "quillmere-1.tmp", "config.json", ".quillmere-7.tmp"}));
+    removeStaleTemporaries(folder / "missing");
 }
 
 } // namespace

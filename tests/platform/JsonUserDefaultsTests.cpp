@@ -1,7 +1,9 @@
 #include "platform/CapturingLogSink.h"
 #include "platform/linux/JsonUserDefaults.h"
 #include "support/Files.h"
+#include "support/HostileFiles.h"
 #include "support/TemporaryDirectory.h"
+#include "support/Umask.h"
 
 #include <gtest/gtest.h>
 
@@ -57,6 +59,52 @@ TEST_F(JsonUserDefaultsTest, NeverRewritesAFileItCannotRead) {
         EXPECT_FALSE(log.entries().empty()) << damaged;
     }
 }
+
+TEST_F(JsonUserDefaultsTest, WritesCompactlySoThatADeepDocumentDoesNotGrow) {
+    std::filesystem::create_directories(defaults.file().parent_path());
+    const std::string deep = hostile::nested(R"({"welcomeSeen":false})", maximumJsonDepth - 1);
+    files::write(defaults.file(), deep);
+
+    defaults.setBoolean("welcomeSeen", true);
+
+    EXPECT_EQ(defaults.boolean("welcomeSeen"), true);
+    EXPECT_LE(files::read(defaults.file()).size(), deep.size() + 2);
+}
+
+TEST_F(JsonUserDefaultsTest, AreForTheUsersEyesAloneWhateverTheUmask) {
+    const ScopedUmask umask(022);
+    defaults.setBoolean("welcomeSeen", true);
+    EXPECT_EQ(permissionsOf(defaults.file()), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_EQ(permissionsOf(defaults.file().parent_path()), std::filesystem::perms::owner_all);
+
+    std::filesystem::permissions(defaults.file(), std::filesystem::perms::owner_read |
+                                                      std::filesystem::perms::owner_write |
+                                                      std::filesystem::perms::others_read);
+    defaults.setBoolean("welcomeSeen", false);
+    EXPECT_EQ(permissionsOf(defaults.file()), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+}
+
+class JsonUserDefaultsHostileTest : public JsonUserDefaultsTest,
+                                    public testing::WithParamInterface<hostile::Case> {};
+
+TEST_P(JsonUserDefaultsHostileTest, ReadsNothingWritesNothingAndSaysWhy) {
+    if (GetParam().skipped())
+        GTEST_SKIP() << "the superuser reads it";
+    std::filesystem::create_directories(defaults.file().parent_path());
+    GetParam().put(defaults.file(), R"({"welcomeSeen": true})");
+    const std::string before = hostile::stateOf(defaults.file());
+    CapturingLogSink log;
+
+    EXPECT_EQ(defaults.boolean("welcomeSeen"), std::nullopt);
+    defaults.setBoolean("welcomeSeen", false);
+
+    EXPECT_EQ(hostile::stateOf(defaults.file()), before);
+    ASSERT_FALSE(log.entries().empty());
+    EXPECT_NE(log.entries().front().message.find(GetParam().reason), std::string::npos)
+        << log.entries().front().message;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, JsonUserDefaultsHostileTest, testing::ValuesIn(hostile::cases()), hostile::caseName);
 
 } // namespace
 } // namespace quillmere

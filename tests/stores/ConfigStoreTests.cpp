@@ -2,8 +2,10 @@
 #include "platform/ManualMainQueue.h"
 #include "platform/linux/InotifyFileWatching.h"
 #include "stores/ConfigStore.h"
+#include "stores/ProfileStore.h"
 #include "support/Environment.h"
 #include "support/Files.h"
+#include "support/HostileFiles.h"
 #include "support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
@@ -128,6 +130,67 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileCase{"NotJson", "{\"keys\": {",
                     "config.json: The given data was not valid JSON" + std::string(stillUsing)}),
     [](const auto& info) { return info.param.name; });
+
+class ConfigStoreHostileTest : public ConfigStoreTest, public testing::WithParamInterface<hostile::Case> {
+  protected:
+    void SetUp() override {
+        if (GetParam().skipped())
+            GTEST_SKIP() << "the superuser reads it";
+    }
+
+    // The error is shown and logged, the settings stay and the thing in the file's place is left alone.
+    void expectRefused(const Settings& settings, const std::string& before) {
+        EXPECT_TRUE(store->fileUnreadable());
+        EXPECT_EQ(store->settings(), settings);
+        ASSERT_TRUE(store->error());
+        EXPECT_TRUE(store->error()->starts_with("config.json: ")) << *store->error();
+        EXPECT_NE(store->error()->find(GetParam().reason), std::string::npos) << *store->error();
+        EXPECT_TRUE(store->error()->ends_with(stillUsing)) << *store->error();
+        ASSERT_FALSE(logged.entries().empty());
+        EXPECT_EQ(logged.entries().back(), (LogEntry{"com.brenvald.quillmere", "wm", LogLevel::error, *store->error()}));
+        EXPECT_EQ(hostile::stateOf(file), before);
+    }
+};
+
+TEST_P(ConfigStoreHostileTest, AtStartNothingIsWrittenOverItAndTheReasonIsShown) {
+    fs::create_directories(directory);
+    GetParam().put(file, configText({{"padding", 12}}));
+    const std::string before = hostile::stateOf(file);
+    store->start();
+    expectRefused(Settings::default_(), before);
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_P(ConfigStoreHostileTest, OnAReadTheLastGoodSettingsStayUntilTheFileCanBeReadAgain) {
+    const std::string good = configText({{"padding", 12}});
+    put(good);
+    store->start();
+    fs::remove(file);
+    GetParam().put(file, configText({{"padding", 3}}));
+    const std::string before = hostile::stateOf(file);
+    settle();
+    expectRefused(withPadding(12), before);
+    EXPECT_EQ(changes, 2);
+
+    fs::remove(file);
+    put(good);
+    settle();
+    EXPECT_EQ(store->error(), std::nullopt) << "the same bytes as before are read again";
+    EXPECT_FALSE(store->fileUnreadable());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ConfigStoreHostileTest, testing::ValuesIn(hostile::cases()), hostile::caseName);
+
+TEST_F(ConfigStoreTest, AFailedSaveIsLogged) {
+    store->start();
+    fs::remove(file);
+    fs::create_directory(file);
+    EXPECT_FALSE(store->save(withPadding(4)));
+    ASSERT_TRUE(store->error());
+    EXPECT_TRUE(store->error()->starts_with("Couldn't save config: ")) << *store->error();
+    ASSERT_FALSE(logged.entries().empty());
+    EXPECT_EQ(logged.entries().back(), (LogEntry{"com.brenvald.quillmere", "wm", LogLevel::error, *store->error()}));
+}
 
 TEST_F(ConfigStoreTest, UnchangedBytesDoNothingAndACorrectedFileClearsTheError) {
     store->start();
@@ -285,13 +348,29 @@ TEST_F(ConfigStoreTest, AStoreGoneDuringItsOwnDebouncedReadMakesNoWatcherAfterwa
     EXPECT_EQ(queue.scheduledCount(), 0u);
 }
 
-TEST(ConfigStoreLocationTest, TheFileIsInTheHomeFolder) {
+struct LocationCase {
+    const char* name;
+    std::optional<std::string> configHome;
+    const char* expected;
+};
+
+class ConfigLocationTest : public testing::TestWithParam<LocationCase> {};
+
+TEST_P(ConfigLocationTest, TheFileAndTheProfilesAreInTheUsersConfigurationFolder) {
     const ScopedEnvironment home("HOME", "/home/ada");
+    const ScopedEnvironment configHome("XDG_CONFIG_HOME", GetParam().configHome);
     ManualMainQueue queue;
     InotifyFileWatching watching{queue};
     const ConfigStore store(queue, watching);
-    EXPECT_EQ(store.file(), fs::path("/home/ada/.config/quillmere/config.json"));
+    EXPECT_EQ(store.file(), fs::path(GetParam().expected) / "config.json");
+    EXPECT_EQ(ProfileStore().directory(), fs::path(GetParam().expected) / "profiles");
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, ConfigLocationTest,
+                         testing::Values(LocationCase{"Unset", std::nullopt, "/home/ada/.config/quillmere"},
+                                         LocationCase{"Absolute", "/settings", "/settings/quillmere"},
+                                         LocationCase{"Relative", "settings", "/home/ada/.config/quillmere"}),
+                         [](const auto& info) { return info.param.name; });
 
 } // namespace
 } // namespace quillmere

@@ -1,8 +1,9 @@
 #include "stores/ProfileStore.h"
-#include "support/Environment.h"
 #include "support/Files.h"
+#include "support/HostileFiles.h"
 #include "support/Snapshots.h"
 #include "support/TemporaryDirectory.h"
+#include "support/Umask.h"
 
 #include <gtest/gtest.h>
 
@@ -126,11 +127,34 @@ TEST_F(ProfileStoreTest, ASaveThatCannotBeEncodedLeavesThePreviousFile) {
     EXPECT_EQ(files::read(directory / "Work.json"), before);
 }
 
-TEST(ProfileStoreLocationTest, TheFolderIsInTheHomeFolder) {
-    const ScopedEnvironment home("HOME", "/home/ada");
-    EXPECT_EQ(ProfileStore::defaultDirectory(), fs::path("/home/ada/.config/quillmere/profiles"));
-    EXPECT_EQ(ProfileStore().directory(), fs::path("/home/ada/.config/quillmere/profiles"));
+TEST_F(ProfileStoreTest, ASavedProfileIsForTheUsersEyesAloneWhateverTheUmask) {
+    const ScopedUmask umask(022);
+    ASSERT_EQ(store.save(Profile{.name = "Work"}), std::nullopt);
+    EXPECT_EQ(permissionsOf(directory / "Work.json"), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(permissionsOf(directory), fs::perms::owner_all);
+    EXPECT_EQ(permissionsOf(directory.parent_path()), fs::perms::owner_all | fs::perms::group_read |
+                                                          fs::perms::group_exec | fs::perms::others_read |
+                                                          fs::perms::others_exec)
+        << "the configuration's folder follows the umask";
 }
+
+class ProfileStoreHostileTest : public ProfileStoreTest, public testing::WithParamInterface<hostile::Case> {};
+
+TEST_P(ProfileStoreHostileTest, IsOneProblemWithItsReasonAndTheOthersStillLoad) {
+    if (GetParam().skipped())
+        GTEST_SKIP() << "the superuser reads it";
+    put("good.json", profileText("Good"));
+    GetParam().put(directory / "hostile.json", profileText("Hostile"));
+
+    const auto loaded = store.load();
+
+    EXPECT_EQ(names(loaded.profiles), std::vector<std::string>{"Good"});
+    ASSERT_EQ(loaded.problems.size(), 1u);
+    EXPECT_EQ(loaded.problems[0].file, directory / "hostile.json");
+    EXPECT_NE(loaded.problems[0].message.find(GetParam().reason), std::string::npos) << loaded.problems[0].message;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ProfileStoreHostileTest, testing::ValuesIn(hostile::cases()), hostile::caseName);
 
 } // namespace
 } // namespace quillmere

@@ -2,8 +2,10 @@
 #include "stores/SessionStore.h"
 #include "support/Environment.h"
 #include "support/Files.h"
+#include "support/HostileFiles.h"
 #include "support/Snapshots.h"
 #include "support/TemporaryDirectory.h"
+#include "support/Umask.h"
 
 #include <gtest/gtest.h>
 
@@ -81,6 +83,36 @@ TEST_F(SessionStoreTest, AMissingOrBrokenFileIsNoSessionWithoutAMessage) {
     files::write(file, R"({"boot": 1700000000, "windowServer": 381, "spaces": [{"id": 1}]})");
     EXPECT_EQ(store().load(), std::nullopt);
     EXPECT_TRUE(logged.entries().empty());
+}
+
+class SessionStoreHostileTest : public SessionStoreTest, public testing::WithParamInterface<hostile::Case> {};
+
+TEST_P(SessionStoreHostileTest, IsNoSessionAndAFileThatCannotBeReadIsLoggedWithItsReason) {
+    if (GetParam().skipped())
+        GTEST_SKIP() << "the superuser reads it";
+    const SessionStore writer = store();
+    fs::create_directories(file.parent_path());
+    GetParam().put(file, nlohmann::json(writer.session(spaces)).dump());
+
+    EXPECT_EQ(writer.load(), std::nullopt);
+
+    const bool isFileFailure = std::ranges::any_of(hostile::unreadableFiles(), [](const hostile::Case& unreadable) {
+        return unreadable.reason == GetParam().reason;
+    });
+    ASSERT_EQ(logged.entries().size(), isFileFailure ? 1u : 0u) << "a document that does not decode is silent";
+    if (isFileFailure) {
+        EXPECT_EQ(logged.entries()[0].message,
+                  "the session cannot be read: " + file.string() + ": " + GetParam().reason);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SessionStoreHostileTest, testing::ValuesIn(hostile::cases()), hostile::caseName);
+
+TEST_F(SessionStoreTest, TheSessionIsForTheUsersEyesAloneWhateverTheUmask) {
+    const ScopedUmask umask(022);
+    store().save(store().session(spaces));
+    EXPECT_EQ(permissionsOf(file), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(permissionsOf(file.parent_path()), fs::perms::owner_all);
 }
 
 TEST_F(SessionStoreTest, AFailedSaveIsLoggedAndLeavesThePreviousFileAsItWas) {

@@ -1,8 +1,12 @@
 #include "platform/AtomicWrite.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <fcntl.h>
+#include <optional>
 #include <random>
+#include <string>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -45,15 +49,31 @@ std::variant<fs::path, FileError> resolveLinks(const fs::path& path) {
     }
 }
 
+constexpr std::string_view temporaryPrefix = ".quillmere-";
+constexpr std::string_view temporarySuffix = ".tmp";
+
+// A write takes milliseconds: a temporary file untouched this long belongs to a write that was killed.
+constexpr auto staleAfter = std::chrono::minutes(1);
+
+bool isTemporaryName(std::string_view name) {
+    if (!name.starts_with(temporaryPrefix) || !name.ends_with(temporarySuffix))
+        return false;
+    name.remove_prefix(temporaryPrefix.size());
+    name.remove_suffix(temporarySuffix.size());
+    return !name.empty() && std::ranges::all_of(name, [](char c) { return c >= '0' && c <= '9'; });
+}
+
 // Created with O_EXCL under an unguessable name so that it never opens someone else's file, and with the
 // usual mode so that the process's umask applies to a new file. The name is short whatever the target's, so
 // that a target whose name is as long as the system allows can still be written.
-int createTemporary(const fs::path& target, fs::path& temporary) {
+int createTemporary(const fs::path& target, fs::path& temporary, FileAccess access) {
     std::random_device random;
+    const mode_t mode = access == FileAccess::owner ? 0600 : 0666;
     for (;;) {
         temporary = target;
-        temporary.replace_filename(".quillmere-" + std::to_string(random()) + ".tmp");
-        const int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        temporary.replace_filename(std::string(temporaryPrefix) + std::to_string(random()) +
+                                   std::string(temporarySuffix));
+        const int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (descriptor >= 0 || errno != EEXIST) {
             return descriptor;
         }
@@ -74,12 +94,22 @@ int writeAll(int descriptor, std::string_view bytes) {
     return 0;
 }
 
-// Fills the temporary file and closes it; answers 0 or the errno of the step that failed.
-int fill(int descriptor, const fs::path& target, std::string_view bytes) {
-    int error = 0;
+// The replaced file's permissions for a usual file; none when the umask decides.
+std::optional<mode_t> modeFor(const fs::path& target, FileAccess access) {
+    if (access == FileAccess::owner) {
+        return S_IRUSR | S_IWUSR;
+    }
     struct stat existing;
-    if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) &&
-        ::fchmod(descriptor, existing.st_mode & 07777) != 0) {
+    if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+        return existing.st_mode & 07777;
+    }
+    return std::nullopt;
+}
+
+// Fills the temporary file and closes it; answers 0 or the errno of the step that failed.
+int fill(int descriptor, const fs::path& target, std::string_view bytes, FileAccess access) {
+    int error = 0;
+    if (const auto mode = modeFor(target, access); mode && ::fchmod(descriptor, *mode) != 0) {
         error = errno;
     }
     if (error == 0) {
@@ -106,7 +136,7 @@ void syncFolder(const fs::path& folder) {
 
 } // namespace
 
-std::optional<FileError> writeAtomically(const fs::path& path, std::string_view bytes) {
+std::optional<FileError> writeAtomically(const fs::path& path, std::string_view bytes, FileAccess access) {
     const auto resolved = resolveLinks(path);
     if (const auto* error = std::get_if<FileError>(&resolved)) {
         return *error;
@@ -114,11 +144,11 @@ std::optional<FileError> writeAtomically(const fs::path& path, std::string_view 
     const auto& target = std::get<fs::path>(resolved);
 
     fs::path temporary;
-    const int descriptor = createTemporary(target, temporary);
+    const int descriptor = createTemporary(target, temporary, access);
     if (descriptor < 0) {
         return failure(target, errno);
     }
-    int error = fill(descriptor, target, bytes);
+    int error = fill(descriptor, target, bytes, access);
     if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) {
         error = errno;
     }
@@ -128,6 +158,43 @@ std::optional<FileError> writeAtomically(const fs::path& path, std::string_view 
     }
     syncFolder(target.parent_path());
     return std::nullopt;
+}
+
+std::optional<FileError> createPrivateFolder(const fs::path& folder) {
+    std::error_code error;
+    if (folder.has_parent_path()) {
+        fs::create_directories(folder.parent_path(), error);
+        if (error) {
+            return failure(folder, error);
+        }
+    }
+    if (::mkdir(folder.c_str(), 0700) == 0) {
+        // The umask may have taken the owner's own rights away.
+        if (::chmod(folder.c_str(), 0700) != 0) {
+            return failure(folder, errno);
+        }
+        return std::nullopt;
+    }
+    if (errno != EEXIST) {
+        return failure(folder, errno);
+    }
+    if (!fs::is_directory(folder, error)) {
+        return failure(folder, error ? error : std::make_error_code(std::errc::not_a_directory));
+    }
+    return std::nullopt;
+}
+
+void removeStaleTemporaries(const fs::path& folder) {
+    const auto staleBefore = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now() - staleAfter);
+    std::error_code error;
+    for (fs::directory_iterator entries(folder, error), end; !error && entries != end; entries.increment(error)) {
+        const fs::path& path = entries->path();
+        struct stat status;
+        if (isTemporaryName(path.filename().string()) && ::lstat(path.c_str(), &status) == 0 &&
+            S_ISREG(status.st_mode) && status.st_uid == ::getuid() && status.st_mtime < staleBefore) {
+            ::unlink(path.c_str());
+        }
+    }
 }
 
 } // namespace quillmere

@@ -1,34 +1,34 @@
 #include "platform/linux/JsonUserDefaults.h"
 
+#include "core/JsonReader.h"
 #include "platform/AtomicWrite.h"
 #include "platform/Log.h"
-
-#include <fstream>
-#include <sstream>
-#include <system_error>
+#include "platform/ReadFile.h"
 
 namespace quillmere {
 
 JsonUserDefaults::JsonUserDefaults(std::filesystem::path file) : file_(std::move(file)) {}
 
 std::optional<nlohmann::json> JsonUserDefaults::load() const {
-    std::error_code error;
-    if (!std::filesystem::exists(file_, error) && !error)
+    const auto bytes = readFile(file_);
+    if (!bytes && bytes.error().missing)
         return nlohmann::json::object();
-    std::ifstream in(file_, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (!in || error) {
-        log(LogLevel::error, "user defaults %{public}s: unreadable, reading nothing from it", file_.string());
+    if (!bytes) {
+        log(LogLevel::error, "user defaults unreadable, reading nothing from them: %{public}s",
+            bytes.error().description);
         return std::nullopt;
     }
-    auto parsed = nlohmann::json::parse(bytes.str(), nullptr, false);
-    if (!parsed.is_object()) {
-        log(LogLevel::error, "user defaults %{public}s: not a JSON object, reading nothing from it",
-            file_.string());
+    auto parsed = decodeJson<nlohmann::json>(*bytes, [](const JsonReader& json) {
+        if (!json.json().is_object())
+            json.fail(DecodingError::Kind::typeMismatch, "not a JSON object");
+        return json.json();
+    });
+    if (!parsed) {
+        log(LogLevel::error, "user defaults %{public}s: %{public}s, reading nothing from them", file_.string(),
+            parsed.error().text());
         return std::nullopt;
     }
-    return parsed;
+    return std::move(parsed).value();
 }
 
 std::optional<nlohmann::json> JsonUserDefaults::value(std::string_view key) const {
@@ -71,10 +71,12 @@ void JsonUserDefaults::store(std::string_view key, std::optional<nlohmann::json>
         (*stored)[std::string(key)] = std::move(*value);
     else if (!stored->erase(std::string(key)))
         return;
-    std::error_code error;
-    std::filesystem::create_directories(file_.parent_path(), error);
-    const std::string bytes = stored->dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
-    if (const auto failed = writeAtomically(file_, bytes))
+    // Compact: indenting would grow a deeply nested document by its depth on every line.
+    const std::string bytes = stored->dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+    auto failed = createPrivateFolder(file_.parent_path());
+    if (!failed)
+        failed = writeAtomically(file_, bytes, FileAccess::owner);
+    if (failed)
         log(LogLevel::error, "user defaults not written: %{public}s", failed->description);
 }
 

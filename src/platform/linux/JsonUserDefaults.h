@@ -9,9 +9,10 @@
 namespace quillmere {
 
 // User defaults kept as one JSON object in a file, read anew on every call so that two copies of the
-// application agree. A missing file holds nothing. A file that cannot be read as an object also reads as
-// holding nothing and is logged, but is never replaced: writes are then dropped, so that nothing the user
-// can still mend is lost. Every write replaces the file atomically and keeps the keys it does not touch.
+// application agree. A missing file holds nothing. A file that cannot be read as an object (within the
+// size and depth every stored file keeps to) also reads as holding nothing and is logged, but is never
+// replaced: writes are then dropped, so that nothing the user can still mend is lost. Every write replaces
+// the file atomically, readable by the user alone, and keeps the keys it does not touch.
 class JsonUserDefaults final : public UserDefaults {
   public:
     explicit JsonUserDefaults(std::filesystem::path file);

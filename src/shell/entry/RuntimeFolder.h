@@ -22,9 +22,11 @@ struct RuntimeFolderProblem {
 };
 
 // The folder of the running copies' lock files and command sockets, private to the user:
-// "$XDG_RUNTIME_DIR/quillmere" when that variable names an absolute path, else "/tmp/quillmere-<uid>".
-// Only a real folder (not a link) owned by this user with mode 0700 is answered. `make` creates a missing
-// folder with that mode first.
+// "$XDG_RUNTIME_DIR/quillmere" when that variable names an absolute path; else "quillmere/run-<host>" in
+// the user's state folder ($XDG_STATE_HOME or ".local/state" in the home folder), which no other user can
+// take; else, when that one is not there and cannot be made or its sockets' paths would be too long,
+// "/tmp/quillmere-<uid>". Only a real folder (not a link) owned by this user with mode 0700 is answered.
+// `make` creates a missing folder with that mode first. The application and the command line choose alike.
 Result<std::filesystem::path, RuntimeFolderProblem> runtimeFolder(bool make);
 
 // Where a variant's running copy receives commands and where it holds its lock.

@@ -266,5 +266,31 @@ TEST_F(EndToEndTest, TheDevelopmentVariantTakesOver) {
     EXPECT_TRUE(logged("development", "quitting the other copy, com.brenvald.quillmere"));
 }
 
+TEST_F(EndToEndTest, WithoutTheSessionsRuntimeFolderTheCommandLineFindsTheCopyInTheUsersOwnAndOnlyOneRuns) {
+    const ScopedEnvironment noSession("XDG_RUNTIME_DIR", std::nullopt);
+    const ScopedEnvironment state("XDG_STATE_HOME", (folder / "state").string());
+    char host[256] = {};
+    ::gethostname(host, sizeof host - 1);
+    const fs::path own = folder / "state" / "quillmere" / (std::string("run-") + host);
+    fs::create_directories(own.parent_path());
+    auto app = launch("quillmere", "release");
+    ASSERT_TRUE(waitUntil(own.parent_path(), [&] { return fs::exists(own / "com.brenvald.quillmere"); }));
+
+    EXPECT_EQ(command({"balance"}), 0);
+    EXPECT_TRUE(logged("release", "remote command balance"));
+    auto second = launch("quillmere", "second");
+    EXPECT_EQ(second->exitStatus(), 0) << "the second launch hands over to the running copy and ends";
+}
+
+TEST_F(EndToEndTest, ARuntimeFolderOthersCouldUseIsNeverUsedAndTheApplicationDoesNotStart) {
+    fs::permissions(runtime / "quillmere", fs::perms::owner_all | fs::perms::others_all, fs::perm_options::replace);
+    auto app = launch("quillmere", "release");
+    EXPECT_EQ(app->exitStatus(), 1);
+    EXPECT_NE(read(folder / "log" / "release").find("quillmere: not starting: " + (runtime / "quillmere").string()),
+              std::string::npos)
+        << read(folder / "log" / "release");
+    EXPECT_EQ(command({"balance"}), 1);
+}
+
 } // namespace
 } // namespace quillmere

@@ -106,25 +106,60 @@ INSTANTIATE_TEST_SUITE_P(
                     FolderCase{"AFile", [](const auto& folder) { std::ofstream(folder) << "x"; }}),
     [](const testing::TestParamInfo<FolderCase>& info) { return std::string(info.param.name); });
 
-TEST(RuntimeFolder, IsTheSessionsRuntimeFolderOrElseTheUsersOwnInTheTemporaryFolder) {
+std::filesystem::path homeRuntimeFolder(const std::filesystem::path& state) {
+    char host[256] = {};
+    ::gethostname(host, sizeof host - 1);
+    return state / "quillmere" / (std::string("run-") + host);
+}
+
+TEST(RuntimeFolder, IsTheSessionsRuntimeFolder) {
     TemporaryDirectory session;
-    {
-        ScopedEnvironment runtime("XDG_RUNTIME_DIR", session.path().string());
+    ScopedEnvironment runtime("XDG_RUNTIME_DIR", session.path().string());
+    const auto made = runtimeFolder(true);
+    ASSERT_TRUE(made.ok());
+    EXPECT_EQ(made.value(), session / "quillmere");
+    EXPECT_EQ(std::filesystem::status(made.value()).permissions(), std::filesystem::perms::owner_all);
+    EXPECT_EQ(commandSocketPath(made.value(), BuildVariant::development),
+              session / "quillmere" / "com.brenvald.quillmere.dev");
+    EXPECT_EQ(lockFilePath(made.value(), BuildVariant::release),
+              session / "quillmere" / "com.brenvald.quillmere.lock");
+}
+
+// The shared temporary folder is never tried while the user's own can serve, so that another user who
+// takes "/tmp/quillmere-<uid>" first switches nothing off.
+TEST(RuntimeFolder, WithoutTheSessionsIsTheUsersOwnInTheirStateFolderAndTheCommandLineFindsIt) {
+    TemporaryDirectory state;
+    ScopedEnvironment stateHome("XDG_STATE_HOME", state.path().string());
+    for (const std::optional<std::string>& unusable :
+         {std::optional<std::string>(), std::optional<std::string>("relative"), std::optional<std::string>("")}) {
+        ScopedEnvironment runtime("XDG_RUNTIME_DIR", unusable);
+        const std::filesystem::path expected = homeRuntimeFolder(state.path());
         const auto made = runtimeFolder(true);
-        ASSERT_TRUE(made.ok());
-        EXPECT_EQ(made.value(), session / "quillmere");
-        EXPECT_EQ(std::filesystem::status(made.value()).permissions(), std::filesystem::perms::owner_all);
-        EXPECT_EQ(commandSocketPath(made.value(), BuildVariant::development),
-                  session / "quillmere" / "com.brenvald.quillmere.dev");
-        EXPECT_EQ(lockFilePath(made.value(), BuildVariant::release),
-                  session / "quillmere" / "com.brenvald.quillmere.lock");
-    }
-    for (const char* unusable : {"relative/folder", ""}) {
-        ScopedEnvironment runtime("XDG_RUNTIME_DIR", std::string(unusable));
+        ASSERT_TRUE(made.ok()) << made.error().description;
+        EXPECT_EQ(made.value(), expected);
+        EXPECT_EQ(std::filesystem::status(expected).permissions(), std::filesystem::perms::owner_all);
         const auto found = runtimeFolder(false);
-        const std::string expected = "/tmp/quillmere-" + std::to_string(::getuid());
-        EXPECT_EQ(found.ok() ? found.value().string() : found.error().description.substr(0, expected.size()),
-                  expected);
+        ASSERT_TRUE(found.ok());
+        EXPECT_EQ(found.value(), expected);
+
+        auto bound = CommandSocket::bind(commandSocketPath(expected, BuildVariant::release));
+        ASSERT_TRUE(bound.ok());
+        EXPECT_EQ(sendCommand("balance").outcome, CommandSend::Outcome::sent);
+    }
+}
+
+TEST(RuntimeFolder, FallsBackToTheUsersOwnInTheTemporaryFolderOnlyWhereTheirStateFolderCannotServe) {
+    TemporaryDirectory state;
+    ScopedEnvironment runtime("XDG_RUNTIME_DIR", std::nullopt);
+    const std::string temporary = "/tmp/quillmere-" + std::to_string(::getuid());
+    std::ofstream(state / "file") << "a file where the folder should be";
+    const std::string tooLong = (state / std::string(100, 'a')).string();
+    for (const std::string& unusable : {(state / "file").string(), tooLong}) {
+        ScopedEnvironment stateHome("XDG_STATE_HOME", unusable);
+        // Not made: the temporary folder is shared with every other test run.
+        const auto found = runtimeFolder(false);
+        EXPECT_EQ(found.ok() ? found.value().string() : found.error().description.substr(0, temporary.size()),
+                  temporary);
     }
 }
 
