@@ -1,5 +1,6 @@
 #include "menubar/MiniMapView.h"
 
+#include "menubar/ApplicationKeys.h"
 #include "menubar/MiniMapTexts.h"
 #include "menubar/PanelColors.h"
 #include "stores/ProfileSymbol.h"
@@ -159,9 +160,10 @@ QWidget* MiniMapView::footer() {
     const auto& actions = model_.actions();
     column->addWidget(actionRow({.title = std::string(MiniMapTexts::saveLayout), .symbol = "plus"},
                                 std::string(MiniMapTexts::saveLayoutHelp), closingFirst(actions.captureLayout)));
-    column->addWidget(actionRow(
-        {.title = std::string(MiniMapTexts::editProfiles), .symbol = "square.and.pencil", .shortcut = "⇧⌘P"}, {},
-        closingFirst(actions.editProfiles)));
+    column->addWidget(actionRow({.title = std::string(MiniMapTexts::editProfiles),
+                                 .symbol = "square.and.pencil",
+                                 .shortcut = ApplicationKeys::text(ApplicationKeys::profiles)},
+                                {}, closingFirst(actions.editProfiles)));
     auto* spaced = new QVBoxLayout;
     spaced->setContentsMargins(0, 4, 0, 4);
     spaced->addWidget(divider());
@@ -169,10 +171,14 @@ QWidget* MiniMapView::footer() {
     column->addWidget(actionRow({.title = std::string(MiniMapTexts::checkForUpdates),
                                  .symbol = "arrow.triangle.2.circlepath"},
                                 {}, closingFirst(actions.checkForUpdates)));
-    column->addWidget(actionRow({.title = std::string(MiniMapTexts::settings), .symbol = "gearshape", .shortcut = "⌘,"},
+    column->addWidget(actionRow({.title = std::string(MiniMapTexts::settings),
+                                 .symbol = "gearshape",
+                                 .shortcut = ApplicationKeys::text(ApplicationKeys::settings)},
                                 {}, closingFirst(actions.openSettings)));
-    column->addWidget(actionRow({.title = std::string(MiniMapTexts::quit), .symbol = "power", .shortcut = "⌘Q"}, {},
-                                services_.quit));
+    column->addWidget(actionRow({.title = std::string(MiniMapTexts::quit),
+                                 .symbol = "power",
+                                 .shortcut = ApplicationKeys::text(ApplicationKeys::quit)},
+                                {}, services_.quit));
     return footer;
 }
 
@@ -257,7 +263,21 @@ void MiniMapView::showProfiles() {
         profileRows_->itemAt(index)->widget()->setEnabled(!model_.status().paused);
 }
 
+// Rows added while the panel is hidden are laid out only once it shows, after its frame was chosen: every
+// part is laid out now, innermost first, so that the sizes read here are those the panel will show.
+void MiniMapView::layOutNow() {
+    const QList<QWidget*> parts = findChildren<QWidget*>();
+    for (auto part = parts.rbegin(); part != parts.rend(); ++part)
+        if (QLayout* inner = (*part)->layout()) {
+            inner->invalidate();
+            inner->activate();
+        }
+    layout()->invalidate();
+    layout()->activate();
+}
+
 void MiniMapView::fitHeight(int maximum) {
+    layOutNow();
     const int content = mapSection_->heightForWidth(width);
     mapScroll_->setFixedHeight(content);
     const int whole = layout()->totalHeightForWidth(width);

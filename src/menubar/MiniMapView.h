@@ -63,6 +63,7 @@ class MiniMapView : public QWidget {
     void modelChanged();
     void showNotices();
     void showProfiles();
+    void layOutNow();
 
     MiniMapModel& model_;
     MiniMapViewServices services_;

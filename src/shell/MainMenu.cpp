@@ -1,5 +1,6 @@
 #include "shell/MainMenu.h"
 
+#include "menubar/ApplicationKeys.h"
 #include "shell/UndoItems.h"
 
 #include <QApplication>
@@ -46,9 +47,9 @@ QMenuBar* mainMenu(const MainMenuActions& actions, QWidget* window) {
     addItem(application, "About Quillmere", showAbout);
     addItem(application, "Check for Updates…", actions.checkForUpdates);
     application->addSeparator();
-    addItem(application, "Settings…", actions.openSettings, QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    addItem(application, "Settings…", actions.openSettings, ApplicationKeys::settings);
     application->addSeparator();
-    addItem(application, "Quit Quillmere", actions.quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    addItem(application, "Quit Quillmere", actions.quit, ApplicationKeys::quit);
 
     QMenu* edit = bar->addMenu("Edit");
     addUndoItems(edit, actions.undo, *window);
@@ -63,7 +64,7 @@ QMenuBar* mainMenu(const MainMenuActions& actions, QWidget* window) {
     addItem(windows, "Minimize", minimizeActiveWindow, QKeySequence(Qt::CTRL | Qt::Key_M));
     windows->addSeparator();
     addItem(windows, "Spaces", actions.openSpaces);
-    addItem(windows, "Profiles", actions.openProfiles, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    addItem(windows, "Profiles", actions.openProfiles, ApplicationKeys::profiles);
 
     QMenu* help = bar->addMenu("Help");
     addItem(help, "Welcome Guide", actions.showWelcome);

@@ -1,5 +1,7 @@
 #include "shell/PermissionMenu.h"
 
+#include "menubar/ApplicationKeys.h"
+
 namespace quillmere {
 
 std::unique_ptr<QMenu> permissionMenu(const PermissionMenuActions& actions) {
@@ -9,7 +11,7 @@ std::unique_ptr<QMenu> permissionMenu(const PermissionMenuActions& actions) {
     menu->addSeparator();
     QObject::connect(menu->addAction("Check for Updates…"), &QAction::triggered, menu.get(), actions.checkForUpdates);
     QAction* quit = menu->addAction("Quit Quillmere");
-    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    quit->setShortcut(ApplicationKeys::quit);
     QObject::connect(quit, &QAction::triggered, menu.get(), actions.quit);
     return menu;
 }

@@ -19,6 +19,7 @@ bool differs(double a, double b) {
 Mouse::Mouse(WindowManager& manager, EventTaps& taps, EventMonitors& monitors)
     : manager_(manager), queue_(manager.services_.queue), monitors_(monitors),
       overlay_(manager.services_.panels, manager.services_.displays, manager.services_.queue) {
+    manager_.pausedGestures_ = [this] { endGesture(); };
     tap_ = taps.createTap(EventTapLocation::session, EventTapPlacement::headInsert, EventTapOptions::defaultTap,
                           tappedEvents, [this](EventType type, const Event& event) { return handle(type, event); });
     if (!tap_) {
@@ -38,6 +39,7 @@ Mouse::~Mouse() {
 }
 
 void Mouse::stop() {
+    manager_.pausedGestures_ = [] {};
     if (tap_) {
         tap_->enable(false);
         tap_->invalidate();
@@ -64,9 +66,6 @@ bool Mouse::handle(EventType type, const Event& event) {
         return false;
     }
     if (manager_.pausedByHand()) {
-        // A gesture kept over a pause would resume, after it, with a window and a start long gone.
-        if (drag_)
-            endGesture();
         // The application never saw the press: its release alone would reach it as a stray click end.
         if (swallowedRelease_ == type) {
             swallowedRelease_.reset();

@@ -168,6 +168,7 @@ void WindowManager::pauseChanged() {
     if (gates_.pausedByHand) {
         cancelAnimations();
         preselectOverlay_.hide();
+        pausedGestures_();
     } else {
         adoptOnScreen();
     }

@@ -463,6 +463,8 @@ class WindowManager {
     Status status_;
     // The display to which focus last went although it showed no window; any focus change clears it.
     std::optional<std::string> emptyDisplay_;
+    // Told when tiling pauses, so that the mouse gestures end at once rather than at the next event.
+    std::function<void()> pausedGestures_ = [] {};
 
     Overlay notice_;
     Overlay preselectOverlay_;

@@ -13,6 +13,7 @@
 #include <QTest>
 #include <algorithm>
 #include <fstream>
+#include <limits>
 #include <gtest/gtest.h>
 
 namespace quillmere {
@@ -79,6 +80,20 @@ TEST_F(MiniMapViewTest, FooterRowsCloseFirstAndActOnALaterTurn) {
         EXPECT_EQ(happened, std::vector<std::string>{"close"}) << title;
         managed.settle();
         EXPECT_EQ(happened, (std::vector<std::string>{"close", action})) << title;
+    }
+}
+
+// The keys the user presses for the application's own items: Ctrl here, where a Mac has Command.
+TEST_F(MiniMapViewTest, FixedRowsShowTheKeysOfTheApplicationsMenuAsWrittenHere) {
+    const std::vector<std::pair<std::string_view, std::string>> rows{
+        {MiniMapTexts::editProfiles, "Ctrl+Shift+P"},
+        {MiniMapTexts::settings, "Ctrl+,"},
+        {MiniMapTexts::quit, "Ctrl+Q"},
+    };
+    for (const auto& [title, keys] : rows) {
+        const MenuRow* row = view.row(std::string(title));
+        ASSERT_TRUE(row) << title;
+        EXPECT_EQ(row->label().shortcut, keys) << title;
     }
 }
 
@@ -183,6 +198,31 @@ TEST_F(MiniMapViewTest, AProfileThatDidNotLoadIsAnInertRow) {
     EXPECT_FALSE(problem->toolTip().isEmpty());
     QTest::mouseClick(problem, Qt::LeftButton);
     EXPECT_TRUE(happened.empty());
+}
+
+// The panel is placed from the height measured before it shows; a profile saved while it was hidden must
+// count in that height, else the footer overlaps the map.
+TEST_F(MiniMapViewTest, AProfileAddedWhileHiddenCountsInTheNextMeasure) {
+    const auto measure = [this] {
+        view.fitHeight(std::numeric_limits<int>::max());
+        return view.height();
+    };
+    measure();
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    view.hide();
+    const int before = measure();
+
+    Profile work;
+    work.name = "Work";
+    ASSERT_FALSE(managed.profiles.save(work));
+    model.refresh(false);
+    const int hidden = measure();
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(hidden, measure()) << "as shown";
+    EXPECT_GT(hidden, before);
 }
 
 } // namespace

@@ -41,7 +41,14 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementCase{"NoTrayTopRightCorner", Rect(), screen, visible, panel, {832, 30, 440, 300}},
         PlacementCase{"NullTrayTopRightCorner", Rect::null(), screen, visible, panel, {832, 30, 440, 300}},
         // Too tall for the screen: capped so that the footer stays on it.
-        PlacementCase{"TallPanelIsCapped", {600, 0, 20, 24}, screen, visible, {440, 2000}, {390, 30, 440, 764}}),
+        PlacementCase{"TallPanelIsCapped", {600, 0, 20, 24}, screen, visible, {440, 2000}, {390, 30, 440, 764}},
+        // A tray that leaves the visible area whole: the cap counts from where the panel begins.
+        PlacementCase{"TallPanelUnderATrayOverTheVisibleArea", {600, 0, 20, 24}, screen, screen, {440, 2000},
+                      {390, 30, 440, 764}},
+        PlacementCase{"TallPanelUnderALowTray", {600, 40, 20, 24}, screen, visible, {440, 2000},
+                      {390, 70, 440, 724}},
+        PlacementCase{"TallPanelOverABottomTrayOverTheVisibleArea", {600, 776, 20, 24}, screen, screen, {440, 2000},
+                      {390, 6, 440, 764}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -60,5 +60,31 @@ TEST(RuntimeLaunchScriptsTest, WritesNothingWithoutAPrivateRuntimeFolder) {
     EXPECT_TRUE(std::filesystem::is_empty(runtime / "quillmere"));
 }
 
+// Another program may already have put something at the script's name: it is left as it was, not written to or
+// through.
+TEST(RuntimeLaunchScriptsTest, NeverWritesOverOrThroughWhatIsAlreadyAtTheScriptsName) {
+    struct Case {
+        const char* name;
+        bool link;
+    };
+    for (const Case& c : {Case{"a file", false}, Case{"a link to a file", true}}) {
+        SCOPED_TRACE(c.name);
+        TemporaryDirectory runtime;
+        RuntimeLaunchScripts scripts(runtime.path(), [] { return std::string("quillmere-taken.command"); });
+        ASSERT_TRUE(scripts.write("echo first"));
+        const std::filesystem::path taken = runtime / "quillmere" / "quillmere-taken.command";
+        const std::filesystem::path target = runtime / "target";
+        std::filesystem::remove(taken);
+        std::ofstream(c.link ? target : taken) << "someone else's";
+        if (c.link)
+            std::filesystem::create_symlink(target, taken);
+
+        const auto written = scripts.write("echo hi");
+        EXPECT_FALSE(written);
+        EXPECT_EQ(contents(c.link ? target : taken), "someone else's");
+        EXPECT_EQ(c.link, std::filesystem::is_symlink(taken));
+    }
+}
+
 } // namespace
 } // namespace quillmere

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 
 namespace quillmere {
@@ -216,6 +217,66 @@ TEST(MouseGesturesTest, APauseInTheMiddleEndsTheGesture) {
     EXPECT_NE(paused, Rect()) << "only to keep the frame read after the pause";
     EXPECT_THAT(w.desktop.applicationMouseEvents(),
                 Contains(sim::MouseEvent{EventType::rightMouseDragged, {was.midX() - 100, was.midY() - 100}}));
+}
+
+// Without waiting for the next mouse event: nothing of the gesture stays on screen, nothing pending changes
+// the layouts while paused, and after the pause the next drag is an ordinary one that reaches the application.
+TEST(MouseGesturesTest, APauseEndsTheGestureAtOnce) {
+    struct Case {
+        const char* name;
+        std::function<void(TwoTiles&)> begin;
+        // The tile that the gesture, had it stayed, would move on the next drag.
+        bool movesLeft;
+    };
+    const std::vector<Case> cases{
+        {"an fn move previewing a swap",
+         [](TwoTiles& w) {
+             w.desktop.mouseDown(0, w.centre(w.left), TwoTiles::fn);
+             w.desktop.mouseDrag(w.centre(w.right));
+             w.managed.settle();
+             EXPECT_THAT(w.overlays(), ElementsAre(Overlay::Kind::swap("Mail")));
+         },
+         true},
+        {"an fn move showing the send strip",
+         [](TwoTiles& w) {
+             w.desktop.addDesktop(w.main);
+             w.managed.settle();
+             w.desktop.mouseDown(0, w.centre(w.left), TwoTiles::fn);
+             w.desktop.mouseDrag({0, w.centre(w.left).y});
+             w.managed.settle();
+             EXPECT_THAT(w.overlays(), ElementsAre(Overlay::Kind::send(2)));
+         },
+         true},
+        {"an edge drag with its live re-tiling pending",
+         [](TwoTiles& w) {
+             const Point edge{w.frame(w.left).maxX() - 2, w.frame(w.left).midY()};
+             w.desktop.mouseDown(0, edge);
+             w.desktop.mouseDrag({edge.x + 20, edge.y});
+             w.desktop.mouseDrag({edge.x + 40, edge.y});
+         },
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TwoTiles w;
+        c.begin(w);
+        const auto layouts = w.probe().layouts();
+        w.manager().togglePause();
+        w.managed.advance(1s);
+        EXPECT_THAT(w.overlays(), IsEmpty());
+        EXPECT_EQ(w.probe().layouts(), layouts);
+
+        w.manager().togglePause();
+        w.managed.advance(1s);
+        const WindowId moved = c.movesLeft ? w.left : w.right;
+        const Rect resumed = w.frame(moved);
+        const std::size_t seen = w.desktop.applicationMouseEvents().size();
+        w.desktop.mouseDrag({w.centre(w.left).x + 50, w.centre(w.left).y + 50});
+        w.managed.advance(1s);
+        EXPECT_EQ(w.frame(moved), resumed) << "no gesture left to go on with";
+        EXPECT_EQ(w.desktop.applicationMouseEvents().size(), seen + 1) << "the drag reached the application";
+        w.desktop.mouseUp(0);
+    }
 }
 
 TEST(MouseGesturesTest, ATapTheSystemDisablesComesBackOnlyWhileTrusted) {

@@ -130,16 +130,31 @@ TEST(ProfileCaptureTest, SharedSpacesAreRecordedAsSpanningDisplays) {
     EXPECT_EQ(profile->displays->size(), 2u);
 }
 
-TEST(ProfileCaptureTest, AFailedSaveIsShownAndMakesNothingCurrent) {
-    CapturedDesktop world;
-    // A file where the profile folder should be: no profile can be written there.
-    std::ofstream(world.managed.folder / "profiles") << "not a folder";
-    world.manager().capture("Work", true);
-    world.managed.settle();
+// The profile current before, if any, stays current: its name, its stored name and its icon in the status.
+TEST(ProfileCaptureTest, AFailedSaveIsShownAndLeavesTheCurrentProfileAsItWas) {
+    for (const std::optional<std::string>& current : {std::optional<std::string>(), std::optional<std::string>("Home")}) {
+        SCOPED_TRACE(current.value_or("no profile current"));
+        CapturedDesktop world;
+        if (current) {
+            world.store({.name = *current, .icon = "house"});
+            world.manager().capture(*current, true);
+            world.managed.settle();
+            ASSERT_EQ(world.manager().lastProfile(), current);
+        }
+        const WindowManager::Status before = world.manager().status();
+        // A folder holding a file where the new profile's file should be: it cannot be written there.
+        const std::filesystem::path blocked = world.managed.profiles.directory() / profileFileName("Work");
+        std::filesystem::create_directories(blocked);
+        std::ofstream(blocked / "inside") << "in the way";
+        world.manager().capture("Work", true);
+        world.managed.settle();
 
-    EXPECT_THAT(world.notices(), testing::ElementsAre("Couldn't save profile \u201CWork\u201D"));
-    EXPECT_EQ(world.manager().lastProfile(), std::nullopt);
-    EXPECT_EQ(world.desktop.string("lastProfile"), std::nullopt);
+        EXPECT_THAT(world.notices(), testing::ElementsAre("Couldn't save profile \u201CWork\u201D"));
+        EXPECT_EQ(world.manager().lastProfile(), current);
+        EXPECT_EQ(world.desktop.string("lastProfile"), current);
+        EXPECT_EQ(world.manager().status().profile, before.profile);
+        EXPECT_EQ(world.manager().status().profileIcon, before.profileIcon);
+    }
 }
 
 } // namespace

@@ -69,8 +69,10 @@ std::string launchScriptText(std::string_view command, std::string_view shell) {
     return text;
 }
 
-RuntimeLaunchScripts::RuntimeLaunchScripts(std::optional<std::filesystem::path> runtimeDirectory)
-    : runtimeDirectory_(std::move(runtimeDirectory)) {}
+std::string RuntimeLaunchScripts::randomName() { return "quillmere-" + newUUID() + ".command"; }
+
+RuntimeLaunchScripts::RuntimeLaunchScripts(std::optional<std::filesystem::path> runtimeDirectory, Naming naming)
+    : runtimeDirectory_(std::move(runtimeDirectory)), naming_(std::move(naming)) {}
 
 std::optional<std::filesystem::path> RuntimeLaunchScripts::runtimeDirectoryFromEnvironment() {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
@@ -97,7 +99,7 @@ Result<std::filesystem::path, FileError> RuntimeLaunchScripts::write(std::string
     auto found = folder();
     if (!found)
         return found.error();
-    const std::filesystem::path path = found.value() / ("quillmere-" + newUUID() + ".command");
+    const std::filesystem::path path = found.value() / naming_();
     const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, privateMode);
     if (descriptor < 0)
         return failure(path, errno);

@@ -17,6 +17,14 @@ Rect globalFrame(const Rect& panelFrame, double firstScreenHeight) {
     return Rect(panelFrame.minX(), firstScreenHeight - panelFrame.maxY(), panelFrame.width(), panelFrame.height());
 }
 
+std::size_t windowsBelow(const std::vector<ScreensPicture::Window>& windows, const sim::Panel& panel) {
+    const auto relative = std::ranges::find(windows, panel.relativeTo, &ScreensPicture::Window::number);
+    if (panel.relativeTo == 0 || relative == windows.end())
+        return windows.size();
+    const auto at = static_cast<std::size_t>(relative - windows.begin());
+    return panel.ordering == WindowOrderingMode::below ? at : at + 1;
+}
+
 } // namespace
 
 ScreensPicture ScreensPicture::of(SimulatedDesktop& desktop) {
@@ -46,7 +54,8 @@ ScreensPicture ScreensPicture::of(SimulatedDesktop& desktop) {
     for (const sim::Panel* panel : desktop.panels())
         if (panel->visible)
             picture.panels.push_back({globalFrame(panel->frame, firstHeight), panel->alpha,
-                                      panel->style.background, panel->content});
+                                      panel->style.background, panel->content,
+                                      windowsBelow(picture.windows, *panel)});
     return picture;
 }
 

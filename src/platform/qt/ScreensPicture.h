@@ -37,12 +37,16 @@ struct ScreensPicture {
         double alpha = 1;
         Color background = Color::clear();
         std::shared_ptr<const PanelView> content;
+        // How many of `windows` lie below it: a panel ordered relative to a window stands just above or below
+        // that window, any other in front of every window.
+        std::size_t windowsBelow = 0;
     };
 
     std::vector<Display> displays;
     // Back to front, as they are drawn.
     std::vector<Window> windows;
-    // The application's own panels that are shown, in the order they were made.
+    // The application's own panels that are shown, in the order they were made; those with the same
+    // windows below them are drawn in that order.
     std::vector<Panel> panels;
 
     static ScreensPicture of(SimulatedDesktop& desktop);

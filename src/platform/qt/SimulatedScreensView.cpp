@@ -26,6 +26,19 @@ const QColor titleBarColour(0xDD, 0xDE, 0xE3);
 const QColor focusColour(0x0A, 0x84, 0xFF);
 const QColor textColour(0x20, 0x20, 0x24);
 
+// A panel with content is the focus border; the others are plain colour, as the shade.
+void drawPanel(QPainter& painter, const ScreensPicture::Panel& panel, const ScreensLayout& layout) {
+    const QRectF frame = rectF(layout.toView(panel.frame));
+    painter.fillRect(frame, qColor(panel.background, panel.alpha));
+    if (!panel.content)
+        return;
+    QColor outline = focusColour;
+    outline.setAlphaF(static_cast<float>(panel.alpha));
+    painter.setPen(QPen(outline, 3));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(frame.adjusted(1.5, 1.5, -1.5, -1.5), 5, 5);
+}
+
 } // namespace
 
 SimulatedScreensView::SimulatedScreensView(SimulatedDesktop& desktop, QWidget* parent)
@@ -65,7 +78,14 @@ void SimulatedScreensView::paintEvent(QPaintEvent*) {
 
     painter.setClipPath(screens);
     const double titleHeight = std::max(12.0, 28 * scale);
-    for (const auto& window : picture_.windows) {
+    const auto drawPanelsUnder = [&](std::size_t windowsBelow) {
+        for (const auto& panel : picture_.panels)
+            if (panel.windowsBelow == windowsBelow)
+                drawPanel(painter, panel, layout);
+    };
+    for (std::size_t index = 0; index < picture_.windows.size(); ++index) {
+        drawPanelsUnder(index);
+        const auto& window = picture_.windows[index];
         const QRectF frame = rectF(layout.toView(window.frame));
         painter.setPen(window.focused ? QPen(focusColour, 2) : QPen(QColor(0, 0, 0, 90), 1));
         painter.setBrush(windowColour);
@@ -79,6 +99,7 @@ void SimulatedScreensView::paintEvent(QPaintEvent*) {
         painter.drawText(frame.adjusted(8, titleHeight + 4, -8, -4), Qt::AlignTop | Qt::AlignLeft,
                          QString::fromStdString(window.app));
     }
+    drawPanelsUnder(picture_.windows.size());
 
     painter.setClipping(false);
     for (const auto& display : picture_.displays) {
@@ -95,17 +116,6 @@ void SimulatedScreensView::paintEvent(QPaintEvent*) {
         painter.drawRoundedRect(plate, 4, 4);
         painter.setPen(textColour);
         painter.drawText(plate, Qt::AlignCenter, label);
-    }
-    for (const auto& panel : picture_.panels) {
-        const QRectF frame = rectF(layout.toView(panel.frame));
-        painter.fillRect(frame, qColor(panel.background, panel.alpha));
-        if (panel.content) {
-            QColor outline = focusColour;
-            outline.setAlphaF(static_cast<float>(panel.alpha));
-            painter.setPen(QPen(outline, 3));
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRoundedRect(frame.adjusted(1.5, 1.5, -1.5, -1.5), 5, 5);
-        }
     }
 }
 

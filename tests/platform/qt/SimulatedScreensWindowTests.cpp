@@ -91,5 +91,22 @@ TEST_F(SimulatedScreensWindowTest, DrawsDisplaysMenuBarsAndWindowsWhereTheyStand
     EXPECT_EQ(colourAt({700, 1200}), QColor(0x1E, 0x1F, 0x24));
 }
 
+// The dimming shade stands just below the focused window: it darkens the rest of the display, not that window.
+TEST_F(SimulatedScreensWindowTest, APanelOrderedBelowAWindowIsDrawnUnderItAndOverTheOthers) {
+    desktop.focus(103);
+    const Screen studio = desktop.screens().at(1);
+    const auto shade = desktop.makePanel({.opaque = false, .background = Color::black(0.3)});
+    shade->setFrame(studio.frame);
+    shade->order(WindowOrderingMode::below, 103);
+    window.view().desktopChanged();
+    const QImage picture = window.view().grab().toImage();
+    if (const char* path = std::getenv("QUILLMERE_DIMMED_VIEWER_PICTURE"))
+        window.grab().save(path);
+    const auto colourAt = [&](Point global) { return picture.pixelColor(onView(global)); };
+    EXPECT_EQ(colourAt({1800, 300}), QColor(0xF4, 0xF4, 0xF6)) << "Inbox, the focused window";
+    EXPECT_LT(colourAt({3000, 1000}).lightness(), QColor(0xF4, 0xF4, 0xF6).lightness() - 40) << "Groceries";
+    EXPECT_LT(colourAt({3800, 1300}).lightness(), QColor(0x3B, 0x5B, 0x7A).lightness()) << "the Desktop";
+}
+
 } // namespace
 } // namespace quillmere
