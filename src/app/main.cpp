@@ -13,6 +13,7 @@
 #include "shell/CommandReceiver.h"
 #include "shell/DesktopDumpFile.h"
 #include "shell/LaunchOptions.h"
+#include "shell/RelaunchScenario.h"
 #include "shell/SingleInstance.h"
 #include "shell/TerminationSignals.h"
 #include "shell/entry/RuntimeFolder.h"
@@ -65,14 +66,14 @@ std::optional<CommandSocket> commandSocket(const std::filesystem::path& folder, 
 }
 
 // Opens the application again once this process has ended, through a shell that waits for it, with the
-// arguments it was started with. The variant's own program starts it, so that it runs as the same variant.
-bool relaunch(BuildVariant variant, int argc, char** argv) {
+// arguments given. The variant's own program starts it, so that it runs as the same variant.
+bool relaunch(BuildVariant variant, const std::vector<std::string>& given) {
     const std::string folder = QCoreApplication::applicationDirPath().toStdString();
     const std::string program = folder + (variant == BuildVariant::development ? "/quillmere-dev" : "/quillmere");
     const std::string script = "while kill -0 " + std::to_string(::getpid()) +
                                " 2>/dev/null; do sleep 0.2; done; exec \"$0\" \"$@\"";
     std::vector<std::string> arguments{"-c", script, program};
-    arguments.insert(arguments.end(), argv + 1, argv + argc);
+    arguments.insert(arguments.end(), given.begin(), given.end());
     return startChildProcess("/bin/sh", arguments).has_value();
 }
 
@@ -156,7 +157,8 @@ int main(int argc, char** argv) {
                     if (auto socket = commandSocket(*folder, variant))
                         receiver.emplace(queue, std::move(*socket), std::move(onText));
             },
-        .relaunch = [&] { return relaunch(variant, argc, argv); },
+        .relaunch =
+            [&] { return relaunch(variant, relaunchArguments({argv + 1, argv + argc}, desktop, folder, variant)); },
         .terminate = endInOrder,
         .openSystemSettings = [&](const std::string& address) { screens.openSystemSettings(address); },
         .tell = tell,

@@ -18,6 +18,9 @@ struct LaunchOptions {
 
     // An option without its file is a mistake, told in the error.
     static Result<LaunchOptions, std::string> parse(const std::vector<std::string>& arguments);
+    // The arguments with "--scenario FILE" in place of any scenario they named, the others as they were.
+    static std::vector<std::string> withScenario(const std::vector<std::string>& arguments,
+                                                 const std::filesystem::path& scenario);
 };
 
 } // namespace quillmere

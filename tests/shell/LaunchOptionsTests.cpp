@@ -22,5 +22,24 @@ TEST(LaunchOptions, RefuseAnOptionWithoutItsFile) {
     }
 }
 
+TEST(LaunchOptions, WithAScenarioInPlaceOfTheOneGiven) {
+    struct Case {
+        std::vector<std::string> given;
+        std::vector<std::string> expected;
+    };
+    for (const Case& c : std::vector<Case>{
+             {{}, {"--scenario", "now.json"}},
+             {{"--scenario", "start.json"}, {"--scenario", "now.json"}},
+             {{"-psn_0_1", "--scenario", "a.json", "--dump-desktop", "d.txt", "--scenario", "b.json"},
+              {"-psn_0_1", "--dump-desktop", "d.txt", "--scenario", "now.json"}},
+             // A file may be called like the option.
+             {{"--dump-desktop", "--scenario"}, {"--dump-desktop", "--scenario", "--scenario", "now.json"}},
+         }) {
+        const auto arguments = LaunchOptions::withScenario(c.given, "now.json");
+        EXPECT_EQ(arguments, c.expected);
+        EXPECT_EQ(LaunchOptions::parse(arguments).value().scenario, "now.json");
+    }
+}
+
 } // namespace
 } // namespace quillmere

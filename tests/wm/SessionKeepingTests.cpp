@@ -1,3 +1,4 @@
+#include "platform/sim/SimulatedScenario.h"
 #include "support/CommandedDesktop.h"
 #include "support/Printers.h"
 
@@ -86,6 +87,29 @@ TEST_F(SessionKeepingTest, ARestartWithTheSameStampRestoresTheTreeWithoutClosedW
     EXPECT_TRUE(managed.logged("restore desktop 1: com.example.Editor#0=" + std::to_string(draft) +
                                ", com.example.Notes#0=" + std::to_string(note)));
     EXPECT_EQ(probe().pendingSessionSpaces(), 0u);
+}
+
+// A copy relaunched once the permission is back starts on the desktop carried over as a scenario; the
+// session it finds names the same Spaces and windows, as it would on a Mac, where they outlive the copy.
+TEST_F(SessionKeepingTest, ACopyOnTheCarriedOverDesktopRestoresTheLayouts) {
+    // So that a fresh desktop would number the windows left otherwise.
+    desktop.closeWindow(draft);
+    start();
+    click(note);
+    run("float");
+    const auto noteFrame = desktop.frame(note);
+    const auto letterFrame = desktop.frame(letter);
+    quit();
+
+    ManagedDesktop copy;
+    SimulatedScenario::read(SimulatedScenario::of(desktop).text().value()).value().applyTo(copy.desktop);
+    std::filesystem::copy_file(file(), copy.sessions.file());
+    copy.start();
+
+    EXPECT_THAT(copy.probe().layout(first)->floating, ElementsAre(note));
+    EXPECT_THAT(copy.probe().layout(first)->tree.windows(), ElementsAre(letter));
+    EXPECT_EQ(copy.desktop.frame(note), noteFrame);
+    EXPECT_EQ(copy.desktop.frame(letter), letterFrame);
 }
 
 TEST_F(SessionKeepingTest, ASessionOfAnotherBootOrWindowServerIsIgnored) {

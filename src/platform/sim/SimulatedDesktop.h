@@ -41,6 +41,8 @@
 
 namespace quillmere {
 
+struct SimulatedScenario;
+
 // A Mac desktop in memory: displays with their Spaces, running applications and their windows. It answers
 // every platform interface as macOS does where the system depends on it, and it is driven by a script of
 // what users and applications do. Accessibility notifications and bridged moves take effect on the main
@@ -90,6 +92,9 @@ class SimulatedDesktop final : public Accessibility,
         std::optional<std::string> uuid;
         // With a shared Space list only the first display's count counts.
         int desktops = 1;
+        // The ids of its first Desktops, as a desktop carried over from another copy keeps them; the others
+        // get new ones. An id in use is a mistake.
+        std::vector<SpaceId> spaceIds;
         // A display that was plugged in before gets its Desktops back with their ids, unless the window
         // server numbers them anew, as after it restarted.
         bool newSpaceIds = false;
@@ -485,6 +490,8 @@ class SimulatedDesktop final : public Accessibility,
 
     class SimObserver;
     friend class SimObserver;
+    // Captures the model records as they are, for a relaunched copy.
+    friend struct SimulatedScenario;
 
     // Model.
     sim::SpaceList& listOf(sim::Display& display);

@@ -1,5 +1,6 @@
 #include "platform/sim/SimulatedDesktop.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
@@ -14,8 +15,19 @@ sim::SpaceList SimulatedDesktop::returningSpaces(const std::string& uuid, const 
             return spaces;
     }
     sim::SpaceList spaces;
-    for (int i = 0; i < setup.desktops; ++i)
-        spaces.spaces.push_back({newSpaceId()});
+    for (int i = 0; i < setup.desktops; ++i) {
+        if (static_cast<std::size_t>(i) >= setup.spaceIds.size()) {
+            spaces.spaces.push_back({newSpaceId()});
+            continue;
+        }
+        const SpaceId id = setup.spaceIds[i];
+        if (listHolding(id) || spaces.find(id) || std::ranges::any_of(unpluggedSpaces_, [id](const auto& kept) {
+                return kept.second.find(id);
+            }))
+            throw std::invalid_argument("space " + std::to_string(id) + " is in use");
+        nextSpace_ = std::max(nextSpace_, id + 1);
+        spaces.spaces.push_back({id});
+    }
     spaces.current = spaces.spaces.front().id;
     return spaces;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <set>
 
 namespace quillmere {
 namespace {
@@ -60,7 +61,8 @@ int numberFrom1(const JsonReader& reader, int highest, std::string_view what) {
 }
 
 SimulatedScenario::Display readDisplay(const JsonReader& reader) {
-    onlyKeys(reader, {"name", "frame", "builtIn", "desktops", "shown", "vendor", "model", "serial", "uuid"});
+    onlyKeys(reader,
+             {"name", "frame", "builtIn", "desktops", "shown", "vendor", "model", "serial", "uuid", "spaces"});
     SimulatedScenario::Display display;
     SimulatedDesktop::DisplaySetup& setup = display.setup;
     setup.bounds = frame(reader["frame"]);
@@ -70,6 +72,12 @@ SimulatedScenario::Display readDisplay(const JsonReader& reader) {
         setup.desktops = numberFrom1(*desktops, 16, "Desktop count");
     if (const auto shown = reader.optional("shown"))
         display.shown = numberFrom1(*shown, setup.desktops, "Desktop");
+    if (const auto spaces = reader.optional("spaces")) {
+        for (const JsonReader& space : spaces->elements())
+            setup.spaceIds.push_back(space.integer<SpaceId>("UInt64"));
+        if (setup.spaceIds.size() != static_cast<std::size_t>(setup.desktops))
+            spaces->fail(DecodingError::Kind::dataCorrupted, "A display names one Space for each of its Desktops");
+    }
     for (const auto& [key, field] : {std::pair{"vendor", &setup.vendor}, std::pair{"model", &setup.model},
                                      std::pair{"serial", &setup.serial}})
         if (const auto number = reader.optional(key))
@@ -80,13 +88,19 @@ SimulatedScenario::Display readDisplay(const JsonReader& reader) {
 
 SimulatedScenario::Window readWindow(const JsonReader& reader,
                                      const std::vector<SimulatedScenario::Display>& displays) {
-    onlyKeys(reader, {"title", "frame", "minimumSize", "display", "desktop", "focused"});
+    onlyKeys(reader, {"title", "frame", "minimumSize", "display", "desktop", "focused", "minimized", "number"});
     SimulatedScenario::Window window;
     window.setup.title = reader["title"].string();
     window.setup.frame = frame(reader["frame"]);
     if (const auto minimum = reader.optional("minimumSize"))
         window.setup.minimumSize = size(*minimum);
     window.focused = reader.optional("focused", &JsonReader::boolean).value_or(false);
+    window.minimized = reader.optional("minimized", &JsonReader::boolean).value_or(false);
+    if (const auto number = reader.optional("number")) {
+        window.setup.number = number->integer<WindowId>("UInt32");
+        if (*window.setup.number == 0)
+            number->fail(DecodingError::Kind::dataCorrupted, "A window number is positive");
+    }
     const auto display = reader.optional("display");
     const auto desktop = reader.optional("desktop");
     if (display.has_value() != desktop.has_value())
@@ -99,14 +113,41 @@ SimulatedScenario::Window readWindow(const JsonReader& reader,
 }
 
 SimulatedScenario::App readApp(const JsonReader& reader, const std::vector<SimulatedScenario::Display>& displays) {
-    onlyKeys(reader, {"bundleIdentifier", "name", "windows"});
+    onlyKeys(reader, {"bundleIdentifier", "name", "windows", "hidden"});
     SimulatedScenario::App app;
     app.setup.bundleIdentifier = reader.optional("bundleIdentifier", &JsonReader::string);
     app.setup.name = reader.optional("name", &JsonReader::string);
+    app.hidden = reader.optional("hidden", &JsonReader::boolean).value_or(false);
     if (const auto windows = reader.optional("windows"))
         for (const JsonReader& window : windows->elements())
             app.windows.push_back(readWindow(window, displays));
     return app;
+}
+
+// Two Desktops cannot be one Space; the window server never gives 0.
+void checkSpaces(const JsonReader& reader, const std::vector<SimulatedScenario::Display>& displays) {
+    std::set<SpaceId> spaces;
+    for (const SimulatedScenario::Display& display : displays)
+        for (const SpaceId space : display.setup.spaceIds)
+            if (space == 0 || !spaces.insert(space).second)
+                reader["displays"].fail(DecodingError::Kind::dataCorrupted,
+                                        space == 0 ? "A Space id is positive"
+                                                   : "Space " + std::to_string(space) + " is given twice");
+}
+
+// A window without a number would take the next free one, which a window after it may name.
+void checkNumbers(const JsonReader& reader, const std::vector<SimulatedScenario::App>& apps) {
+    std::set<WindowId> numbers;
+    std::size_t windows = 0;
+    for (const SimulatedScenario::App& app : apps)
+        for (const SimulatedScenario::Window& window : app.windows) {
+            ++windows;
+            if (window.setup.number && !numbers.insert(*window.setup.number).second)
+                reader["apps"].fail(DecodingError::Kind::dataCorrupted,
+                                    "Window number " + std::to_string(*window.setup.number) + " is given twice");
+        }
+    if (!numbers.empty() && numbers.size() != windows)
+        reader["apps"].fail(DecodingError::Kind::dataCorrupted, "Either every window has a number or none has");
 }
 
 SimulatedScenario readScenario(const JsonReader& reader) {
@@ -117,9 +158,11 @@ SimulatedScenario readScenario(const JsonReader& reader) {
         scenario.displays.push_back(readDisplay(display));
     if (scenario.displays.empty())
         displays.fail(DecodingError::Kind::dataCorrupted, "A desktop needs at least one display");
+    checkSpaces(reader, scenario.displays);
     if (const auto apps = reader.optional("apps"))
         for (const JsonReader& app : apps->elements())
             scenario.apps.push_back(readApp(app, scenario.displays));
+    checkNumbers(reader, scenario.apps);
     scenario.trusted = reader.optional("trusted", &JsonReader::boolean).value_or(true);
     return scenario;
 }
@@ -146,9 +189,12 @@ void SimulatedScenario::applyTo(SimulatedDesktop& desktop) const {
             if (window.display)
                 setup.space = desktop.spaceOrder(added[*window.display - 1])[*window.desktop - 1];
             const WindowId opened = desktop.openWindow(pid, setup);
+            desktop.minimize(opened, window.minimized);
             if (window.focused)
                 focused = opened;
         }
+        if (app.hidden)
+            desktop.hide(pid);
     }
     if (focused)
         desktop.focus(*focused);
