@@ -210,6 +210,10 @@ class WindowManager {
         std::unordered_map<std::uint64_t, WindowId> byElement;
         std::map<std::int32_t, std::unique_ptr<AXObserver>> observers;
         std::set<std::int32_t> fullScreenPIDs;
+        // Hidden applications, whose windows stay out of the layouts until they are shown again.
+        std::set<std::int32_t> hiddenPIDs;
+        // While an answer is followed up; admitting a window changes focus, which would follow it up again.
+        bool followingAnswer = false;
         // Where a minimized window sat, to put it back.
         std::map<WindowId, SavedSlot> savedSlots;
     };
@@ -329,6 +333,11 @@ class WindowManager {
         bool byRule = false;
     };
     void layoutIfTileable(const AXWindow& window, bool applyingRules);
+    // A tracked window that came back while its application did not answer is in no layout though it is
+    // shown; it is admitted at the next chance, as a window that comes back.
+    bool isLeftOut(const AXWindow& window);
+    // A message to the application succeeded: what it could not be asked before is asked now.
+    void answered(std::int32_t pid);
     std::optional<Placement> placement(const AXWindow& window);
     std::optional<SpaceId> spaceOf(const AXWindow& window);
     std::string localizedName(std::int32_t pid);
@@ -339,13 +348,16 @@ class WindowManager {
     std::optional<Screen> screen(SpaceId space, const Desktops& desktops);
     Rect visibleFrame(const Screen& screen);
     void runPasses(ApplyRun run);
-    bool learnAfterWrite(ApplyRun& run, const FrameMap& frames, const FrameMap& leftAlone);
+    bool learnAfterWrite(ApplyRun& run, const FrameMap& frames, const FrameMap& before);
     void finishApply(const ApplyRun& run);
     FrameMap write(const FrameMap& frames);
     FrameMap writeFrames(const FrameMap& frames);
     std::vector<std::int32_t> suspendEnhancedUserInterface(const FrameMap& frames);
     void restoreEnhancedUserInterface(const std::vector<std::int32_t>& pids);
-    bool learnMinimumSizes(const FrameMap& frames, const FrameMap& leftAlone, const Rect& area);
+    bool learnMinimumSizes(const FrameMap& frames, const FrameMap& before, const Rect& area);
+    // Lowers a learned minimum size to a frame the window was seen in; answers whether it did.
+    bool correctMinimumSize(WindowId id, const Rect& seen);
+    void logMinimumSize(WindowId id, Size size);
 
     // The glide of the first pass.
     bool startAnimation(const ApplyRun& run, const FrameMap& frames);
@@ -442,6 +454,7 @@ class WindowManager {
     // windows of the layouts it has just settled.
     std::set<WindowId> settleDisplayChange(const Desktops& desktops);
     void giveBack(SpaceId space, SpaceLayout layout, std::set<WindowId>& settled);
+    void gatherBack(const std::set<WindowId>& windows, const Desktops& desktops);
 
     // Runs work after the delay unless the manager is gone by then.
     void later(Duration delay, std::function<void()> work);
@@ -536,6 +549,8 @@ class WindowManager {
     std::optional<WindowId> pairPartner(const SpaceLayout& layout, WindowId focused, const Rect& area) const;
     void finishPair(const AXWindow& partner, const Rect& farHalfOf, bool left);
 
+    // While the system's picker makes a pair, the Space it moves windows on; those moves are the pair's own.
+    std::optional<SpaceId> pairing_;
     // Tiled windows someone else moved since the last settle, and when the last of those moves came.
     std::set<WindowId> movedByOthers_;
     MainQueue::Instant lastOutsideMove_{};

@@ -50,10 +50,10 @@ void WindowManager::stepAnimation(SpaceId space) {
 
     Animation done = std::move(animation);
     animations_.erase(found);
-    const FrameMap leftAlone = writeFrames(done.target);
+    const FrameMap before = writeFrames(done.target);
     restoreEnhancedUserInterface(done.enhancedPids);
     signposter.endInterval("Animate", done.interval);
-    if (learnAfterWrite(done.run, done.target, leftAlone))
+    if (learnAfterWrite(done.run, done.target, before))
         runPasses(done.run);
     else
         finishApply(done.run);

@@ -51,15 +51,15 @@ void WindowManager::runPasses(ApplyRun run) {
             frames.erase(*run.skipping);
         if (run.animated && startAnimation(run, frames))
             return;
-        const FrameMap leftAlone = write(frames);
-        if (!learnAfterWrite(run, frames, leftAlone))
+        const FrameMap before = write(frames);
+        if (!learnAfterWrite(run, frames, before))
             break;
     }
     finishApply(run);
 }
 
-bool WindowManager::learnAfterWrite(ApplyRun& run, const FrameMap& frames, const FrameMap& leftAlone) {
-    if (!run.learning || !learnMinimumSizes(frames, leftAlone, run.area) || run.pass >= maximumPasses)
+bool WindowManager::learnAfterWrite(ApplyRun& run, const FrameMap& frames, const FrameMap& before) {
+    if (!run.learning || !learnMinimumSizes(frames, before, run.area) || run.pass >= maximumPasses)
         return false;
     ++run.pass;
     run.animated = false;
@@ -82,16 +82,16 @@ void WindowManager::finishApply(const ApplyRun& run) {
 
 FrameMap WindowManager::write(const FrameMap& frames) {
     const std::vector<std::int32_t> pids = suspendEnhancedUserInterface(frames);
-    FrameMap leftAlone = writeFrames(frames);
+    FrameMap before = writeFrames(frames);
     restoreEnhancedUserInterface(pids);
-    return leftAlone;
+    return before;
 }
 
 // Only tracked windows are written and remembered; the time is renewed only when a frame really changed.
-// Answers the frames read of the windows already in place, which need no second read.
+// Answers the frame each window had before, which for a window already in place is its frame now.
 FrameMap WindowManager::writeFrames(const FrameMap& frames) {
     const MainQueue::Instant now = queue_.now();
-    FrameMap leftAlone;
+    FrameMap before;
     for (const auto& [id, frame] : frames) {
         const auto tracked = tracking_.windows.find(id);
         if (tracked == tracking_.windows.end())
@@ -99,16 +99,17 @@ FrameMap WindowManager::writeFrames(const FrameMap& frames) {
         Written& written = arrangement_.written[id];
         written.frame = frame;
         const AXElement element = tracked->second.element;
-        if (const auto current = tracked->second.frame(ax_); current && current->integral() == frame.integral()) {
-            leftAlone.emplace(id, *current);
+        const auto current = tracked->second.frame(ax_);
+        if (current)
+            before.emplace(id, *current);
+        if (current && current->integral() == frame.integral())
             continue;
-        }
         ax_.setAttribute(element, "AXSize", AXValue(frame.size));
         ax_.setAttribute(element, "AXPosition", AXValue(frame.origin));
         ax_.setAttribute(element, "AXSize", AXValue(frame.size));
         written.at = now;
     }
-    return leftAlone;
+    return before;
 }
 
 // Applications with an enhanced user interface (switched on by assistive tools) animate and second-guess
@@ -134,17 +135,26 @@ void WindowManager::restoreEnhancedUserInterface(const std::vector<std::int32_t>
         ax_.setAttribute(ax_.applicationElement(pid), enhancedUserInterface, true);
 }
 
-// Whether a window is in full screen is asked last, only of a window that would teach a size.
-bool WindowManager::learnMinimumSizes(const FrameMap& frames, const FrameMap& leftAlone, const Rect& area) {
+// A read-back that still shows the frame from before the write tells nothing yet: the application may
+// apply the write later. Whether a window is in full screen is asked last, only of a window that would teach
+// a size.
+bool WindowManager::learnMinimumSizes(const FrameMap& frames, const FrameMap& before, const Rect& area) {
     bool learned = false;
     for (const auto& [id, asked] : frames) {
         const auto tracked = tracking_.windows.find(id);
         if (tracked == tracking_.windows.end())
             continue;
-        const auto unmoved = leftAlone.find(id);
-        const auto actual = unmoved != leftAlone.end() ? std::optional(unmoved->second) : tracked->second.frame(ax_);
-        if (!actual || actual->width() > area.width() + sizeTolerance ||
-            actual->height() > area.height() + sizeTolerance)
+        const auto earlier = before.find(id);
+        const bool wasInPlace = earlier != before.end() && earlier->second.integral() == asked.integral();
+        const auto actual = wasInPlace ? std::optional(earlier->second) : tracked->second.frame(ax_);
+        if (!actual)
+            continue;
+        if (correctMinimumSize(id, *actual)) {
+            learned = true;
+            continue;
+        }
+        if (actual->width() > area.width() + sizeTolerance || actual->height() > area.height() + sizeTolerance ||
+            (!wasInPlace && earlier != before.end() && *actual == earlier->second))
             continue;
         const Size old = arrangement_.minimumSizes.contains(id) ? arrangement_.minimumSizes.at(id) : Size();
         const Size raised{actual->width() > asked.width() + sizeTolerance ? std::max(actual->width(), old.width)
@@ -157,11 +167,30 @@ bool WindowManager::learnMinimumSizes(const FrameMap& frames, const FrameMap& le
         if (AXUIElementRef::value<bool>(ax_, tracked->second.element, "AXFullScreen") == true)
             continue;
         arrangement_.minimumSizes[id] = raised;
-        log(LogLevel::default_, "window %u minimum size %ldx%ld", id, static_cast<std::int64_t>(raised.width),
-            static_cast<std::int64_t>(raised.height));
+        logMinimumSize(id, raised);
         learned = true;
     }
     return learned;
+}
+
+// A window seen smaller than its learned minimum size shows that the size was learned from a wrong reading.
+bool WindowManager::correctMinimumSize(WindowId id, const Rect& seen) {
+    const auto learned = arrangement_.minimumSizes.find(id);
+    if (learned == arrangement_.minimumSizes.end())
+        return false;
+    const Size old = learned->second;
+    const Size corrected{seen.width() + sizeTolerance < old.width ? seen.width() : old.width,
+                         seen.height() + sizeTolerance < old.height ? seen.height() : old.height};
+    if (corrected == old)
+        return false;
+    learned->second = corrected;
+    logMinimumSize(id, corrected);
+    return true;
+}
+
+void WindowManager::logMinimumSize(WindowId id, Size size) {
+    log(LogLevel::default_, "window %u minimum size %ldx%ld", id, static_cast<std::int64_t>(size.width),
+        static_cast<std::int64_t>(size.height));
 }
 
 // The Space's display's screen, else the main screen, else the first screen.

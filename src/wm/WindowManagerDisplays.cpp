@@ -61,7 +61,26 @@ std::set<WindowId> WindowManager::settleDisplayChange(const Desktops& desktops) 
                 settled.insert(window);
     for (auto& [space, layout] : departed_.update(old, desktops, arrangement_.layouts))
         giveBack(space, std::move(layout), settled);
+    gatherBack(settled, desktops);
     return settled;
+}
+
+// While a display was away the system gathered its windows onto another display's Desktop, where they stay
+// when it returns, whether it was away long enough to give its layouts back or not. Written frames alone
+// would only carry them to the Desktop the display shows, over its tiles, so each goes to the Space of its
+// layout first, as a send does. A window moved between the Spaces of one display is left to the next pass.
+void WindowManager::gatherBack(const std::set<WindowId>& windows, const Desktops& desktops) {
+    for (WindowId window : windows) {
+        const auto home = layoutSpace(window);
+        const auto now = spaces_.space(window);
+        if (!home || !now || Desktops::real(*home) == Desktops::real(*now))
+            continue;
+        const DisplaySpaces* homeDisplay = desktops.display(*home);
+        const DisplaySpaces* nowDisplay = desktops.display(*now);
+        if (homeDisplay && nowDisplay && homeDisplay->id != nowDisplay->id && !homeDisplay->isFullScreen(*home) &&
+            !nowDisplay->isFullScreen(*now))
+            spaces_.move(window, *home);
+    }
 }
 
 // The system gathered the returning display's windows onto the displays that stayed, where admission may

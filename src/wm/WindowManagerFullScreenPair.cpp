@@ -33,7 +33,9 @@ void WindowManager::fullScreenPair() {
     const Rect& tile = tiles.at(window->id);
     const bool left = tile.midX() <= tiles.at(*partner).midX();
     const std::string app = localizedName(window->pid);
+    pairing_ = *space;
     if (!fullScreen_.tile(window->pid, left)) {
+        pairing_.reset();
         log(LogLevel::default_, "fullscreen pair: %{public}s has no Full Screen Tile menu item", app);
         notice_.flash(tile, Overlay::Kind::refused(app + " can't go full screen beside another window"),
                       refusalSeconds);
@@ -46,6 +48,8 @@ void WindowManager::fullScreenPair() {
     const Desktops afterPress = spaces_.desktops();
     if (const DisplaySpaces* display = afterPress.display(*space))
         finishPair(partnerWindow, display->frame, left);
+    else
+        pairing_.reset();
 }
 
 // A sibling that is one real window is the partner; otherwise the nearest neighbour, east first.
@@ -68,7 +72,10 @@ void WindowManager::finishPair(const AXWindow& partner, const Rect& farHalfOf, b
     const std::string app = localizedName(partner.pid);
     fullScreen_.choose(partner.id, farHalf,
                        [this, alive = std::weak_ptr<int>(lifetime_), id = partner.id, farHalf, app](bool chosen) {
-                           if (chosen || alive.expired())
+                           if (alive.expired())
+                               return;
+                           pairing_.reset();
+                           if (chosen)
                                return;
                            log(LogLevel::default_, "fullscreen pair: no thumbnail for %u to choose", id);
                            notice_.flash(farHalf, Overlay::Kind::hint("Choose " + app + " to finish"), hintSeconds);

@@ -10,16 +10,21 @@ bool WindowManager::close(const Rect& a, const Rect& b, double tolerance) {
            std::abs(a.maxX() - b.maxX()) <= tolerance && std::abs(a.maxY() - b.maxY()) <= tolerance;
 }
 
-// Drags with the mouse belong to the mouse gestures, and after a display change the display settle lays
-// everything out again, so neither is collected here. The time of the last write is not consulted: an
+// Drags with the mouse belong to the mouse gestures, after a display change the display settle lays
+// everything out again, and the picker of a full-screen pair moves windows only until the pair is made, so
+// none of these is collected here. The time of the last write is not consulted: an
 // echo can arrive long after the write when the application is slow.
 void WindowManager::movedByOther(const AXWindow& window) {
     if (!config_.adoptsNativeTiling || gates_.pausedByHand || gates_.displaysUnsettled ||
-        services_.mouseButtons.pressedMouseButtons() != 0 || !layoutSpace(window.id) || isAnimated(window.id))
+        services_.mouseButtons.pressedMouseButtons() != 0 || isAnimated(window.id))
+        return;
+    const auto space = layoutSpace(window.id);
+    if (!space || space == pairing_)
         return;
     const auto frame = window.frame(ax_);
     if (!frame || AXUIElementRef::value<bool>(ax_, window.element, "AXFullScreen") == true)
         return;
+    correctMinimumSize(window.id, *frame);
     if (const auto written = arrangement_.written.find(window.id);
         written != arrangement_.written.end() && close(written->second.frame, *frame, echoTolerance))
         return;

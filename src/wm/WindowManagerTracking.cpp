@@ -28,12 +28,19 @@ void WindowManager::observe(std::int32_t pid, bool applyingRules) {
             return;
         std::unique_ptr<AXObserver> observer = std::move(made).value();
         const AXElement application = ax_.applicationElement(pid);
+        // An application that does not answer now would never tell of the windows it opens later, so it is
+        // not taken as observed: the next observation, or its next answer, tries again.
         for (std::string_view notification : applicationNotifications)
-            observer->add(application, notification);
+            if (observer->add(application, notification) == AXError::cannotComplete)
+                return;
         tracking_.observers.emplace(pid, std::move(observer));
     }
-    for (const AXWindow& window : AXUIElementRef::windows(ax_, pid))
-        track(window, applyingRules);
+    for (const AXWindow& window : AXUIElementRef::windows(ax_, pid)) {
+        if (isLeftOut(window))
+            returned(window);
+        else
+            track(window, applyingRules);
+    }
 }
 
 void WindowManager::track(const AXWindow& window, bool applyingRules) {
@@ -171,17 +178,20 @@ void WindowManager::launched(const RunningApplication& app) {
 
 void WindowManager::terminated(std::int32_t pid) {
     tracking_.observers.erase(pid);
+    tracking_.hiddenPIDs.erase(pid);
     std::erase_if(tracking_.savedSlots, [pid](const auto& entry) { return entry.second.pid == pid; });
     for (const AXWindow& window : windowsOf(pid))
         untrack(window.id);
 }
 
 void WindowManager::hidden(std::int32_t pid) {
+    tracking_.hiddenPIDs.insert(pid);
     for (const AXWindow& window : windowsOf(pid))
         removeFromLayouts(window.id);
 }
 
 void WindowManager::unhidden(std::int32_t pid) {
+    tracking_.hiddenPIDs.erase(pid);
     for (const AXWindow& window : windowsOf(pid))
         returned(window);
 }
@@ -189,6 +199,8 @@ void WindowManager::unhidden(std::int32_t pid) {
 void WindowManager::focusChanged() {
     emptyDisplay_.reset();
     const std::optional<AXWindow> window = focusedWindow();
+    if (window)
+        answered(window->pid);
     highlight_.follow(window);
     if (!window) {
         refreshStatus();
@@ -205,6 +217,26 @@ void WindowManager::focusChanged() {
         }
     }
     refreshStatus();
+}
+
+// Asked only when the application needs it, since observing walks all its windows.
+void WindowManager::answered(std::int32_t pid) {
+    const auto app = services_.applications.application(pid);
+    if (tracking_.followingAnswer || !app || app->activationPolicy != ActivationPolicy::regular)
+        return;
+    const std::vector<AXWindow> windows = windowsOf(pid);
+    if (tracking_.observers.contains(pid) &&
+        std::ranges::none_of(windows, [this](const AXWindow& window) { return isLeftOut(window); }))
+        return;
+    tracking_.followingAnswer = true;
+    observe(pid, false);
+    tracking_.followingAnswer = false;
+}
+
+// A window on no Space is a tab in the background, and a hidden application's windows wait for it to show.
+bool WindowManager::isLeftOut(const AXWindow& window) {
+    return tracking_.windows.contains(window.id) && !tracking_.hiddenPIDs.contains(window.pid) &&
+           !layoutSpace(window.id) && spaces_.space(window.id);
 }
 
 void WindowManager::followTabs(const AXWindow& window) {

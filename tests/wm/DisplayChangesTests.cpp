@@ -89,6 +89,34 @@ TEST_F(DisplayChangesTest, AMonitorPluggedBackGetsItsLayoutsAndTheGatheredWindow
     }
 }
 
+// The system gathered the monitor's windows onto the main display, where they stay when it returns: put back
+// by their frames alone they would show over the tiles of the Desktop the monitor shows, and the next
+// re-tile would fold them into that one. Back soon, the monitor never counted as gone.
+TEST(DisplayChanges, AMonitorPluggedBackPutsTheWindowsOfItsHiddenDesktopOnThatDesktop) {
+    for (const MainQueue::Duration away : {MainQueue::Duration(3s), MainQueue::Duration(500ms)}) {
+        SCOPED_TRACE(std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(away).count()) +
+                     " ms away");
+        TwoDisplays world;
+        const WindowId secondHidden =
+            world.open(world.editor, {.frame = {1600, 100, 500, 400}, .space = world.hiddenAside});
+        world.start();
+        const std::vector<WindowId> hiddenTree = world.windowsOf(world.hiddenAside);
+        const std::vector<WindowId> shownTree = world.windowsOf(world.shownAside);
+        ASSERT_THAT(hiddenTree, UnorderedElementsAre(world.asideHidden, secondHidden));
+
+        world.desktop.removeDisplay(world.side);
+        world.managed.advance(away);
+        world.desktop.addDisplay(world.monitor);
+        world.managed.advance(settled);
+        for (WindowId window : hiddenTree)
+            EXPECT_EQ(world.desktop.spaces(window), std::vector{world.hiddenAside}) << window;
+
+        world.run("retile");
+        EXPECT_EQ(world.windowsOf(world.hiddenAside), hiddenTree);
+        EXPECT_EQ(world.windowsOf(world.shownAside), shownTree);
+    }
+}
+
 TEST_F(DisplayChangesTest, AWindowClosedWhileItsMonitorWasAwayIsNotGivenBack) {
     start();
     desktop.removeDisplay(side);

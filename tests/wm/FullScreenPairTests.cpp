@@ -102,6 +102,29 @@ TEST(FullScreenPairTest, PairsTheFocusedTileWithItsPartnerOnTheSideItsTileLies) 
     }
 }
 
+// The system's picker moves both windows out of their tiles; those are the pair's own moves, not moves
+// to put back while the picker waits for the partner's thumbnail.
+TEST(FullScreenPairTest, PairsTheOnlyTwoTilesWhicheverSideHasFocus) {
+    for (const bool focusLeft : {true, false}) {
+        SCOPED_TRACE(focusLeft ? "focus on the left tile" : "focus on the right tile");
+        FourEditors world;
+        for (WindowId other : {world.c, world.d})
+            world.desktop.closeWindow(other);
+        world.managed.advance(1s);
+        world.arrange(h(0.5, tile({world.a}), tile({world.b})), focusLeft ? world.a : world.b);
+
+        world.manager().perform(*Command::parse("fullscreen pair"));
+        world.managed.advance(3s);
+
+        EXPECT_FALSE(world.managed.logged("fullscreen pair: no thumbnail for " +
+                                          world.id(focusLeft ? world.b : world.a) + " to choose"));
+        const std::vector<SpaceId> paired = world.desktop.spaces(world.a);
+        EXPECT_EQ(world.desktop.spaces(world.b), paired);
+        ASSERT_THAT(paired, testing::SizeIs(1));
+        EXPECT_TRUE(world.managed.spaces.desktops().isFullScreen(paired.front()));
+    }
+}
+
 TEST(FullScreenPairTest, AnApplicationWithoutTheTileItemIsRefusedOverItsTileForThreeSeconds) {
     FourEditors world;
     const WindowId bare = world.open(world.launch("Bare"), {.frame = {300, 100, 500, 400}});

@@ -63,6 +63,43 @@ TEST_F(ApplyTest, ToleratesOnePointOverTheAskedSizeButNotMore) {
     }
 }
 
+// A wide display with a window 1800 points wide of an application that applies writes 100 ms late, beside a
+// window of a prompt one.
+struct SlowApplicationDesktop {
+    SlowApplicationDesktop() { desktop.setWriteBehaviour(slow, {.delay = 100ms}); }
+    double width(WindowId window) const { return desktop.frame(window)->width(); }
+
+    ManagedDesktop managed;
+    SimulatedDesktop& desktop = managed.desktop;
+    const DisplayId main = desktop.addDisplay({.name = "Main", .bounds = {0, 0, 1920, 1080}});
+    const std::int32_t slow = managed.launch("Slow");
+    const WindowId wide = desktop.openWindow(slow, {.frame = {50, 50, 1800, 700}});
+    const WindowId neighbour = desktop.openWindow(managed.launch("Editor"), {.frame = {100, 100, 500, 400}});
+};
+
+TEST(SlowApplication, AReadBackFromBeforeTheWriteTookEffectTeachesNoMinimumSize) {
+    SlowApplicationDesktop world;
+    world.managed.start();
+    world.managed.advance(1s);
+
+    EXPECT_EQ(world.managed.probe().minimumSize(world.wide), std::nullopt);
+    EXPECT_EQ(world.width(world.wide), world.width(world.neighbour));
+}
+
+// As a wrong reading left it: learned minimum sizes only grow, so nothing else would ever mend it.
+TEST(SlowApplication, AMinimumSizeIsCorrectedWhenTheWindowIsSeenSmallerThanIt) {
+    SlowApplicationDesktop world;
+    world.managed.probe().learnMinimumSize(world.wide, {1400, 600});
+    world.managed.start();
+    world.managed.advance(1s);
+
+    world.desktop.resizeWindow(world.wide, {900, 700});
+    world.managed.advance(1s);
+
+    EXPECT_EQ(world.managed.probe().minimumSize(world.wide), Size(900, 600));
+    EXPECT_TRUE(world.managed.logged("window " + std::to_string(world.wide) + " minimum size 900x600"));
+}
+
 TEST_F(ApplyTest, NeverLearnsFromAWindowLargerThanTheArea) {
     const WindowId huge = open(editor, {1207, 0});
     start();

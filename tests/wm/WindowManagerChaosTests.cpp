@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
@@ -18,7 +20,7 @@ namespace {
 using namespace std::chrono_literals;
 
 // Does at random what users, applications and hardware do, and checks after every step what the window
-// manager must keep true whatever happens. The seed is printed; QUILLMERE_CHAOS_SEED replays one.
+// manager must keep true whatever happens.
 class ChaosDriver {
   public:
     explicit ChaosDriver(std::uint64_t seed) : random_(seed) {
@@ -39,7 +41,7 @@ class ChaosDriver {
     void step() {
         const bool pausedThroughout = managed.manager().pausedByHand();
         desktop.traceAccessibility(true);
-        switch (pick(24)) {
+        switch (pick(25)) {
         case 0:
             launch();
             break;
@@ -47,6 +49,8 @@ class ChaosDriver {
             if (auto pid = anyApp(); pid && apps_.size() > 1) {
                 desktop.quit(*pid);
                 apps_.erase(*pid);
+                hung_.erase(*pid);
+                answeredAgain_.erase(*pid);
             }
             break;
         case 2:
@@ -118,6 +122,9 @@ class ChaosDriver {
             break;
         case 23:
             pointerGesture();
+            break;
+        case 24:
+            hangOrAnswer();
             break;
         }
         const bool stillPaused = managed.manager().pausedByHand();
@@ -350,6 +357,35 @@ class ChaosDriver {
         desktop.mouseUp(button);
     }
 
+    // An application stops answering, or one that hung answers again. The manager can learn that it answers
+    // only from the next message it sends it, so its windows are held to the promises once a Space change
+    // has come since.
+    void hangOrAnswer() {
+        if (!hung_.empty() && chance(2)) {
+            const std::int32_t pid = *std::next(hung_.begin(), pick(static_cast<int>(hung_.size())));
+            desktop.setResponding(pid, true);
+            hung_.erase(pid);
+            answeredAgain_.insert_or_assign(pid, spaceChanges());
+        } else if (const auto pid = anyApp()) {
+            desktop.setResponding(*pid, false);
+            hung_.insert(*pid);
+            answeredAgain_.erase(*pid);
+        }
+    }
+
+    std::size_t spaceChanges() const {
+        return static_cast<std::size_t>(std::ranges::count_if(managed.log.signposts(), [](const SignpostEntry& entry) {
+            return entry.name == "Space change" && entry.edge == SignpostEdge::begin;
+        }));
+    }
+
+    // Nothing can be asked of an application that does not answer, nor is it known to answer again before
+    // the manager has had its next chance.
+    bool mayBeUnknown(std::int32_t pid) const {
+        const auto answered = answeredAgain_.find(pid);
+        return hung_.contains(pid) || (answered != answeredAgain_.end() && answered->second == spaceChanges());
+    }
+
     void addDesktop() {
         const std::vector<DisplayId> displays = desktop.activeDisplays();
         if (!displays.empty())
@@ -404,7 +440,8 @@ class ChaosDriver {
 
         for (WindowId id : probe.tracked()) {
             const auto description = desktop.describe({id});
-            if (description.empty() || desktop.isHidden(description.front().ownerPid) || !onOneDesktop(id))
+            if (description.empty() || desktop.isHidden(description.front().ownerPid) || !onOneDesktop(id) ||
+                mayBeUnknown(description.front().ownerPid))
                 continue;
             const AXWindow window = windowHandle(id, description.front().ownerPid);
             if (window.isTileable(desktop)) {
@@ -451,26 +488,55 @@ class ChaosDriver {
   private:
     std::mt19937_64 random_;
     std::set<std::int32_t> apps_;
+    std::set<std::int32_t> hung_;
+    // Applications that answer again, with the number of Space changes when they did.
+    std::map<std::int32_t, std::size_t> answeredAgain_;
     std::map<DisplayId, SimulatedDesktop::DisplaySetup> plugged_;
     std::vector<SimulatedDesktop::DisplaySetup> unplugged_;
     int sides_ = 0;
     std::unique_ptr<Mouse> mouse_;
 };
 
-std::uint64_t chaosSeed() {
-    if (const char* given = std::getenv("QUILLMERE_CHAOS_SEED"))
-        return std::strtoull(given, nullptr, 10);
-    return std::random_device()();
-}
+// Each seed runs this many steps, checked after every one.
+constexpr int chaosSteps = 300;
 
-TEST(WindowManagerChaos, KeepsItsPromisesWhateverHappens) {
-    const std::uint64_t seed = chaosSeed();
-    std::cout << "chaos seed " << seed << " (QUILLMERE_CHAOS_SEED replays it)" << std::endl;
-    RecordProperty("seed", std::to_string(seed));
+void runChaos(std::uint64_t seed) {
+    testing::Test::RecordProperty("seed", std::to_string(seed));
     ChaosDriver driver(seed);
-    for (int step = 0; step < 300 && !testing::Test::HasFailure(); ++step) {
+    for (int step = 0; step < chaosSteps && !testing::Test::HasFailure(); ++step) {
         SCOPED_TRACE("seed " + std::to_string(seed) + ", step " + std::to_string(step));
         driver.step();
+    }
+}
+
+std::optional<std::uint64_t> environmentNumber(const char* name) {
+    const char* given = std::getenv(name);
+    return given ? std::optional(std::strtoull(given, nullptr, 10)) : std::nullopt;
+}
+
+// Fixed seeds, so that a fault they find fails every run and not once in a while.
+class WindowManagerChaos : public testing::TestWithParam<std::uint64_t> {};
+
+TEST_P(WindowManagerChaos, KeepsItsPromisesWhateverHappens) {
+    runChaos(GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(FixedSeeds, WindowManagerChaos, testing::Range<std::uint64_t>(1, 33));
+
+// One seed of chance per run, printed, and QUILLMERE_CHAOS_SEED replays it. QUILLMERE_CHAOS_RUNS asks for that
+// many seeds of chance instead, for a longer run.
+TEST(WindowManagerChaosOfChance, KeepsItsPromisesWhateverHappens) {
+    if (const auto seed = environmentNumber("QUILLMERE_CHAOS_SEED")) {
+        std::cout << "chaos seed " << *seed << std::endl;
+        runChaos(*seed);
+        return;
+    }
+    std::random_device device;
+    const std::uint64_t runs = environmentNumber("QUILLMERE_CHAOS_RUNS").value_or(1);
+    for (std::uint64_t run = 0; run < runs && !HasFailure(); ++run) {
+        const std::uint64_t seed = (std::uint64_t{device()} << 32) | device();
+        std::cout << "chaos seed " << seed << " (QUILLMERE_CHAOS_SEED replays it)" << std::endl;
+        runChaos(seed);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 
 namespace quillmere {
@@ -22,6 +23,18 @@ struct EditorDesktop {
         managed.start();
     }
     const SpaceLayout& layout() { return *managed.probe().layout(desktop.currentSpace(main)); }
+    // The user switches to the other Desktop and back.
+    void switchAwayAndBack() {
+        const std::vector<SpaceId> order = desktop.spaceOrder(main);
+        for (SpaceId space : {order[1], order[0]}) {
+            desktop.switchSpace(main, space);
+            managed.settle();
+        }
+    }
+    void click(WindowId window) {
+        desktop.focus(window);
+        managed.settle();
+    }
     std::vector<WindowId> tiled() { return layout().tree.windows(); }
 
     ManagedDesktop managed;
@@ -277,6 +290,78 @@ TEST_F(WindowTrackingTest, AWindowWithoutAnySpaceStaysTrackedInNoLayout) {
     EXPECT_TRUE(managed.probe().isTracked(lost));
     EXPECT_EQ(managed.manager().layoutSpace(lost), std::nullopt);
     EXPECT_EQ(managed.probe().layout(0), nullptr);
+}
+
+// An editor window beside a window of Mail, the application that will hang.
+struct MailBesideEditor : EditorDesktop {
+    const std::int32_t mail = launch("Mail");
+    const WindowId kept = open(editor);
+    const WindowId mailWindow = open(mail, 300);
+};
+
+// A window that comes back while its application hangs cannot be read, so it could not be admitted then.
+TEST(HungApplication, AWindowThatCameBackWhileItsApplicationHungIsTiledAtTheNextChance) {
+    struct Case {
+        const char* name;
+        std::function<void(SimulatedDesktop&, std::int32_t, WindowId)> away;
+        std::function<void(SimulatedDesktop&, std::int32_t, WindowId)> back;
+        // What gives the manager its next chance once the application answers again.
+        std::function<void(MailBesideEditor&, WindowId)> chance;
+    };
+    const auto minimize = [](SimulatedDesktop& d, std::int32_t, WindowId w) { d.minimize(w, true); };
+    const auto restore = [](SimulatedDesktop& d, std::int32_t, WindowId w) { d.minimize(w, false); };
+    const auto hide = [](SimulatedDesktop& d, std::int32_t pid, WindowId) { d.hide(pid); };
+    const auto unhide = [](SimulatedDesktop& d, std::int32_t pid, WindowId) { d.unhide(pid); };
+    const auto switchAwayAndBack = [](MailBesideEditor& t, WindowId) { t.switchAwayAndBack(); };
+    const auto click = [](MailBesideEditor& t, WindowId w) { t.click(w); };
+    const std::vector<Case> cases{
+        {"minimized, Space switch", minimize, restore, switchAwayAndBack},
+        {"hidden, Space switch", hide, unhide, switchAwayAndBack},
+        {"minimized, clicked", minimize, restore, click},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MailBesideEditor t;
+        t.start();
+
+        c.away(t.desktop, t.mail, t.mailWindow);
+        t.managed.settle();
+        t.desktop.setResponding(t.mail, false);
+        c.back(t.desktop, t.mail, t.mailWindow);
+        t.managed.settle();
+        ASSERT_EQ(t.managed.manager().layoutSpace(t.mailWindow), std::nullopt);
+        t.desktop.setResponding(t.mail, true);
+        c.chance(t, t.mailWindow);
+
+        EXPECT_THAT(t.tiled(), UnorderedElementsAre(t.kept, t.mailWindow));
+        EXPECT_LT(t.desktop.frame(t.kept)->width(), 720) << "laid out beside it";
+    }
+}
+
+TEST(HungApplication, AnApplicationThatHungAtStartUpIsObservedOnceItAnswers) {
+    struct Case {
+        const char* name;
+        std::function<void(MailBesideEditor&, WindowId)> chance;
+    };
+    const std::vector<Case> cases{
+        {"Space switch", [](MailBesideEditor& t, WindowId) { t.switchAwayAndBack(); }},
+        {"its window clicked", [](MailBesideEditor& t, WindowId w) { t.click(w); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MailBesideEditor t;
+        t.desktop.setResponding(t.mail, false);
+        t.start();
+        ASSERT_THAT(t.tiled(), ElementsAre(t.kept));
+
+        t.desktop.setResponding(t.mail, true);
+        c.chance(t, t.mailWindow);
+        ASSERT_THAT(t.tiled(), UnorderedElementsAre(t.kept, t.mailWindow));
+        const WindowId late = t.open(t.mail, 400);
+        t.managed.settle();
+
+        EXPECT_THAT(t.tiled(), UnorderedElementsAre(t.kept, t.mailWindow, late));
+    }
 }
 
 } // namespace
