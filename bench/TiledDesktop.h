@@ -39,10 +39,21 @@ struct BenchDesktop {
 
     void startManager() {
         queue.advance({});
-        manager = std::make_unique<WindowManager>(WindowManagerServices{
-            desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop, queue,
-            desktop, desktop, symbols, spaces, switcher, focus, previews, sessions, profiles, 1, desktop, desktop,
-            launchScripts, std::filesystem::temp_directory_path()});
+        manager = std::make_unique<WindowManager>(
+            WindowManagerServices{.desktop = desktop.bundle(),
+                                  .queue = queue,
+                                  .defaults = desktop,
+                                  .symbols = symbols,
+                                  .spaces = spaces,
+                                  .switcher = switcher,
+                                  .focus = focus,
+                                  .previews = previews,
+                                  .sessions = sessions,
+                                  .profiles = profiles,
+                                  .ownPid = 1,
+                                  .alerts = desktop,
+                                  .launchScripts = launchScripts,
+                                  .homeFolder = std::filesystem::temp_directory_path()});
         manager->start();
         queue.advance({});
     }

@@ -4,7 +4,6 @@
 #include "platform/Log.h"
 #include "platform/qt/QtOwnWindow.h"
 #include "settings/DockPresence.h"
-#include "shell/FocusFilter.h"
 
 namespace quillmere {
 namespace {
@@ -18,25 +17,35 @@ constexpr std::string_view warningDescription = "Quillmere needs Accessibility p
 
 AppDelegate::AppDelegate(AppDelegateServices services)
     : services_(std::move(services)),
-      spaces_(services_.desktop, services_.desktop, services_.desktop),
-      switcher_(spaces_, services_.desktop, services_.desktop, services_.desktop, services_.desktop,
-                services_.desktop, services_.queue),
-      focus_(services_.desktop, services_.desktop, services_.desktop, services_.queue, services_.ownPid),
-      previews_(services_.desktop), sessions_(services_.desktop, services_.sessionFile),
+      spaces_(services_.desktop.windowServer, services_.desktop.windowList, services_.desktop.displays),
+      switcher_(spaces_, services_.desktop.windowServer, services_.desktop.events,
+                services_.desktop.preferences, services_.desktop.notifications,
+                services_.desktop.applications, services_.queue),
+      focus_(services_.desktop.windowServer, services_.desktop.accessibility, services_.desktop.applications,
+             services_.queue, services_.ownPid),
+      previews_(services_.desktop.screenCapture),
+      sessions_(services_.desktop.windowServer, services_.sessionFile),
       profiles_(services_.profilesDirectory), launchScripts_(services_.runtimeDirectory),
-      manager_(std::make_unique<WindowManager>(WindowManagerServices{
-          services_.desktop, services_.desktop, services_.desktop, services_.desktop, services_.desktop,
-          services_.desktop, services_.desktop, services_.desktop, services_.desktop, services_.desktop,
-          services_.queue,
-          services_.defaults, services_.desktop, symbols_, spaces_, switcher_, focus_, previews_, sessions_, profiles_,
-          services_.ownPid, services_.desktop, alerts_, launchScripts_, services_.homeFolder})),
+      manager_(std::make_unique<WindowManager>(WindowManagerServices{.desktop = services_.desktop,
+                                                                     .queue = services_.queue,
+                                                                     .defaults = services_.defaults,
+                                                                     .symbols = symbols_,
+                                                                     .spaces = spaces_,
+                                                                     .switcher = switcher_,
+                                                                     .focus = focus_,
+                                                                     .previews = previews_,
+                                                                     .sessions = sessions_,
+                                                                     .profiles = profiles_,
+                                                                     .ownPid = services_.ownPid,
+                                                                     .alerts = alerts_,
+                                                                     .launchScripts = launchScripts_,
+                                                                     .homeFolder = services_.homeFolder})),
       config_(services_.queue, services_.watching, services_.configDirectory),
-      wallpaper_(spaces_, services_.desktop, services_.desktop, services_.desktop),
+      wallpaper_(spaces_, services_.desktop.displays, services_.desktop.desktopPictures,
+                 services_.desktop.images),
       updater_([this](const std::string& text) { services_.tell(text); }) {}
 
 AppDelegate::~AppDelegate() {
-    if (poll_)
-        services_.queue.cancel(*poll_);
     // The parts outlived by others must no longer call back into the delegate while it goes.
     manager_->onStatusChange = [](const WindowManager::Status&) {};
     manager_->confirmModeMismatch = [](const Profile&, bool) { return false; };
@@ -44,7 +53,6 @@ AppDelegate::~AppDelegate() {
     config_.onChange = [](ConfigStore&) {};
     DockPresence::setActivationPolicy = [](ActivationPolicy) {};
     DockPresence::bringForward = [](QWidget&) {};
-    FocusFilterRouter::handler = [](const std::string&) {};
 }
 
 void AppDelegate::applicationDidFinishLaunching() {
@@ -60,7 +68,8 @@ void AppDelegate::applicationDidFinishLaunching() {
         focus_.bringForward(own);
     };
     connectProfileAlerts();
-    if (!services_.defaults.boolean(Welcome::seenKey).value_or(false) || !services_.desktop.isTrusted())
+    if (!services_.defaults.boolean(Welcome::seenKey).value_or(false) ||
+        !services_.desktop.accessibility.isTrusted())
         welcome().show();
     startWhenTrusted(false);
 }
@@ -72,15 +81,16 @@ void AppDelegate::openSettings() {
 
 Welcome& AppDelegate::welcome() {
     if (!welcome_)
-        welcome_ = std::make_unique<Welcome>(
-            WelcomeModel::Services{
-                .accessibility = services_.desktop,
-                .preferences = services_.desktop,
-                .spaceCount = [this] { return spaces_.mostDesktops(); },
-                .openSystemSettings = services_.openSystemSettings,
-                .settings = [this] { return config_.settings(); },
-            },
-            services_.queue, services_.defaults, [this](const KeyPreset::KeyMap& keys) { saveWelcomeKeys(keys); });
+        welcome_ =
+            std::make_unique<Welcome>(WelcomeModel::Services{
+                                          .accessibility = services_.desktop.accessibility,
+                                          .preferences = services_.desktop.preferences,
+                                          .spaceCount = [this] { return spaces_.mostDesktops(); },
+                                          .openSystemSettings = services_.openSystemSettings,
+                                          .settings = [this] { return config_.settings(); },
+                                      },
+                                      services_.queue, services_.defaults,
+                                      [this](const KeyPreset::KeyMap& keys) { saveWelcomeKeys(keys); });
     return *welcome_;
 }
 
@@ -106,24 +116,18 @@ Updates& AppDelegate::updates() {
 void AppDelegate::checkForUpdates() { updates().check(); }
 
 void AppDelegate::poll(void (AppDelegate::*step)()) {
-    poll_ = services_.queue.after(trustPoll, [this, step] {
-        poll_.reset();
-        (this->*step)();
-    });
+    poll_.schedule(trustPoll, [this, step] { (this->*step)(); });
 }
 
 void AppDelegate::startWhenTrusted(bool waiting) {
-    if (services_.desktop.isTrusted()) {
+    if (services_.desktop.accessibility.isTrusted()) {
         start();
         return;
     }
     if (!waiting)
         log(LogLevel::default_, "waiting for accessibility permission");
     statusItem_.setSymbol(warningSymbol, warningDescription);
-    poll_ = services_.queue.after(trustPoll, [this] {
-        poll_.reset();
-        startWhenTrusted(true);
-    });
+    poll_.schedule(trustPoll, [this] { startWhenTrusted(true); });
 }
 
 void AppDelegate::start() {
@@ -133,18 +137,27 @@ void AppDelegate::start() {
     config_.onChange = [this](ConfigStore& store) { configurationChanged(store); };
     config_.start();
     manager_->start();
-    mouse_ = std::make_unique<Mouse>(*manager_, services_.desktop, services_.desktop);
+    mouse_ =
+        std::make_unique<Mouse>(*manager_, MouseServices{.taps = services_.desktop.eventTaps,
+                                                         .monitors = services_.desktop.eventMonitors,
+                                                         .accessibility = services_.desktop.accessibility,
+                                                         .events = services_.desktop.events,
+                                                         .displays = services_.desktop.displays,
+                                                         .panels = services_.desktop.panels,
+                                                         .queue = services_.queue,
+                                                         .spaces = spaces_,
+                                                         .focus = focus_});
     // The system switches the tap off when the permission goes.
     mouse_->onDisabled = [this] { checkAccessibility(); };
     watchAccessibility();
-    hotkeys_ = std::make_unique<Hotkeys>(services_.desktop, [this](const Command& command) { hotKeyPressed(command); });
+    hotkeys_ = std::make_unique<Hotkeys>(services_.desktop.hotKeys,
+                                         [this](const Command& command) { hotKeyPressed(command); });
     hotkeys_->paused = status_.paused;
     hotkeys_->rebind(config_.settings());
     miniMap_ = makeMiniMap();
     previews_.setEnabled(config_.settings().showsWindowPreviews());
-    FocusFilterRouter::handler = [&manager = *manager_](const std::string& name) {
-        manager.perform(Command{Command::Load{name}});
-    };
+    focusFilter_.setHandler(
+        [&manager = *manager_](const std::string& name) { manager.perform(Command{Command::Load{name}}); });
     settingsWindow_ = std::make_unique<SettingsWindow>(settingsModel(), settingsServices());
     settingsWindow_->menuActions = mainMenuActions();
     settingsWindow_->model().showWelcome = [this] { showWelcome(); };
@@ -154,7 +167,7 @@ void AppDelegate::start() {
 }
 
 bool AppDelegate::checkAccessibility() {
-    if (!miniMap_ || services_.desktop.isTrusted())
+    if (!miniMap_ || services_.desktop.accessibility.isTrusted())
         return true;
     if (accessibilityLost_)
         return false;
@@ -180,7 +193,7 @@ void AppDelegate::watchAccessibility() {
 }
 
 void AppDelegate::relaunchWhenTrusted() {
-    if (!services_.desktop.isTrusted()) {
+    if (!services_.desktop.accessibility.isTrusted()) {
         poll(&AppDelegate::relaunchWhenTrusted);
         return;
     }

@@ -4,16 +4,19 @@
 #include "core/Command.h"
 #include "menubar/MiniMap.h"
 #include "menubar/SpacesWindow.h"
+#include "platform/Desktop.h"
 #include "platform/FileWatching.h"
+#include "platform/HeldWork.h"
+#include "platform/LifetimeGuard.h"
 #include "platform/MainQueue.h"
 #include "platform/UserDefaults.h"
 #include "platform/linux/RuntimeLaunchScripts.h"
-#include "platform/sim/SimulatedDesktop.h"
 #include "platform/qt/QtAlerts.h"
 #include "platform/qt/QtLocalKeyMonitors.h"
 #include "platform/qt/QtTrash.h"
 #include "platform/qt/Symbols.h"
 #include "settings/SettingsWindow.h"
+#include "shell/FocusFilter.h"
 #include "shell/MainMenu.h"
 #include "shell/PackageUpdater.h"
 #include "shell/StatusItem.h"
@@ -44,7 +47,7 @@ namespace quillmere {
 // What the application delegate is built on and what it asks of the process around it.
 struct AppDelegateServices {
     MainQueue& queue;
-    SimulatedDesktop& desktop;
+    Desktop desktop;
     FileWatching& watching;
     UserDefaults& defaults;
     std::filesystem::path configDirectory = ConfigStore::defaultDirectory();
@@ -123,6 +126,8 @@ class AppDelegate {
     // Made on first use.
     Welcome& welcome();
     Updates& updates();
+    // Where the system's Focus filter hands the profiles it loads; they go nowhere before the start.
+    const FocusFilterRouter& focusFilter() const { return focusFilter_; }
 
   private:
     void startWhenTrusted(bool waiting);
@@ -175,6 +180,7 @@ class AppDelegate {
     std::unique_ptr<MiniMap> miniMap_;
     std::unique_ptr<SpacesWindow> spacesWindow_;
     PackageUpdater updater_;
+    FocusFilterRouter focusFilter_;
     std::unique_ptr<Updates> updates_;
     WindowManager::Status status_;
     std::unique_ptr<Welcome> welcome_;
@@ -184,9 +190,9 @@ class AppDelegate {
     // that asked, which must finish before anything else acts.
     std::deque<Command> held_;
     // Work queued for later learns through it that the delegate has gone.
-    std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
+    LifetimeGuard lifetime_;
     // The one pending poll of trust: waiting, watching and relaunching follow each other.
-    std::optional<TaskToken> poll_;
+    HeldWork poll_{services_.queue};
 };
 
 } // namespace quillmere

@@ -33,10 +33,7 @@ void AppDelegate::runHeld() {
 }
 
 void AppDelegate::later(std::function<void()> work) {
-    services_.queue.after(MainQueue::Duration::zero(), [alive = std::weak_ptr(lifetime_), work = std::move(work)] {
-        if (alive.lock())
-            work();
-    });
+    services_.queue.after(MainQueue::Duration::zero(), lifetime_.guarded(std::move(work)));
 }
 
 void AppDelegate::perform(const Command& command) {

@@ -23,7 +23,7 @@ void AppDelegate::connectProfileAlerts() {
 
 void AppDelegate::captureLayout() {
     // The simulated desktop's own main screen: the one Qt knows is the virtual server's.
-    const std::optional<Screen> screen = services_.desktop.mainScreen();
+    const std::optional<Screen> screen = services_.desktop.displays.mainScreen();
     quillmere::captureLayout(profiles_, manager_->lastProfile(),
                              screen ? std::optional(screen->localizedName) : std::nullopt, symbols_, alerts_,
                              {

@@ -18,9 +18,9 @@ std::unique_ptr<SettingsModel> AppDelegate::settingsModel() {
         .profiles = profiles_,
         .spaces = spaces_,
         .previews = previews_,
-        .accessibility = services_.desktop,
-        .preferences = services_.desktop,
-        .displays = services_.desktop,
+        .accessibility = services_.desktop.accessibility,
+        .preferences = services_.desktop.preferences,
+        .displays = services_.desktop.displays,
         .symbols = symbols_,
         .keyMonitors = keyMonitors_,
         .trash = trash_,
@@ -33,38 +33,41 @@ SettingsServices AppDelegate::settingsServices() {
     const std::filesystem::path program = programs / "quillmere";
     return SettingsServices{
         .defaults = services_.defaults,
-        .installed = services_.desktop,
-        .running = services_.desktop,
+        .installed = services_.desktop.installed,
+        .running = services_.desktop.applications,
         .configFile = config_.file(),
         .loginItem = LoginItem(LoginItem::defaultFile(), program),
-        .screenCaptureAllowed = [this] { return services_.desktop.preflightAccess(); },
-        .requestScreenCapture = [this] { services_.desktop.requestAccess(); },
+        .screenCaptureAllowed = [this] { return services_.desktop.screenCapture.preflightAccess(); },
+        .requestScreenCapture = [this] { services_.desktop.screenCapture.requestAccess(); },
         .mainScreenWidth = [this]() -> std::optional<double> {
-            const auto screen = services_.desktop.mainScreen();
+            const auto screen = services_.desktop.displays.mainScreen();
             return screen ? std::optional(screen->frame.width()) : std::nullopt;
         },
         .openSystemSettings = services_.openSystemSettings,
-        .updatesSection = [this] {
-            return new UpdatesSection(services_.defaults, [this] { checkForUpdates(); }, builtVersionText(),
-                                      UpdatesSection::bundledAcknowledgements());
-        },
-        .commandLineSection = [this, program, programs] {
-            return new CommandLineSection(
-                CommandLineSettings({.frontExecutable = program.string(),
-                                     .homeFolder = services_.homeFolder.string(),
-                                     .runAsAdministrator = runWithPkexec}),
-                (programs / ".." / "share" / "doc" / "Quillmere" / "README.md").lexically_normal());
-        },
+        .updatesSection =
+            [this] {
+                return new UpdatesSection(
+                    services_.defaults, [this] { checkForUpdates(); }, builtVersionText(),
+                    UpdatesSection::bundledAcknowledgements());
+            },
+        .commandLineSection =
+            [this, program, programs] {
+                return new CommandLineSection(
+                    CommandLineSettings({.frontExecutable = program.string(),
+                                         .homeFolder = services_.homeFolder.string(),
+                                         .runAsAdministrator = runWithPkexec}),
+                    (programs / ".." / "share" / "doc" / "Quillmere" / "README.md").lexically_normal());
+            },
         .profilesContent = [this](SettingsModel& model, InstalledApps& apps, AppIcons& icons) -> QWidget* {
             ProfilesServices profiles{
                 .apps = apps,
                 .icons = icons,
-                .displays = services_.desktop,
+                .displays = services_.desktop.displays,
                 .symbols = symbols_,
                 .folder = profiles_.directory(),
-                .displayStrip =
-                    [this](const std::vector<DisplayStripItem>& items, const std::optional<std::string>& selected,
-                           double height, std::function<void(const std::string&)> select) -> QWidget* {
+                .displayStrip = [this](const std::vector<DisplayStripItem>& items,
+                                       const std::optional<std::string>& selected, double height,
+                                       std::function<void(const std::string&)> select) -> QWidget* {
                     auto* strip = new ArrangementStrip(wallpaper_, height);
                     std::vector<ArrangementItem> arranged;
                     for (const DisplayStripItem& item : items)
@@ -74,12 +77,13 @@ SettingsServices AppDelegate::settingsServices() {
                     return strip;
                 },
                 .previews = &previews_,
-                .wallpaper = [this](const std::optional<std::string>& display) { return wallpaper_.image(display); },
+                .wallpaper =
+                    [this](const std::optional<std::string>& display) { return wallpaper_.image(display); },
                 .desktops = [this] { return spaces_.desktops(); },
                 .unlistedApps =
                     [this](const Profile& profile) {
-                        return unlistedApps(profile, services_.desktop.runningApplications(), services_.ownPid,
-                                            std::nullopt);
+                        return unlistedApps(profile, services_.desktop.applications.runningApplications(),
+                                            services_.ownPid, std::nullopt);
                     },
             };
             return new ProfilesTab(model, std::move(profiles));
@@ -88,6 +92,8 @@ SettingsServices AppDelegate::settingsServices() {
 }
 
 // The application's Dock icon is its place in the simulated system, where the window manager sees it.
-void AppDelegate::showInDock(ActivationPolicy policy) { services_.desktop.setActivationPolicy(services_.ownPid, policy); }
+void AppDelegate::showInDock(ActivationPolicy policy) {
+    services_.desktop.activationPolicy.setActivationPolicy(services_.ownPid, policy);
+}
 
 } // namespace quillmere

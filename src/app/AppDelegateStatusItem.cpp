@@ -39,9 +39,9 @@ void AppDelegate::openSpaces() {
 
 SpacesWindowServices AppDelegate::spacesWindowServices() {
     return {
-        .map = {switcher_, services_.desktop, previews_, wallpaper_},
+        .map = {switcher_, services_.desktop.applications, previews_, wallpaper_},
         .queue = services_.queue,
-        .notifications = services_.desktop,
+        .notifications = services_.desktop.notifications,
     };
 }
 
@@ -53,9 +53,9 @@ std::unique_ptr<MiniMap> AppDelegate::makeMiniMap() {
             .previews = previews_,
             .profiles = profiles_,
             .switcher = switcher_,
-            .applications = services_.desktop,
+            .applications = services_.desktop.applications,
             .wallpaper = wallpaper_,
-            .notifications = services_.desktop,
+            .notifications = services_.desktop.notifications,
             .ownPid = services_.ownPid,
             .configFile = config_.file(),
             .quit = services_.terminate,

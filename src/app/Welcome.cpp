@@ -19,8 +19,6 @@ Welcome::Welcome(WelcomeModel::Services services, MainQueue& queue, UserDefaults
 }
 
 Welcome::~Welcome() {
-    if (refresh_)
-        queue_.cancel(*refresh_);
     if (window_)
         window_->onClosed = [] {};
 }
@@ -33,22 +31,18 @@ void Welcome::show(std::optional<WelcomeModel::Page> page) {
         window_->onClosed = [this] { stopRefreshing(); };
     }
     DockPresence::show(*window_);
-    if (refresh_)
-        queue_.cancel(*refresh_);
     scheduleRefresh();
 }
 
 void Welcome::scheduleRefresh() {
-    refresh_ = queue_.after(refreshInterval, [this] {
+    refresh_.schedule(refreshInterval, [this] {
         model_.refresh();
         scheduleRefresh();
     });
 }
 
 void Welcome::stopRefreshing() {
-    if (refresh_)
-        queue_.cancel(*refresh_);
-    refresh_.reset();
+    refresh_.cancel();
     defaults_.setBoolean(seenKey, true);
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/WelcomeModel.h"
 #include "app/WelcomeView.h"
+#include "platform/HeldWork.h"
 #include "platform/MainQueue.h"
 #include "platform/UserDefaults.h"
 
@@ -41,7 +42,7 @@ class Welcome {
     MainQueue& queue_;
     UserDefaults& defaults_;
     std::function<void(const std::string&)> openSettings_;
-    std::optional<TaskToken> refresh_;
+    HeldWork refresh_{queue_};
     std::unique_ptr<WelcomeView> window_;
 };
 

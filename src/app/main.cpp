@@ -7,6 +7,7 @@
 #include "platform/linux/JsonUserDefaults.h"
 #include "platform/qt/QtMainQueue.h"
 #include "platform/qt/SimulatedScreensWindow.h"
+#include "platform/sim/SimulatedDesktop.h"
 #include "platform/sim/SimulatedScenario.h"
 #include "settings/DockPresence.h"
 #include "shell/ChildProcess.h"
@@ -146,7 +147,7 @@ int main(int argc, char** argv) {
     std::optional<CommandReceiver> receiver;
     AppDelegate delegate({
         .queue = queue,
-        .desktop = desktop,
+        .desktop = desktop.bundle(),
         .watching = watching,
         .defaults = defaults,
         .ownPid = ownPid,
@@ -158,7 +159,10 @@ int main(int argc, char** argv) {
                         receiver.emplace(queue, std::move(*socket), std::move(onText));
             },
         .relaunch =
-            [&] { return relaunch(variant, relaunchArguments({argv + 1, argv + argc}, desktop, folder, variant)); },
+            [&] {
+                return relaunch(variant, relaunchArguments({argv + 1, argv + argc},
+                                                           SimulatedScenario::of(desktop), folder, variant));
+            },
         .terminate = endInOrder,
         .openSystemSettings = [&](const std::string& address) { screens.openSystemSettings(address); },
         .tell = tell,

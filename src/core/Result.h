@@ -6,7 +6,7 @@
 namespace quillmere {
 
 // A value or the error that prevented it; failures travel as values, never as exceptions.
-template <class T, class E> class Result {
+template <class T, class E> class [[nodiscard]] Result {
   public:
     Result(T value) : state_(std::in_place_index<0>, std::move(value)) {}
     Result(E error) : state_(std::in_place_index<1>, std::move(error)) {}

@@ -65,10 +65,7 @@ std::optional<std::string> MiniMapModel::shortcut(const std::string& command) co
 
 void MiniMapModel::send(WindowId window, SpaceId space, bool keepingDisplay) {
     manager_.send(window, space, keepingDisplay);
-    queue_.after(sendRefreshDelay, [this, alive = std::weak_ptr<int>(lifetime_)] {
-        if (!alive.expired())
-            refresh(true);
-    });
+    queue_.after(sendRefreshDelay, lifetime_.guarded([this] { refresh(true); }));
 }
 
 MiniMapModel::ObserverId MiniMapModel::observe(std::function<void()> observer) {

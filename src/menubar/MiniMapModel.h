@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Settings.h"
+#include "platform/LifetimeGuard.h"
 #include "platform/MainQueue.h"
 #include "stores/ProfileStore.h"
 #include "system/WindowPreviews.h"
@@ -91,7 +92,7 @@ class MiniMapModel {
     std::map<ObserverId, std::function<void()>> observers_;
     ObserverId nextObserver_ = 1;
     // Refreshes still queued after sends find out that the model is gone.
-    std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
+    LifetimeGuard lifetime_;
 };
 
 } // namespace quillmere

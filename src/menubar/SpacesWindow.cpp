@@ -43,24 +43,22 @@ void SpacesWindow::close() {
 }
 
 void SpacesWindow::startRefreshing() {
-    if (timer_)
+    if (timer_.isPending())
         return;
     for (const std::string_view name : {activeSpaceDidChangeNotification, didActivateApplicationNotification})
         observers_.push_back(services_.notifications.addObserver(name, [this] { model_.refresh(true); }));
-    timer_ = services_.queue.after(refreshInterval, [this] { tick(); });
+    timer_.schedule(refreshInterval, [this] { tick(); });
 }
 
 void SpacesWindow::stopRefreshing() {
-    if (timer_)
-        services_.queue.cancel(*timer_);
-    timer_.reset();
+    timer_.cancel();
     for (const ObserverToken& token : observers_)
         services_.notifications.removeObserver(token);
     observers_.clear();
 }
 
 void SpacesWindow::tick() {
-    timer_ = services_.queue.after(refreshInterval, [this] { tick(); });
+    timer_.schedule(refreshInterval, [this] { tick(); });
     ++ticks_;
     model_.refresh(ticks_ % ticksPerPreview == 0);
 }

@@ -4,6 +4,7 @@
 #include "menubar/MiniMapModel.h"
 #include "menubar/OutsideClicks.h"
 #include "menubar/SpacesWindowView.h"
+#include "platform/HeldWork.h"
 #include "platform/MainQueue.h"
 #include "platform/WorkspaceNotifications.h"
 
@@ -59,7 +60,7 @@ class SpacesWindow {
     SpacesWindowView* view_;
     OutsideClicks outsideClicks_;
     std::vector<ObserverToken> observers_;
-    std::optional<TaskToken> timer_;
+    HeldWork timer_{services_.queue};
     // Since the window was made; never reset, so a reopened window keeps the rhythm of its previews.
     int ticks_ = 0;
 };

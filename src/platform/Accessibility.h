@@ -56,7 +56,7 @@ class AXValue {
 // Every kind of attribute value the system reads or writes.
 using AXAttributeValue = std::variant<bool, std::string, AXValue, AXElement, std::vector<AXElement>>;
 
-enum class AXError {
+enum class [[nodiscard]] AXError{
     success,
     failure,
     illegalArgument,

@@ -8,10 +8,7 @@ namespace quillmere {
 
 UndoManager::UndoManager(MainQueue& queue) : queue_(queue) {}
 
-UndoManager::~UndoManager() {
-    if (turnEnd_)
-        queue_.cancel(*turnEnd_);
-}
+UndoManager::~UndoManager() = default;
 
 void UndoManager::registerUndo(Target target, Handler handler) {
     if (!isUndoRegistrationEnabled())
@@ -21,10 +18,7 @@ void UndoManager::registerUndo(Target target, Handler handler) {
     } else {
         if (!turn_) {
             turn_.emplace();
-            turnEnd_ = queue_.after(std::chrono::milliseconds(0), [this] {
-                turnEnd_.reset();
-                closeTurn();
-            });
+            turnEnd_.schedule(std::chrono::milliseconds(0), [this] { closeTurn(); });
         }
         turn_->actions.push_back({target, std::move(handler)});
         redoStack_.clear();
@@ -102,9 +96,7 @@ void UndoManager::removeAllActions(Target target) {
     std::erase_if(redoStack_, prune);
     if (turn_ && prune(*turn_)) {
         turn_.reset();
-        if (turnEnd_)
-            queue_.cancel(*turnEnd_);
-        turnEnd_.reset();
+        turnEnd_.cancel();
     }
     changed();
 }
@@ -118,9 +110,7 @@ UndoManager::ObserverToken UndoManager::addObserver(std::function<void()> observ
 void UndoManager::removeObserver(ObserverToken token) { observers_.erase(token.value); }
 
 void UndoManager::closeTurn() {
-    if (turnEnd_)
-        queue_.cancel(*turnEnd_);
-    turnEnd_.reset();
+    turnEnd_.cancel();
     if (!turn_)
         return;
     undoStack_.push_back(std::move(*turn_));

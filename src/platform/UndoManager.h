@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/HeldWork.h"
 #include "platform/MainQueue.h"
 
 #include <cstdint>
@@ -79,7 +80,7 @@ class UndoManager {
     std::vector<Step> redoStack_;
     // The step this turn of the queue is building, with the task that files it at the turn's end.
     std::optional<Step> turn_;
-    std::optional<TaskToken> turnEnd_;
+    HeldWork turnEnd_{queue_};
     // The step an undo or redo is building.
     std::optional<Step> reverse_;
     Running running_ = Running::none;

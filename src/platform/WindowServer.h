@@ -20,7 +20,7 @@ struct ProcessSerialNumber {
 };
 
 // What a call of the process manager or the window server answers; any value but noError is a failure.
-enum class StatusCode : std::int32_t {
+enum class [[nodiscard]] StatusCode : std::int32_t{
     noError = 0,
     processNotFound = -600,
     failure = 1000,

@@ -10,17 +10,11 @@ DesktopDumpFile::DesktopDumpFile(MainQueue& queue, const SimulatedDesktop& deskt
     write();
 }
 
-DesktopDumpFile::~DesktopDumpFile() {
-    if (pending_)
-        queue_.cancel(*pending_);
-}
+DesktopDumpFile::~DesktopDumpFile() = default;
 
 void DesktopDumpFile::desktopChanged() {
-    if (!pending_)
-        pending_ = queue_.after(MainQueue::Duration::zero(), [this] {
-            pending_.reset();
-            write();
-        });
+    if (!pending_.isPending())
+        pending_.schedule(MainQueue::Duration::zero(), [this] { write(); });
 }
 
 void DesktopDumpFile::write() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/HeldWork.h"
 #include "platform/MainQueue.h"
 #include "platform/sim/SimulatedDesktop.h"
 
@@ -26,7 +27,7 @@ class DesktopDumpFile {
     MainQueue& queue_;
     const SimulatedDesktop& desktop_;
     std::filesystem::path path_;
-    std::optional<TaskToken> pending_;
+    HeldWork pending_{queue_};
     // A file that cannot be written is logged once until it can be again.
     bool failing_ = false;
 };

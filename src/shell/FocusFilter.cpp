@@ -4,11 +4,9 @@
 
 namespace quillmere {
 
-std::function<void(const std::string&)> FocusFilterRouter::handler = [](const std::string&) {};
-
-void FocusFilterRouter::load(const std::string& name) {
+void FocusFilterRouter::load(const std::string& name) const {
     log(LogLevel::default_, "focus filter loading %{public}s", name);
-    handler(name);
+    handler_(name);
 }
 
 std::vector<std::string> ProfileOptions::results(const ProfileStore& store) {
@@ -23,13 +21,13 @@ QuillmereFocusFilter::DisplayRepresentation QuillmereFocusFilter::displayReprese
             .subtitle = endProfile ? std::optional("Then " + *endProfile + " when it ends") : std::nullopt};
 }
 
-void QuillmereFocusFilter::perform(UserDefaults& defaults) const {
+void QuillmereFocusFilter::perform(UserDefaults& defaults, const FocusFilterRouter& router) const {
     if (profile) {
         if (endProfile)
             defaults.setString(endProfileKey, *endProfile);
         else
             defaults.remove(endProfileKey);
-        FocusFilterRouter::load(*profile);
+        router.load(*profile);
         return;
     }
     // The end of a Focus: the system runs the filter again with its parameters unset.
@@ -37,7 +35,7 @@ void QuillmereFocusFilter::perform(UserDefaults& defaults) const {
     if (!pending)
         return;
     defaults.remove(endProfileKey);
-    FocusFilterRouter::load(*pending);
+    router.load(*pending);
 }
 
 } // namespace quillmere

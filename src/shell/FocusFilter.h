@@ -7,18 +7,23 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quillmere {
 
 // The bridge from the system's Focus filter, which may run before the application has started, to the window
 // manager. Main thread only.
-struct FocusFilterRouter {
+class FocusFilterRouter {
+  public:
     // Loads the named profile; set by the application once it has started, doing nothing until then.
-    static std::function<void(const std::string&)> handler;
+    void setHandler(std::function<void(const std::string&)> handler) { handler_ = std::move(handler); }
 
     // Logs the name, then hands it to the handler.
-    static void load(const std::string& name);
+    void load(const std::string& name) const;
+
+  private:
+    std::function<void(const std::string&)> handler_ = [](const std::string&) {};
 };
 
 // The profiles a Focus filter offers: those the profile store loads, in its order.
@@ -44,7 +49,7 @@ struct QuillmereFocusFilter {
     std::optional<std::string> endProfile;
 
     DisplayRepresentation displayRepresentation() const;
-    void perform(UserDefaults& defaults) const;
+    void perform(UserDefaults& defaults, const FocusFilterRouter& router) const;
 };
 
 } // namespace quillmere

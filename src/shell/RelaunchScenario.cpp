@@ -1,15 +1,13 @@
 #include "shell/RelaunchScenario.h"
 
 #include "platform/Log.h"
-#include "platform/sim/SimulatedScenario.h"
 #include "shell/LaunchOptions.h"
 
 namespace quillmere {
 
-Result<std::filesystem::path, FileError> writeRelaunchScenario(const SimulatedDesktop& desktop,
+Result<std::filesystem::path, FileError> writeRelaunchScenario(SimulatedScenario scenario,
                                                                const std::filesystem::path& runtimeFolder,
                                                                BuildVariant variant) {
-    SimulatedScenario scenario = SimulatedScenario::of(desktop);
     scenario.trusted = true;
     const auto text = scenario.text();
     if (!text)
@@ -23,10 +21,10 @@ Result<std::filesystem::path, FileError> writeRelaunchScenario(const SimulatedDe
 }
 
 std::vector<std::string>
-relaunchArguments(const std::vector<std::string>& given, const SimulatedDesktop& desktop,
+relaunchArguments(const std::vector<std::string>& given, SimulatedScenario scenario,
                   const Result<std::filesystem::path, RuntimeFolderProblem>& runtimeFolder,
                   BuildVariant variant) {
-    const auto file = runtimeFolder ? writeRelaunchScenario(desktop, *runtimeFolder, variant)
+    const auto file = runtimeFolder ? writeRelaunchScenario(std::move(scenario), *runtimeFolder, variant)
                                     : FileError{runtimeFolder.error().description};
     if (!file) {
         log(LogLevel::error, "the desktop is not carried over: %{public}s", file.error().description);

@@ -26,10 +26,7 @@ ConfigStore::ConfigStore(MainQueue& queue, FileWatching& watching, fs::path dire
     : queue_(queue), watching_(watching), directory_(std::move(directory)),
       file_(directory_ / "config.json") {}
 
-ConfigStore::~ConfigStore() {
-    if (reload_)
-        queue_.cancel(*reload_);
-}
+ConfigStore::~ConfigStore() = default;
 
 void ConfigStore::start() {
     // A file that cannot even be looked at may still be there: it is not written over.
@@ -109,13 +106,10 @@ void ConfigStore::watch() {
 }
 
 void ConfigStore::scheduleReload() {
-    if (reload_)
-        queue_.cancel(*reload_);
-    reload_ = queue_.after(reloadDelay, [this, alive = std::weak_ptr<int>(lifetime_)] {
-        reload_.reset();
+    reload_.schedule(reloadDelay, [this, watch = lifetime_.watch()] {
         load();
         // What load announced may have destroyed the store.
-        if (alive.expired())
+        if (!watch.alive())
             return;
         // An atomic save replaced the file the old watcher stays with; when there is no file now, the
         // folder's watcher notices it coming back.

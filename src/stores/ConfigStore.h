@@ -2,6 +2,8 @@
 
 #include "core/Settings.h"
 #include "platform/FileWatching.h"
+#include "platform/HeldWork.h"
+#include "platform/LifetimeGuard.h"
 #include "platform/MainQueue.h"
 #include "stores/ReadFailure.h"
 
@@ -73,9 +75,9 @@ class ConfigStore {
     std::optional<std::string> lastData_;
     std::unique_ptr<FileWatch> directoryWatcher_;
     std::unique_ptr<FileWatch> fileWatcher_;
-    std::optional<TaskToken> reload_;
+    HeldWork reload_{queue_};
     // Tells the debounced read whether the store outlived its own announcement.
-    std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
+    LifetimeGuard lifetime_;
 };
 
 } // namespace quillmere

@@ -37,9 +37,10 @@ void AXWindow::setFrame(Accessibility& accessibility, const Rect& target) const 
         return;
     const AXValue position(target.origin);
     const AXValue size(target.size);
-    accessibility.setAttribute(element, "AXSize", size);
-    accessibility.setAttribute(element, "AXPosition", position);
-    accessibility.setAttribute(element, "AXSize", size);
+    // Callers read the frame back to learn what took; a refused write leaves the window where it was.
+    (void)accessibility.setAttribute(element, "AXSize", size);
+    (void)accessibility.setAttribute(element, "AXPosition", position);
+    (void)accessibility.setAttribute(element, "AXSize", size);
 }
 
 std::string AXWindow::bundleID(RunningApplications& applications) const {

@@ -67,7 +67,8 @@ void Focus::focusWithoutRaise(const AXWindow& target, const std::optional<AXWind
         accessibility_, accessibility_.applicationElement(target.pid), "AXFocusedWindow");
     const auto number =
         focused ? accessibility_.windowNumber(*focused) : AXResult<WindowId>(AXError::noValue);
-    windowServer_.setFrontProcess(psn, target.id, FrontProcessOptions::withoutRaising);
+    // The key window is switched below whether or not the application came to the front, as the system does.
+    (void)windowServer_.setFrontProcess(psn, target.id, FrontProcessOptions::withoutRaising);
     if (!number || *number == 0 || *number == target.id)
         return;
     switchKey(*number, target.id, psn);
@@ -97,15 +98,13 @@ void Focus::makeKey(WindowId window, const ProcessSerialNumber& psn) {
 void Focus::switchKey(WindowId from, WindowId to, const ProcessSerialNumber& psn) {
     postPendingNow();
     post(psn, switchKeyRecord(from, false));
-    const TaskToken task = queue_.after(switchKeyPause, [this, alive = std::weak_ptr<int>(lifetime_)] {
-        if (!alive.expired())
-            postPending();
-    });
+    const TaskToken task = queue_.after(switchKeyPause, lifetime_.guarded([this] { postPending(); }));
     pending_ = PendingRecord{psn, to, task};
 }
 
 void Focus::post(const ProcessSerialNumber& psn, const EventRecord& record) {
-    windowServer_.postEventRecord(psn, record);
+    // An event the process does not take changes nothing; there is no other way to ask it.
+    (void)windowServer_.postEventRecord(psn, record);
 }
 
 void Focus::postPendingNow() {

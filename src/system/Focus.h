@@ -2,6 +2,7 @@
 
 #include "core/WindowId.h"
 #include "platform/Accessibility.h"
+#include "platform/LifetimeGuard.h"
 #include "platform/MainQueue.h"
 #include "platform/OwnWindow.h"
 #include "platform/RunningApplications.h"
@@ -71,7 +72,7 @@ class Focus {
     std::int32_t ownPid_;
     std::optional<PendingRecord> pending_;
     // Lets the queued second record find out that this object is gone.
-    std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
+    LifetimeGuard lifetime_;
 };
 
 } // namespace quillmere

@@ -59,24 +59,16 @@ FocusHighlight::FocusHighlight(Accessibility& accessibility, WindowList& windowL
 
 // Both the observer's callback and the re-check call back into this object.
 FocusHighlight::~FocusHighlight() {
-    if (recheck_)
-        queue_.cancel(*recheck_);
     observer_.reset();
 }
 
 void FocusHighlight::follow(std::optional<AXWindow> window) {
     target_ = window;
     update();
-    if (recheck_) {
-        queue_.cancel(*recheck_);
-        recheck_.reset();
-    }
+    recheck_.cancel();
     // Applications often move a window just after it gains focus, without telling observers yet.
     if (isActive())
-        recheck_ = queue_.after(recheckDelay, [this] {
-            recheck_.reset();
-            refresh();
-        });
+        recheck_.schedule(recheckDelay, [this] { refresh(); });
 }
 
 void FocusHighlight::setShowsBorder(bool shows) {
@@ -129,8 +121,9 @@ void FocusHighlight::watch(std::optional<AXWindow> window) {
     if (!made)
         return;
     std::unique_ptr<AXObserver> observer = std::move(made).value();
+    // A notification that cannot be watched only leaves the border to the next focus change to catch up.
     for (const std::string_view notification : watchedNotifications)
-        observer->add(window->element, notification);
+        (void)observer->add(window->element, notification);
     observer_ = std::move(observer);
     watched_ = window->id;
 }

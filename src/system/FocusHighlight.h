@@ -4,6 +4,7 @@
 #include "platform/Accessibility.h"
 #include "platform/Color.h"
 #include "platform/Displays.h"
+#include "platform/HeldWork.h"
 #include "platform/MainQueue.h"
 #include "platform/Panels.h"
 #include "platform/WindowList.h"
@@ -87,7 +88,7 @@ class FocusHighlight {
     std::optional<AXWindow> target_;
     std::unique_ptr<AXObserver> observer_;
     std::optional<WindowId> watched_;
-    std::optional<TaskToken> recheck_;
+    HeldWork recheck_{queue_};
     bool isShowing_ = false;
     std::unique_ptr<Panel> border_;
     std::unique_ptr<Panel> shade_;

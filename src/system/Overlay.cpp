@@ -81,11 +81,7 @@ Overlay::Overlay(Panels& panels, Displays& displays, MainQueue& queue)
     : panels_(panels), displays_(displays), queue_(queue),
       root_(std::make_shared<const OverlayView>(Kind::preselect())) {}
 
-// The fade work calls back into this object; the fade's own end goes with the panel.
-Overlay::~Overlay() {
-    if (hideWork_)
-        queue_.cancel(*hideWork_);
-}
+Overlay::~Overlay() = default;
 
 void Overlay::show(const Rect& rect, const Kind& kind) {
     if (root_->kind != kind) {
@@ -101,15 +97,12 @@ void Overlay::show(const Rect& rect, const Kind& kind) {
 }
 
 void Overlay::flash(const Rect& rect, const Kind& kind, double seconds) {
-    if (hideWork_)
-        queue_.cancel(*hideWork_);
     const std::uint64_t flash = ++flashes_;
     panel().setAlpha(1);
     show(rect, kind);
     const auto duration =
         std::chrono::duration_cast<MainQueue::Duration>(std::chrono::duration<double>(seconds));
-    hideWork_ = queue_.after(duration, [this, flash] {
-        hideWork_.reset();
+    hideWork_.schedule(duration, [this, flash] {
         panel().animateAlpha(0, fadeSeconds, [this, flash] {
             // A flash that came during the fade owns the panel now and must stay shown.
             if (flash != flashes_)

@@ -4,6 +4,7 @@
 #include "core/Geometry.h"
 #include "platform/Color.h"
 #include "platform/Displays.h"
+#include "platform/HeldWork.h"
 #include "platform/MainQueue.h"
 #include "platform/Panels.h"
 
@@ -102,7 +103,7 @@ class Overlay {
     Displays& displays_;
     MainQueue& queue_;
     std::shared_ptr<const OverlayView> root_;
-    std::optional<TaskToken> hideWork_;
+    HeldWork hideWork_{queue_};
     // Tells a fade's end whether a newer flash has come since the fade began.
     std::uint64_t flashes_ = 0;
     std::unique_ptr<Panel> panel_;

@@ -112,12 +112,10 @@ bool SpaceSwitcher::swipe(SpaceId target, bool guarded, Completion then) {
 void SpaceSwitcher::complete(const Completion& then) {
     if (then)
         then();
-    queue_.after(pauseAfterSwitch, [this, alive = std::weak_ptr<int>(lifetime_)] {
-        if (alive.expired())
-            return;
+    queue_.after(pauseAfterSwitch, lifetime_.guarded([this] {
         switching_ = false;
         startWaiting();
-    });
+    }));
 }
 
 void SpaceSwitcher::startWaiting() {
@@ -183,14 +181,10 @@ bool SpaceSwitcher::shows(SpaceId target) {
 
 void SpaceSwitcher::waitFor(std::function<bool()> until, MainQueue::Duration timeout,
                             std::function<void(bool)> then) {
-    const std::weak_ptr<int> alive = lifetime_;
     SpaceWait::start(
-        notifications_, queue_, [alive, until = std::move(until)] { return !alive.expired() && until(); },
-        timeout,
-        [alive, then = std::move(then)](bool value) {
-            if (!alive.expired())
-                then(value);
-        });
+        notifications_, queue_,
+        [watch = lifetime_.watch(), until = std::move(until)] { return watch.alive() && until(); }, timeout,
+        lifetime_.guarded(std::move(then)));
 }
 
 void SpaceSwitcher::guardAgainstBounce(SpaceId target, std::int64_t generation) {

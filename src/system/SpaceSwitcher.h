@@ -2,6 +2,7 @@
 
 #include "core/WindowId.h"
 #include "platform/Events.h"
+#include "platform/LifetimeGuard.h"
 #include "platform/MainQueue.h"
 #include "platform/Preferences.h"
 #include "platform/RunningApplications.h"
@@ -90,7 +91,7 @@ class SpaceSwitcher {
     // Set by the bounce guard just before it asks for the switch back, which then runs unguarded.
     bool undoingBounce_ = false;
     // Lets queued work and waits find out that the switcher is gone.
-    std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
+    LifetimeGuard lifetime_;
 };
 
 } // namespace quillmere

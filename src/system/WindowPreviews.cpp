@@ -34,18 +34,17 @@ void WindowPreviews::refresh(const std::vector<WindowId>& windows) {
     if (!enabled_ || !capture_.preflightAccess() || windows.empty())
         return;
     const std::set<WindowId> wanted(windows.begin(), windows.end());
-    capture_.shareableContent({.excludeDesktopWindows = true, .onScreenWindowsOnly = true},
-                              [this, alive = std::weak_ptr<int>(lifetime_),
-                               wanted](Result<std::vector<ShareableWindow>, CaptureError> content) {
-                                  if (alive.expired() || !content)
-                                      return;
-                                  auto requested = std::make_shared<std::vector<ShareableWindow>>();
-                                  std::ranges::copy_if(content.value(), std::back_inserter(*requested),
-                                                       [&](const ShareableWindow& window) {
-                                                           return wanted.contains(window.windowID);
-                                                       });
-                                  captureFrom(std::move(requested), 0);
-                              });
+    capture_.shareableContent(
+        {.excludeDesktopWindows = true, .onScreenWindowsOnly = true},
+        lifetime_.guarded([this, wanted](Result<std::vector<ShareableWindow>, CaptureError> content) {
+            if (!content)
+                return;
+            auto requested = std::make_shared<std::vector<ShareableWindow>>();
+            std::ranges::copy_if(
+                content.value(), std::back_inserter(*requested),
+                [&](const ShareableWindow& window) { return wanted.contains(window.windowID); });
+            captureFrom(std::move(requested), 0);
+        }));
 }
 
 // One window at a time, each awaited before the next.
@@ -58,10 +57,7 @@ void WindowPreviews::captureFrom(std::shared_ptr<const std::vector<ShareableWind
             continue;
         capture_.captureDesktopIndependentWindow(
             window.windowID, *configuration,
-            [this, alive = std::weak_ptr<int>(lifetime_), windows,
-             next](Result<Image, CaptureError> picture) {
-                if (alive.expired())
-                    return;
+            lifetime_.guarded([this, windows, next](Result<Image, CaptureError> picture) {
                 // Previews switched off while the capture ran must stay empty.
                 if (picture && enabled_) {
                     Images images = images_;
@@ -70,7 +66,7 @@ void WindowPreviews::captureFrom(std::shared_ptr<const std::vector<ShareableWind
                     setImages(std::move(images));
                 }
                 captureFrom(windows, next + 1);
-            });
+            }));
         return;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "core/WindowId.h"
 #include "platform/Image.h"
+#include "platform/LifetimeGuard.h"
 #include "platform/ScreenCapture.h"
 
 #include <cstdint>
@@ -54,7 +55,7 @@ class WindowPreviews {
     std::map<ObserverId, Observer> observers_;
     ObserverId nextObserver_ = 1;
     // Lets captures that finish late find out that this object is gone.
-    std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
+    LifetimeGuard lifetime_;
 };
 
 } // namespace quillmere

@@ -1,7 +1,6 @@
 #include "wm/Mouse.h"
 
 #include "platform/Log.h"
-#include "wm/WindowManager.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,19 +15,21 @@ bool differs(double a, double b) {
 
 } // namespace
 
-Mouse::Mouse(WindowManager& manager, EventTaps& taps, EventMonitors& monitors)
-    : manager_(manager), queue_(manager.services_.queue), monitors_(monitors),
-      overlay_(manager.services_.panels, manager.services_.displays, manager.services_.queue) {
-    manager_.pausedGestures_ = [this] { endGesture(); };
-    tap_ = taps.createTap(EventTapLocation::session, EventTapPlacement::headInsert, EventTapOptions::defaultTap,
-                          tappedEvents, [this](EventType type, const Event& event) { return handle(type, event); });
+Mouse::Mouse(MouseTarget& target, const MouseServices& services)
+    : target_(target), services_(services), queue_(services.queue),
+      overlay_(services.panels, services.displays, services.queue) {
+    target_.onPause([this] { endGesture(); });
+    tap_ = services_.taps.createTap(
+        EventTapLocation::session, EventTapPlacement::headInsert, EventTapOptions::defaultTap, tappedEvents,
+        [this](EventType type, const Event& event) { return handle(type, event); });
     if (!tap_) {
         log(LogLevel::error, "mouse event tap unavailable");
         return;
     }
     const EventMask moved = eventMaskBit(EventType::mouseMoved);
-    moveMonitor_ = monitors_.addGlobalMonitor(moved, [this](const Event& event) { pointerMoved(event); });
-    localMoveMonitor_ = monitors_.addLocalMonitor(moved, [this](const Event& event) {
+    moveMonitor_ =
+        services_.monitors.addGlobalMonitor(moved, [this](const Event& event) { pointerMoved(event); });
+    localMoveMonitor_ = services_.monitors.addLocalMonitor(moved, [this](const Event& event) {
         pointerMoved(event);
         return event;
     });
@@ -39,7 +40,7 @@ Mouse::~Mouse() {
 }
 
 void Mouse::stop() {
-    manager_.pausedGestures_ = [] {};
+    target_.onPause({});
     if (tap_) {
         tap_->enable(false);
         tap_->invalidate();
@@ -47,7 +48,7 @@ void Mouse::stop() {
     }
     for (auto* monitor : {&moveMonitor_, &localMoveMonitor_})
         if (*monitor)
-            monitors_.removeMonitor(*std::exchange(*monitor, std::nullopt));
+            services_.monitors.removeMonitor(*std::exchange(*monitor, std::nullopt));
     drag_.reset();
     // Neither may focus or re-tile once the permission they act with is gone.
     hoverWork_.cancel();
@@ -58,14 +59,14 @@ void Mouse::stop() {
 
 bool Mouse::handle(EventType type, const Event& event) {
     if (type == EventType::tapDisabledByTimeout || type == EventType::tapDisabledByUserInput) {
-        if (manager_.ax_.isTrusted() && tap_)
+        if (services_.accessibility.isTrusted() && tap_)
             tap_->enable(true);
         // Its owner may drop the gestures from inside the call.
         const std::function<void()> disabled = onDisabled;
         disabled();
         return false;
     }
-    if (manager_.pausedByHand()) {
+    if (target_.pausedByHand()) {
         // The application never saw the press: its release alone would reach it as a stray click end.
         if (swallowedRelease_ == type) {
             swallowedRelease_.reset();
@@ -110,7 +111,7 @@ bool Mouse::route(EventType type, const Event& event) {
 }
 
 bool Mouse::leftDown(const Event& event) {
-    manager_.later(Duration::zero(), [manager = &manager_] { manager->refreshStatus(); });
+    queue_.after(Duration::zero(), lifetime_.guarded([this] { target_.refreshStatus(); }));
     if ((event.flags & EventFlag::maskSecondaryFn) == 0) {
         drag_ = Pressed{event.location};
         return false;
@@ -127,8 +128,8 @@ bool Mouse::rightDown(const Event& event) {
 }
 
 bool Mouse::grab(Point location, bool resizing) {
-    const auto window = manager_.window(location);
-    const auto frame = window ? window->frame(manager_.ax_) : std::nullopt;
+    const auto window = target_.window(location);
+    const auto frame = window ? window->frame(services_.accessibility) : std::nullopt;
     if (!frame)
         return false;
     if (resizing)
@@ -144,8 +145,8 @@ bool Mouse::leftDragged(Point location) {
         return false;
     if (const auto* pressed = std::get_if<Pressed>(&*drag_)) {
         std::vector<std::pair<AXWindow, Rect>> watched;
-        for (const AXWindow& window : manager_.windows(pressed->start, watchSlack))
-            if (const auto frame = window.frame(manager_.ax_))
+        for (const AXWindow& window : target_.windows(pressed->start, watchSlack))
+            if (const auto frame = window.frame(services_.accessibility))
                 watched.emplace_back(window, *frame);
         if (watched.empty())
             drag_.reset();
@@ -172,9 +173,10 @@ bool Mouse::leftDragged(Point location) {
     }
     const Point origin{moving.frame.minX() + location.x - moving.start.x,
                        moving.frame.minY() + location.y - moving.start.y};
-    manager_.ax_.setAttribute(moving.window.element, "AXPosition", AXValue(origin));
+    // The next drag event writes again.
+    (void)services_.accessibility.setAttribute(moving.window.element, "AXPosition", AXValue(origin));
     const auto outer = edge(location);
-    const auto adjacent = outer ? manager_.adjacentDesktop(moving.window.id, outer->right) : std::nullopt;
+    const auto adjacent = outer ? target_.adjacentDesktop(moving.window.id, outer->right) : std::nullopt;
     if (adjacent)
         overlay_.show(outer->strip, Overlay::Kind::send(adjacent->position));
     else
@@ -203,9 +205,9 @@ bool Mouse::leftUp(Point location) {
     endGesture();
     const auto outer = moving.byModifier ? edge(location) : std::nullopt;
     if (outer)
-        manager_.sendToAdjacentSpace(moving.window.id, outer->right);
-    else if (manager_.isTiled(moving.window.id))
-        manager_.drop(moving.window.id, location);
+        target_.sendToAdjacentSpace(moving.window.id, outer->right);
+    else if (target_.isTiled(moving.window.id))
+        target_.drop(moving.window.id, location);
     return moving.byModifier;
 }
 
@@ -216,7 +218,7 @@ void Mouse::endGesture() {
 }
 
 void Mouse::showDropPreview(const AXWindow& window, Point location) {
-    if (const auto preview = manager_.dropHighlight(window.id, location))
+    if (const auto preview = target_.dropHighlight(window.id, location))
         overlay_.show(preview->rect, preview->kind);
     else
         overlay_.hide();
@@ -225,9 +227,9 @@ void Mouse::showDropPreview(const AXWindow& window, Point location) {
 // The application moves or resizes its own window; what changed tells which the user is doing.
 void Mouse::watch(const std::vector<std::pair<AXWindow, Rect>>& windows, Point location) {
     for (const auto& [window, was] : windows) {
-        if (!manager_.isTiled(window.id))
+        if (!target_.isTiled(window.id))
             continue;
-        const auto now = window.frame(manager_.ax_);
+        const auto now = window.frame(services_.accessibility);
         if (!now)
             continue;
         if (differs(now->width(), was.width()) || differs(now->height(), was.height())) {
@@ -244,14 +246,12 @@ void Mouse::watch(const std::vector<std::pair<AXWindow, Rect>>& windows, Point l
 }
 
 void Mouse::liveResize(const AXWindow& window) {
-    liveResizeWork_.schedule(liveResizeDelay, [manager = &manager_, id = window.id] {
-        manager->userResized(id, true);
-    });
+    liveResizeWork_.schedule(liveResizeDelay, [this, id = window.id] { target_.userResized(id, true); });
 }
 
 void Mouse::finishResize(const AXWindow& window) {
     liveResizeWork_.cancel();
-    manager_.userResized(window.id, false);
+    target_.userResized(window.id, false);
 }
 
 // Past the opposite corner the window would turn inside out: it stops at its minimum size with that corner
@@ -264,20 +264,19 @@ void Mouse::resizeFromCorner(Point point) {
     const double dx = point.x - resizing.start.x;
     const double dy = point.y - resizing.start.y;
     Size minimum{1, 1};
-    if (const auto learned = manager_.arrangement_.minimumSizes.find(resizing.window.id);
-        learned != manager_.arrangement_.minimumSizes.end())
-        minimum = {std::max(learned->second.width, 1.0), std::max(learned->second.height, 1.0)};
+    if (const auto learned = target_.learnedMinimumSize(resizing.window.id))
+        minimum = {std::max(learned->width, 1.0), std::max(learned->height, 1.0)};
     const double width = std::max(resizing.east ? frame.width() + dx : frame.width() - dx, minimum.width);
     const double height = std::max(resizing.south ? frame.height() + dy : frame.height() - dy, minimum.height);
     const Rect target{resizing.east ? frame.minX() : frame.maxX() - width,
                       resizing.south ? frame.minY() : frame.maxY() - height, width, height};
-    resizing.window.setFrame(manager_.ax_, target);
+    resizing.window.setFrame(services_.accessibility, target);
     liveResize(resizing.window);
 }
 
 // Edges that border another display never count.
 std::optional<Mouse::OuterEdge> Mouse::edge(Point point) {
-    const Desktops desktops = manager_.spaces_.desktops();
+    const Desktops desktops = services_.spaces.desktops();
     const DisplaySpaces* display = desktops.display(point);
     if (!display)
         return std::nullopt;
@@ -291,25 +290,25 @@ std::optional<Mouse::OuterEdge> Mouse::edge(Point point) {
 
 void Mouse::pointerMoved(const Event& event) {
     const Point location = event.location;
-    const auto displays = manager_.services_.displays.displaysWithPoint(location, 1);
+    const auto displays = services_.displays.displaysWithPoint(location, 1);
     if (displays && displays->size() == 1 && displays->front() != pointerDisplay_) {
         pointerDisplay_ = displays->front();
-        manager_.refreshStatus();
+        target_.refreshStatus();
     }
-    if (manager_.pausedByHand())
+    if (target_.pausedByHand())
         return;
     focusFollowsMouse(location);
 }
 
 void Mouse::focusFollowsMouse(Point point) {
-    if (!manager_.focusFollowsMouse() || drag_)
+    if (!target_.focusFollowsMouse() || drag_)
         return;
     const MainQueue::Instant now = queue_.now();
     if (lastHitTest_ && now - *lastHitTest_ <= hitTestInterval) {
         latestPointer_ = point;
         if (!trailingHitTest_.isPending())
             trailingHitTest_.schedule(*lastHitTest_ + hitTestInterval - now, [this] {
-                if (manager_.focusFollowsMouse() && !drag_ && !manager_.pausedByHand())
+                if (target_.focusFollowsMouse() && !drag_ && !target_.pausedByHand())
                     hitTest(latestPointer_);
             });
         return;
@@ -320,7 +319,7 @@ void Mouse::focusFollowsMouse(Point point) {
 
 void Mouse::hitTest(Point point) {
     lastHitTest_ = queue_.now();
-    const auto window = manager_.window(point);
+    const auto window = target_.window(point);
     if (!window) {
         if (hovered_) {
             hovered_.reset();
@@ -331,24 +330,23 @@ void Mouse::hitTest(Point point) {
     if (hovered_ == window->id)
         return;
     hovered_ = window->id;
-    hoverWork_.schedule(hoverDelay, [this, id = window->id, before = manager_.focusedWindowID()] {
-        hoverEnded(id, before);
-    });
+    hoverWork_.schedule(
+        hoverDelay, [this, id = window->id, before = target_.focusedWindowID()] { hoverEnded(id, before); });
 }
 
 // Everything is checked again: a click, a key or a command that changed focus meanwhile wins.
 void Mouse::hoverEnded(WindowId window, std::optional<WindowId> focusedBefore) {
-    if (!manager_.focusFollowsMouse() || drag_ || hovered_ != window || manager_.pausedByHand())
+    if (!target_.focusFollowsMouse() || drag_ || hovered_ != window || target_.pausedByHand())
         return;
-    const auto pointer = manager_.services_.events.create();
+    const auto pointer = services_.events.create();
     if (!pointer)
         return;
-    const auto under = manager_.window(pointer->location);
-    if (!under || under->id != window || manager_.focusedWindowID() != focusedBefore)
+    const auto under = target_.window(pointer->location);
+    if (!under || under->id != window || target_.focusedWindowID() != focusedBefore)
         return;
-    const auto focused = manager_.focusedWindow();
+    const auto focused = target_.focusedWindow();
     if (!focused || focused->id != window)
-        manager_.services_.focus.focusWithoutRaise(*under, focused);
+        services_.focus.focusWithoutRaise(*under, focused);
 }
 
 } // namespace quillmere

@@ -1,10 +1,19 @@
 #pragma once
 
+#include "platform/Accessibility.h"
+#include "platform/Displays.h"
 #include "platform/EventMonitors.h"
 #include "platform/EventTaps.h"
+#include "platform/Events.h"
+#include "platform/HeldWork.h"
+#include "platform/LifetimeGuard.h"
+#include "platform/MainQueue.h"
+#include "platform/Panels.h"
 #include "system/AXWindow.h"
+#include "system/Focus.h"
 #include "system/Overlay.h"
-#include "wm/HeldWork.h"
+#include "system/Spaces.h"
+#include "wm/MouseTarget.h"
 
 #include <chrono>
 #include <functional>
@@ -16,7 +25,18 @@
 
 namespace quillmere {
 
-class WindowManager;
+// What the gestures work through besides the windows under management.
+struct MouseServices {
+    EventTaps& taps;
+    EventMonitors& monitors;
+    Accessibility& accessibility;
+    Events& events;
+    Displays& displays;
+    Panels& panels;
+    MainQueue& queue;
+    Spaces& spaces;
+    Focus& focus;
+};
 
 // Turns the pointer into window-manager actions. A session event tap sees the button events: a plain drag
 // of a tiled window's title bar previews and performs a drop, a drag of its own edge re-tiles the
@@ -28,7 +48,7 @@ class WindowManager;
 //
 // What it keeps true: only fn gestures swallow events, and only while tiling runs; while paused every
 // event passes and no gesture is under way. Without a tap (the system refused it) it does nothing at all.
-// After stop() nothing it scheduled runs and it stays inert. Main thread only; the manager outlives it.
+// After stop() nothing it scheduled runs and it stays inert. Main thread only; the target outlives it.
 class Mouse {
   public:
     using Duration = MainQueue::Duration;
@@ -49,7 +69,7 @@ class Mouse {
     static constexpr double outerEdgeReach = 2;
     static constexpr double sendStripWidth = 220;
 
-    Mouse(WindowManager& manager, EventTaps& taps, EventMonitors& monitors);
+    Mouse(MouseTarget& target, const MouseServices& services);
     ~Mouse();
     Mouse(const Mouse&) = delete;
     Mouse& operator=(const Mouse&) = delete;
@@ -113,9 +133,9 @@ class Mouse {
     void hitTest(Point point);
     void hoverEnded(WindowId window, std::optional<WindowId> focusedBefore);
 
-    WindowManager& manager_;
+    MouseTarget& target_;
+    MouseServices services_;
     MainQueue& queue_;
-    EventMonitors& monitors_;
     Overlay overlay_;
     std::unique_ptr<EventTap> tap_;
     std::optional<EventMonitorToken> moveMonitor_;
@@ -132,6 +152,7 @@ class Mouse {
     Point latestPointer_;
     HeldWork trailingHitTest_{queue_};
     HeldWork liveResizeWork_{queue_};
+    LifetimeGuard lifetime_;
 };
 
 } // namespace quillmere

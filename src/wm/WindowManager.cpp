@@ -14,33 +14,31 @@ constexpr std::string_view lastProfileKey = "lastProfile";
 } // namespace
 
 WindowManager::WindowManager(const WindowManagerServices& services)
-    : services_(services), ax_(services.accessibility), spaces_(services.spaces), queue_(services.queue),
-      profile_{services.defaults.string(lastProfileKey), std::nullopt},
-      notice_(services.panels, services.displays, services.queue),
-      preselectOverlay_(services.panels, services.displays, services.queue),
-      highlight_(services.accessibility, services.windowList, services.displays, services.panels,
+    : services_(services), ax_(services.desktop.accessibility), spaces_(services.spaces),
+      queue_(services.queue), profile_{services.defaults.string(lastProfileKey), std::nullopt},
+      notice_(services.desktop.panels, services.desktop.displays, services.queue),
+      preselectOverlay_(services.desktop.panels, services.desktop.displays, services.queue),
+      highlight_(services.desktop.accessibility, services.desktop.windowList, services.desktop.displays, services.desktop.panels,
                  services.queue, services.ownPid),
-      fullScreen_(services.accessibility, services.windowList, services.events, services.queue,
+      fullScreen_(services.desktop.accessibility, services.desktop.windowList, services.desktop.events, services.queue,
                   services.switcher.switchGeneration),
-      sessionSave_(services.queue), statusRecheck_(services.queue), displaySettle_(services.queue),
+      statusRecheck_(services.queue), displaySettle_(services.queue),
+      session_(services.sessions, services.queue, [this] { saveSession(); }),
       lastDisplay_(services.spaces.desktops().fingerprint()), previewCapture_(services.queue) {}
 
 WindowManager::~WindowManager() {
     for (ObserverToken token : subscriptions_)
-        services_.notifications.removeObserver(token);
+        services_.desktop.notifications.removeObserver(token);
     for (const auto& [space, animation] : animations_)
         queue_.cancel(animation.nextStep);
 }
 
 void WindowManager::later(Duration delay, std::function<void()> work) {
-    queue_.after(delay, [alive = std::weak_ptr<int>(lifetime_), work = std::move(work)] {
-        if (!alive.expired())
-            work();
-    });
+    queue_.after(delay, lifetime_.guarded([work = std::move(work)] { work(); }));
 }
 
 void WindowManager::subscribe(std::string_view name, std::function<void()> handler) {
-    subscriptions_.push_back(services_.notifications.addObserver(name, std::move(handler)));
+    subscriptions_.push_back(services_.desktop.notifications.addObserver(name, std::move(handler)));
 }
 
 void WindowManager::subscribeToApplication(std::string_view name,
@@ -49,7 +47,7 @@ void WindowManager::subscribeToApplication(std::string_view name,
         if (notification.application)
             handler(*notification.application);
     };
-    subscriptions_.push_back(services_.notifications.addObserver(
+    subscriptions_.push_back(services_.desktop.notifications.addObserver(
         name, std::function<void(const WorkspaceNotification&)>(block)));
 }
 
@@ -66,7 +64,8 @@ void WindowManager::start() {
         return;
     gates_.started = true;
     highlight_.setSuspended(gates_.pausedByHand);
-    ax_.setMessagingTimeout(ax_.systemWideElement(), messagingTimeout);
+    // Refused, messages wait the system's own longer timeout: slower against a hung application, no more.
+    (void)ax_.setMessagingTimeout(ax_.systemWideElement(), messagingTimeout);
 
     profile_.icon.reset();
     if (profile_.name)
@@ -92,14 +91,11 @@ void WindowManager::start() {
     subscribe(screensDidWakeNotification, [this] { displaysChanged("woke"); });
     subscribe(applicationWillTerminateNotification, [this] { saveSession(); });
 
-    const std::optional<Session> session = services_.sessions.load();
     gates_.launching = true;
-    for (const RunningApplication& app : services_.applications.runningApplications())
+    for (const RunningApplication& app : services_.desktop.applications.runningApplications())
         if (app.activationPolicy == ActivationPolicy::regular)
             observe(app.processIdentifier, false);
-    if (session)
-        for (const Session::Space& space : session->spaces)
-            history_.pendingSession.try_emplace(static_cast<SpaceId>(space.id), space);
+    session_.load();
 
     std::vector<SpaceId> shown;
     for (const auto& [space, layout] : arrangement_.layouts)
@@ -163,12 +159,17 @@ void WindowManager::togglePause() {
     pauseChanged();
 }
 
+void WindowManager::onPause(std::function<void()> endGestures) {
+    pausedGestures_ = std::move(endGestures);
+}
+
 void WindowManager::pauseChanged() {
     log(LogLevel::default_, "tiling %{public}s", gates_.pausedByHand ? "paused" : "resumed");
     if (gates_.pausedByHand) {
         cancelAnimations();
         preselectOverlay_.hide();
-        pausedGestures_();
+        if (pausedGestures_)
+            pausedGestures_();
     } else {
         adoptOnScreen();
     }

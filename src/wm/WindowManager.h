@@ -12,13 +12,16 @@
 #include "core/SpaceRules.h"
 #include "core/TileAlgorithm.h"
 #include "core/WindowRef.h"
+#include "platform/HeldWork.h"
+#include "platform/LifetimeGuard.h"
 #include "platform/Log.h"
 #include "system/AXWindow.h"
 #include "system/FocusHighlight.h"
 #include "system/FullScreen.h"
 #include "system/Overlay.h"
-#include "wm/HeldWork.h"
 #include "wm/MiniMap.h"
+#include "wm/MouseTarget.h"
+#include "wm/SessionKeeping.h"
 #include "wm/WindowInventory.h"
 #include "wm/WindowManagerServices.h"
 #include "wm/WindowManagerStatus.h"
@@ -46,7 +49,7 @@ namespace quillmere {
 // Each deferred action is one held piece of work on the main queue that a new trigger pushes back; one-shot
 // delays check that the manager is still alive. Destroying the manager drops its subscriptions, observers
 // and queued work. Main thread only.
-class WindowManager {
+class WindowManager final : public MouseTarget {
   public:
     using Status = WindowManagerStatus;
     using DisplayIndex = quillmere::DisplayIndex;
@@ -55,6 +58,8 @@ class WindowManager {
     using MiniSpace = quillmere::MiniSpace;
     using MiniWindow = quillmere::MiniWindow;
     using Duration = MainQueue::Duration;
+    using DropPreview = quillmere::DropPreview;
+    using AdjacentDesktop = quillmere::AdjacentDesktop;
 
     struct WindowTitle {
         std::string app;
@@ -64,8 +69,6 @@ class WindowManager {
 
     // Every message to another application gives up after this long, so one that hangs cannot stall tiling.
     static constexpr double messagingTimeout = 0.5;
-    // The layouts are saved this long after the last write, so a burst of changes is saved once.
-    static constexpr Duration sessionSaveDelay = std::chrono::seconds(1);
     // Published once more after a focus change, when the focused window has settled.
     static constexpr Duration statusRecheckDelay = std::chrono::milliseconds(150);
     // Displays report several changes in a row; they are laid out once the last is this old.
@@ -83,7 +86,7 @@ class WindowManager {
     static constexpr int maximumPasses = 3;
 
     explicit WindowManager(const WindowManagerServices& services);
-    ~WindowManager();
+    ~WindowManager() override;
     WindowManager(const WindowManager&) = delete;
     WindowManager& operator=(const WindowManager&) = delete;
 
@@ -97,8 +100,8 @@ class WindowManager {
     // Told every published status, also when it did not change.
     std::function<void(const Status&)> onStatusChange = [](const Status&) {};
     const Status& status() const { return status_; }
-    bool pausedByHand() const { return gates_.pausedByHand; }
-    bool focusFollowsMouse() const { return config_.focusFollowsMouse; }
+    bool pausedByHand() const override { return gates_.pausedByHand; }
+    bool focusFollowsMouse() const override { return config_.focusFollowsMouse; }
     // The current profile; setting it keeps it in the user defaults under "lastProfile".
     const std::optional<std::string>& lastProfile() const { return profile_.name; }
     void setLastProfile(std::optional<std::string> name);
@@ -139,13 +142,6 @@ class WindowManager {
 
     // ---- Commands, focus and sends ----
 
-    // The next or previous Desktop of a window's display, with its 1-based place among all its Spaces.
-    struct AdjacentDesktop {
-        SpaceId space = 0;
-        int position = 0;
-        friend bool operator==(const AdjacentDesktop&, const AdjacentDesktop&) = default;
-    };
-
     // Carries out one command, whatever its source. Every refusal is a log line, never an error.
     void perform(const Command& command);
     // Switches to the window's Space, then brings the window forward; the pointer stays where it is.
@@ -154,42 +150,39 @@ class WindowManager {
     // a Desktop of a shared Space list is taken on the window's own display. Anything else does nothing.
     void send(WindowId window, SpaceId to, bool keepingDisplay);
     // Round the display's Space order, Desktops only; none for a window on a full-screen Space.
-    std::optional<AdjacentDesktop> adjacentDesktop(WindowId window, bool forward);
+    std::optional<AdjacentDesktop> adjacentDesktop(WindowId window, bool forward) override;
     // Sends the window one Desktop on and, when sends are followed, switches there and focuses it.
-    void sendToAdjacentSpace(WindowId window, bool forward);
+    void sendToAdjacentSpace(WindowId window, bool forward) override;
 
     // Asked, with the present Spaces mode, before a profile captured in the other mode is loaded; an
     // empty callback counts as a no.
     std::function<bool(const Profile&, bool)> confirmModeMismatch = [](const Profile&, bool) { return true; };
 
     // ---- Pointer queries and drops ----
-    // What a drop at a point would do, and where the overlay shows it.
-    struct DropPreview {
-        Rect rect;
-        Overlay::Kind kind;
-        friend bool operator==(const DropPreview&, const DropPreview&) = default;
-    };
-
     // The tracked window under the point. The first window there that is a normal window, a pop-up menu or
     // one of the front application's decides, so a menu or the front application's panel hides what lies
     // behind it.
-    std::optional<AXWindow> window(Point at);
+    std::optional<AXWindow> window(Point at) override;
     // The tracked normal windows whose bounds, grown by `slack` on every side, hold the point; front first.
-    std::vector<AXWindow> windows(Point near, double slack);
+    std::vector<AXWindow> windows(Point near, double slack) override;
     // In a layout's tree; floating windows are not tiled.
-    bool isTiled(WindowId id) const;
+    bool isTiled(WindowId id) const override;
     // The key window: of the application itself while it is in front, else the focused window.
-    std::optional<WindowId> focusedWindowID();
+    std::optional<WindowId> focusedWindowID() override;
     // Works on a copy: safe to ask on every drag event.
-    std::optional<DropPreview> dropHighlight(WindowId dragging, Point at);
-    void drop(WindowId window, Point at);
+    std::optional<DropPreview> dropHighlight(WindowId dragging, Point at) override;
+    void drop(WindowId window, Point at) override;
     // Turns the edges the user moved into the tiling. While `live`, the window itself is left to the
     // user's drag and nothing is learned.
-    void userResized(WindowId window, bool live);
+    void userResized(WindowId window, bool live) override;
+    std::optional<Size> learnedMinimumSize(WindowId id) const override;
+    void refreshStatus() override;
+    void onPause(std::function<void()> endGestures) override;
+    // The focused window of the frontmost application, tracked or not.
+    std::optional<AXWindow> focusedWindow() override;
 
   private:
     friend class WindowManagerProbe;
-    friend class Mouse;
 
     struct SavedSlot {
         std::int32_t pid = 0;
@@ -247,8 +240,6 @@ class WindowManager {
     // What is known of the Spaces seen so far.
     struct SpaceHistory {
         std::set<SpaceId> settledSpaces;
-        // The previous run's layouts still waiting for their Spaces.
-        std::map<SpaceId, Session::Space> pendingSession;
         // By display id, the Space last seen current and the one before it.
         std::map<std::string, SpaceId> shownSpace;
         std::map<std::string, SpaceId> previousSpace;
@@ -370,21 +361,16 @@ class WindowManager {
 
     // Status and inventory.
     void publishStatus(const Desktops& desktops);
-    void refreshStatus();
     std::vector<InventoryWindow> allWindowsWithBounds(bool fullScreen);
     std::map<WindowId, Rect> windowBounds();
     std::vector<Rect> displayBounds();
     std::vector<MiniWindow> miniWindows(const std::vector<InventoryWindow>& inventory, SpaceId space,
                                         const Rect& frame);
 
-    // The focused window of the frontmost application, tracked or not.
-    std::optional<AXWindow> focusedWindow();
-
     // ---- Commands, focus and sends ----
     // The focused window a command works on, where it lies and the copy of its Space's layout.
     struct CommandTarget;
     enum class Ending;
-    bool performWithoutWindow(const Command& command);
     void performOnFocusedWindow(const Command& command);
     Ending changeLayout(const Command& command, CommandTarget& target);
     void finish(CommandTarget& target, Ending ending);
@@ -443,7 +429,6 @@ class WindowManager {
     // Keeps the Space's arrangement on screen when it reads as a layout; answers whether it did.
     bool adoptArrangement(SpaceId space);
 
-    void saveSessionSoon();
     void saveSession();
     // None for a layout without a tracked window.
     std::optional<Session::Space> sessionRecord(SpaceId space, const SpaceLayout& layout,
@@ -477,7 +462,7 @@ class WindowManager {
     // The display to which focus last went although it showed no window; any focus change clears it.
     std::optional<std::string> emptyDisplay_;
     // Told when tiling pauses, so that the mouse gestures end at once rather than at the next event.
-    std::function<void()> pausedGestures_ = [] {};
+    std::function<void()> pausedGestures_;
 
     Overlay notice_;
     Overlay preselectOverlay_;
@@ -485,14 +470,14 @@ class WindowManager {
     FullScreen fullScreen_;
 
     std::map<SpaceId, Animation> animations_;
-    HeldWork sessionSave_;
     HeldWork statusRecheck_;
     HeldWork displaySettle_;
     std::vector<ObserverToken> subscriptions_;
     // Lets one-shot delayed work find out that the manager is gone.
-    std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
+    LifetimeGuard lifetime_;
 
     // ---- Space changes, session keeping and display changes ----
+    SessionKeeping session_;
     // Layouts of displays that left, by display signature, until the display returns.
     DepartedLayouts departed_;
     // The displays and Spaces the last Space-change pass saw; none before the first.

@@ -4,7 +4,7 @@
 namespace quillmere {
 
 std::string WindowManager::localizedName(std::int32_t pid) {
-    const auto app = services_.applications.application(pid);
+    const auto app = services_.desktop.applications.application(pid);
     return app ? app->localizedName.value_or("") : "";
 }
 
@@ -51,9 +51,9 @@ void WindowManager::layoutIfTileable(const AXWindow& window, bool applyingRules)
         log(LogLevel::default_, "window %u back in its old place", window.id);
     } else {
         const auto last = arrangement_.lastFocusedTiled.find(space);
-        layout.add(window.id, window.bundleID(services_.applications),
-                   last == arrangement_.lastFocusedTiled.end() ? std::nullopt : std::optional(last->second), area,
-                   spacing.gap, floats, spacing.ratio, arrangement_.minimumSizes);
+        layout.add(window.id, window.bundleID(services_.desktop.applications),
+                   last == arrangement_.lastFocusedTiled.end() ? std::nullopt : std::optional(last->second),
+                   area, spacing.gap, floats, spacing.ratio, arrangement_.minimumSizes);
     }
     arrangement_.layouts.insert_or_assign(space, std::move(layout));
     log(LogLevel::default_, "tracked %u %{public}s on space %ld floating=%{bool}d", window.id, app,
@@ -70,7 +70,7 @@ void WindowManager::layoutIfTileable(const AXWindow& window, bool applyingRules)
 }
 
 std::optional<WindowManager::Placement> WindowManager::placement(const AXWindow& window) {
-    const std::string key = window.bundleID(services_.applications);
+    const std::string key = window.bundleID(services_.desktop.applications);
     if (const auto owed = arrangement_.pendingPlacements.find(key);
         owed != arrangement_.pendingPlacements.end() && !owed->second.empty()) {
         const SpaceId space = owed->second.front();

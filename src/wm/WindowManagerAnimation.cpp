@@ -14,7 +14,7 @@ const MainQueue::Duration animationStep =
 // The glide runs on the main queue, one step per tick, so that nothing waits for it; the exact write, the
 // read-back and any later pass follow its last step.
 bool WindowManager::startAnimation(const ApplyRun& run, const FrameMap& frames) {
-    if (services_.accessibilityDisplay.shouldReduceMotion())
+    if (services_.desktop.accessibilityDisplay.shouldReduceMotion())
         return false;
     FrameMap start;
     for (const auto& [id, frame] : frames)
@@ -41,8 +41,9 @@ void WindowManager::stepAnimation(SpaceId space) {
     if (progress < 1) {
         for (const auto& [id, frame] : animation.moves.frames(progress))
             if (const auto tracked = tracking_.windows.find(id); tracked != tracking_.windows.end()) {
-                ax_.setAttribute(tracked->second.element, "AXPosition", AXValue(frame.origin));
-                ax_.setAttribute(tracked->second.element, "AXSize", AXValue(frame.size));
+                // A step that does not take is overtaken by the next one and by the passes after the glide.
+                (void)ax_.setAttribute(tracked->second.element, "AXPosition", AXValue(frame.origin));
+                (void)ax_.setAttribute(tracked->second.element, "AXSize", AXValue(frame.size));
             }
         animation.nextStep = queue_.after(animationStep, [this, space] { stepAnimation(space); });
         return;

@@ -23,7 +23,7 @@ void WindowManager::apply(SpaceId space, std::optional<WindowId> skipping, bool 
     if (!gates_.started || gates_.launching || gates_.pausedByHand || !arrangement_.layouts.contains(space))
         return;
     cancelAnimation(space);
-    saveSessionSoon();
+    session_.saveSoon();
 
     ApplyRun run{.space = space, .skipping = skipping, .learning = learning};
     run.interval = signposter.beginInterval("Layout");
@@ -104,9 +104,10 @@ FrameMap WindowManager::writeFrames(const FrameMap& frames) {
             before.emplace(id, *current);
         if (current && current->integral() == frame.integral())
             continue;
-        ax_.setAttribute(element, "AXSize", AXValue(frame.size));
-        ax_.setAttribute(element, "AXPosition", AXValue(frame.origin));
-        ax_.setAttribute(element, "AXSize", AXValue(frame.size));
+        // What took is read back by the pass that follows; that is where refusals are learned from.
+        (void)ax_.setAttribute(element, "AXSize", AXValue(frame.size));
+        (void)ax_.setAttribute(element, "AXPosition", AXValue(frame.origin));
+        (void)ax_.setAttribute(element, "AXSize", AXValue(frame.size));
         written.at = now;
     }
     return before;
@@ -123,7 +124,8 @@ std::vector<std::int32_t> WindowManager::suspendEnhancedUserInterface(const Fram
     for (std::int32_t pid : pids) {
         const AXElement application = ax_.applicationElement(pid);
         if (AXUIElementRef::value<bool>(ax_, application, enhancedUserInterface) == true) {
-            ax_.setAttribute(application, enhancedUserInterface, false);
+            // Left on, the application only second-guesses the frames, which the read-backs then correct.
+            (void)ax_.setAttribute(application, enhancedUserInterface, false);
             suspended.push_back(pid);
         }
     }
@@ -132,7 +134,8 @@ std::vector<std::int32_t> WindowManager::suspendEnhancedUserInterface(const Fram
 
 void WindowManager::restoreEnhancedUserInterface(const std::vector<std::int32_t>& pids) {
     for (std::int32_t pid : pids)
-        ax_.setAttribute(ax_.applicationElement(pid), enhancedUserInterface, true);
+        // An application that has gone or does not answer has nothing left to switch back on.
+        (void)ax_.setAttribute(ax_.applicationElement(pid), enhancedUserInterface, true);
 }
 
 // A read-back that still shows the frame from before the write tells nothing yet: the application may
@@ -198,9 +201,9 @@ std::optional<Screen> WindowManager::screen(SpaceId space, const Desktops& deskt
     if (const DisplaySpaces* display = desktops.display(space))
         if (auto shown = spaces_.screen(display->id))
             return shown;
-    if (auto main = services_.displays.mainScreen())
+    if (auto main = services_.desktop.displays.mainScreen())
         return main;
-    const std::vector<Screen> screens = services_.displays.screens();
+    const std::vector<Screen> screens = services_.desktop.displays.screens();
     return screens.empty() ? std::nullopt : std::optional(screens.front());
 }
 
@@ -215,7 +218,7 @@ std::optional<WindowManager::SpaceGeometry> WindowManager::geometry(SpaceId spac
 
 // Screens count from the bottom left of the first screen; the visible frame turned into global points.
 Rect WindowManager::visibleFrame(const Screen& screen) {
-    const std::vector<Screen> screens = services_.displays.screens();
+    const std::vector<Screen> screens = services_.desktop.displays.screens();
     const double primaryHeight = screens.empty() ? screen.frame.height() : screens.front().frame.height();
     const Rect& visible = screen.visibleFrame;
     return {visible.minX(), primaryHeight - visible.maxY(), visible.width(), visible.height()};

@@ -2,26 +2,40 @@
 #include "system/AXUIElement.h"
 #include "wm/WindowManagerCommandTarget.h"
 
+#include <concepts>
 #include <variant>
 
 namespace quillmere {
 
+namespace {
+
+// The commands that change the focused window's Space; every other command acts on Spaces, displays,
+// profiles or the manager itself, focused window or not. Each alternative is in exactly one of the two
+// visits below, so a new one does not compile until it is handled.
+template <class Alternative>
+concept OnFocusedWindow =
+    std::same_as<Alternative, Command::Focus> || std::same_as<Alternative, Command::CycleStack> ||
+    std::same_as<Alternative, Command::Swap> || std::same_as<Alternative, Command::MoveBorder> ||
+    std::same_as<Alternative, Command::SetLayout> || std::same_as<Alternative, Command::Mirror> ||
+    std::same_as<Alternative, Command::Rotate> || std::same_as<Alternative, Command::Preselect> ||
+    std::same_as<Alternative, Command::Join> || std::same_as<Alternative, Command::ToggleZoom> ||
+    std::same_as<Alternative, Command::ToggleFloat> || std::same_as<Alternative, Command::Balance> ||
+    std::same_as<Alternative, Command::PopOut> || std::same_as<Alternative, Command::PopIn> ||
+    std::same_as<Alternative, Command::ToggleSplit> || std::same_as<Alternative, Command::Resize> ||
+    std::same_as<Alternative, Command::Restore> || std::same_as<Alternative, Command::Place> ||
+    std::same_as<Alternative, Command::Close> || std::same_as<Alternative, Command::SendToSpace> ||
+    std::same_as<Alternative, Command::SendToDisplay> || std::same_as<Alternative, Command::SendStep> ||
+    std::same_as<Alternative, Command::Toggle> || std::same_as<Alternative, Command::OpenSettings>;
+
+} // namespace
+
 void WindowManager::perform(const Command& command) {
-    if (std::holds_alternative<Command::TogglePause>(command.value)) {
-        togglePause();
-        return;
-    }
-    if (gates_.pausedByHand) {
+    if (gates_.pausedByHand && !std::holds_alternative<Command::TogglePause>(command.value)) {
         log(LogLevel::default_, "%{public}s: paused", command.text());
         return;
     }
-    if (!performWithoutWindow(command))
-        performOnFocusedWindow(command);
-}
-
-bool WindowManager::performWithoutWindow(const Command& command) {
-    bool handled = true;
     std::visit(Overloaded{
+                   [this](const Command::TogglePause&) { togglePause(); },
                    [this](const Command::FocusSpace& c) { focusSpace(c.number); },
                    [this](const Command::StepSpace& c) { stepSpace(c.forward); },
                    [this](const Command::StepFullScreen& c) { stepFullScreen(c.forward); },
@@ -32,10 +46,9 @@ bool WindowManager::performWithoutWindow(const Command& command) {
                    [this](const Command::Retile&) { spaceChanged(); },
                    [this](const Command::ToggleFullScreen&) { toggleFullScreen(); },
                    [this](const Command::FullScreenPair&) { fullScreenPair(); },
-                   [&handled](const auto&) { handled = false; },
+                   [this, &command](const OnFocusedWindow auto&) { performOnFocusedWindow(command); },
                },
                command.value);
-    return handled;
 }
 
 void WindowManager::performOnFocusedWindow(const Command& command) {
@@ -156,7 +169,10 @@ WindowManager::Ending WindowManager::changeLayout(const Command& command, Comman
             // Handled by the application before it gets here; all that is left is to lay the Space out again.
             [](const Command::Toggle&) { return clearingRestorePoint; },
             [](const Command::OpenSettings&) { return clearingRestorePoint; },
-            [](const auto&) { return none; },
+            // Never sent here: perform carries these out itself.
+            []<class Other>(const Other&) requires(!OnFocusedWindow<Other>) { return none;
+}
+,
         },
         command.value);
 }
@@ -172,7 +188,8 @@ void WindowManager::finish(CommandTarget& target, Ending ending) {
 
 void WindowManager::close(const AXWindow& window) {
     if (const auto button = AXUIElementRef::value<AXElement>(ax_, window.element, "AXCloseButton"))
-        ax_.perform(*button, "AXPress");
+        // An application that refuses keeps its window, as after a click on its close button.
+        (void)ax_.perform(*button, "AXPress");
 }
 
 } // namespace quillmere

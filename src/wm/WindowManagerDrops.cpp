@@ -151,6 +151,11 @@ void WindowManager::explainIfStacked(WindowId window, SpaceId space) {
     notice_.flash(frame->second, Overlay::Kind::refused(notice), stackNoticeSeconds);
 }
 
+std::optional<Size> WindowManager::learnedMinimumSize(WindowId id) const {
+    const auto learned = arrangement_.minimumSizes.find(id);
+    return learned == arrangement_.minimumSizes.end() ? std::nullopt : std::optional(learned->second);
+}
+
 void WindowManager::userResized(WindowId window, bool live) {
     const auto space = layoutSpace(window);
     if (!space)

@@ -13,15 +13,15 @@ void WindowManager::focus(WindowId window) {
     if (!config_.mouseFollowsFocus)
         return;
     const auto frame = target.frame(ax_);
-    const auto event = services_.events.create();
+    const auto event = services_.desktop.events.create();
     if (frame && event && !frame->contains(event->location))
-        services_.events.warpMouseCursorPosition(frame->center());
+        services_.desktop.events.warpMouseCursorPosition(frame->center());
 }
 
 // The private front-process call makes the window itself key; when it is refused, plain activation still
 // brings the application forward with whatever window it picks, and the raise then corrects that.
 void WindowManager::bringForward(const AXWindow& window) {
-    WindowServer& server = services_.windowServer;
+    WindowServer& server = services_.desktop.windowServer;
     const auto process = server.processForPid(window.pid);
     const bool fronted =
         process &&
@@ -29,27 +29,23 @@ void WindowManager::bringForward(const AXWindow& window) {
     if (fronted)
         services_.focus.makeKey(window.id, *process);
     else
-        services_.applications.activate(window.pid);
-    ax_.perform(window.element, "AXRaise");
+        services_.desktop.applications.activate(window.pid);
+    // The window has focus already; refused, it only stays where it is in the stack.
+    (void)ax_.perform(window.element, "AXRaise");
 }
 
 std::function<void()> WindowManager::focusOnArrival(WindowId window) {
-    return [this, window, alive = std::weak_ptr<int>(lifetime_)] {
-        if (!alive.expired())
-            focus(window);
-    };
+    return lifetime_.guarded([this, window] { focus(window); });
 }
 
 void WindowManager::show(WindowId window) {
     const auto space = spaces_.space(window);
     if (!space)
         return;
-    services_.switcher.switchTo(*space, [this, window, alive = std::weak_ptr<int>(lifetime_)] {
-        if (alive.expired())
-            return;
+    services_.switcher.switchTo(*space, lifetime_.guarded([this, window] {
         if (const auto tracked = tracking_.windows.find(window); tracked != tracking_.windows.end())
             bringForward(tracked->second);
-    });
+    }));
 }
 
 void WindowManager::focusDisplay(bool forward) {
@@ -95,13 +91,13 @@ void WindowManager::focusDisplay(bool forward) {
         emptyDisplay_.reset();
         bringForward(window);
         const auto frame = window.frame(ax_);
-        services_.events.warpMouseCursorPosition(frame ? frame->center() : target->frame.center());
+        services_.desktop.events.warpMouseCursorPosition(frame ? frame->center() : target->frame.center());
         return;
     }
 
     log(LogLevel::default_, "focus display %{public}s: empty, moving the pointer there", target->name());
     emptyDisplay_ = target->id;
-    services_.events.warpMouseCursorPosition(target->frame.center());
+    services_.desktop.events.warpMouseCursorPosition(target->frame.center());
 }
 
 } // namespace quillmere

@@ -71,15 +71,13 @@ void WindowManager::finishPair(const AXWindow& partner, const Rect& farHalfOf, b
     const Rect farHalf(left ? farHalfOf.midX() : farHalfOf.minX(), farHalfOf.minY(), halfWidth, farHalfOf.height());
     const std::string app = localizedName(partner.pid);
     fullScreen_.choose(partner.id, farHalf,
-                       [this, alive = std::weak_ptr<int>(lifetime_), id = partner.id, farHalf, app](bool chosen) {
-                           if (alive.expired())
-                               return;
+                       lifetime_.guarded([this, id = partner.id, farHalf, app](bool chosen) {
                            pairing_.reset();
                            if (chosen)
                                return;
                            log(LogLevel::default_, "fullscreen pair: no thumbnail for %u to choose", id);
                            notice_.flash(farHalf, Overlay::Kind::hint("Choose " + app + " to finish"), hintSeconds);
-                       });
+                       }));
 }
 
 } // namespace quillmere

@@ -44,17 +44,15 @@ void WindowManager::restoreFullScreen(std::vector<FullScreenSnapshot> snapshots,
                  then = std::move(then)]() mutable {
         restoreFullScreen(std::move(snapshots), profile, std::move(live), std::move(then));
     };
-    services_.switcher.switchTo(*space, [this, alive = std::weak_ptr<int>(lifetime_), firstWindow, second,
-                                         target = *space, pause, next = std::move(next)]() mutable {
-        if (alive.expired())
-            return;
+    services_.switcher.switchTo(*space, lifetime_.guarded([this, firstWindow, second, target = *space, pause,
+                                                           next = std::move(next)]() mutable {
         if (const auto window = tracking_.windows.find(firstWindow); window != tracking_.windows.end())
             bringForward(window->second);
         later(fullScreenSettleDelay, [this, firstWindow, second, target, pause, next = std::move(next)]() mutable {
             fillScreen(firstWindow, second, target);
             later(pause, std::move(next));
         });
-    });
+    }));
 }
 
 // A pair is made by the system's own tiling: the first window takes the left half and the second is chosen

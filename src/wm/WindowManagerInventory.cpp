@@ -13,8 +13,8 @@ constexpr double smallestSide = 100;
 
 std::vector<Rect> WindowManager::displayBounds() {
     std::vector<Rect> bounds;
-    for (DisplayId display : services_.displays.activeDisplays())
-        bounds.push_back(services_.displays.bounds(display));
+    for (DisplayId display : services_.desktop.displays.activeDisplays())
+        bounds.push_back(services_.desktop.displays.bounds(display));
     return bounds;
 }
 
@@ -31,10 +31,10 @@ std::vector<InventoryWindow> WindowManager::allWindowsWithBounds(bool fullScreen
     const std::vector<Rect> displays = displayBounds();
 
     std::vector<InventoryWindow> inventory;
-    for (const WindowDescription& description : services_.windowList.allWindows()) {
+    for (const WindowDescription& description : services_.desktop.windowList.allWindows()) {
         if (description.layer != 0 || description.ownerPid == services_.ownPid)
             continue;
-        const auto app = services_.applications.application(description.ownerPid);
+        const auto app = services_.desktop.applications.application(description.ownerPid);
         if (!app || app->activationPolicy != ActivationPolicy::regular || !app->bundleIdentifier)
             continue;
         if (!description.bounds || description.bounds->width() < smallestSide ||
@@ -63,7 +63,7 @@ std::vector<WindowPlace> WindowManager::allWindows() {
 
 std::map<WindowId, Rect> WindowManager::windowBounds() {
     std::map<WindowId, Rect> bounds;
-    for (const WindowDescription& description : services_.windowList.allWindows())
+    for (const WindowDescription& description : services_.desktop.windowList.allWindows())
         if (description.bounds)
             bounds.try_emplace(description.number, *description.bounds);
     return bounds;

@@ -16,7 +16,7 @@ bool WindowManager::close(const Rect& a, const Rect& b, double tolerance) {
 // echo can arrive long after the write when the application is slow.
 void WindowManager::movedByOther(const AXWindow& window) {
     if (!config_.adoptsNativeTiling || gates_.pausedByHand || gates_.displaysUnsettled ||
-        services_.mouseButtons.pressedMouseButtons() != 0 || isAnimated(window.id))
+        services_.desktop.mouseButtons.pressedMouseButtons() != 0 || isAnimated(window.id))
         return;
     const auto space = layoutSpace(window.id);
     if (!space || space == pairing_)
@@ -43,7 +43,7 @@ bool WindowManager::isAnimated(WindowId window) const {
 
 void WindowManager::settleMovedWindows() {
     const std::set<WindowId> moved = std::exchange(movedByOthers_, {});
-    if (gates_.pausedByHand || services_.mouseButtons.pressedMouseButtons() != 0)
+    if (gates_.pausedByHand || services_.desktop.mouseButtons.pressedMouseButtons() != 0)
         return;
     std::map<SpaceId, std::vector<WindowId>> bySpace;
     for (WindowId window : moved)

@@ -20,12 +20,12 @@ std::optional<WindowId> fitting(std::int64_t number) {
 // pointer and a window.
 std::vector<WindowManager::OnScreenEntry> WindowManager::onScreenWindows() {
     std::set<WindowId> ownShown;
-    for (const ApplicationWindow& own : services_.applicationWindows.windows())
+    for (const ApplicationWindow& own : services_.desktop.applicationWindows.windows())
         if (own.isVisible && !own.ignoresMouseEvents)
             if (const auto number = fitting(own.windowNumber))
                 ownShown.insert(*number);
     std::vector<OnScreenEntry> entries;
-    for (const WindowDescription& description : services_.windowList.onScreenWindows()) {
+    for (const WindowDescription& description : services_.desktop.windowList.onScreenWindows()) {
         if (description.alpha && *description.alpha <= 0)
             continue;
         if (description.ownerPid == services_.ownPid && !ownShown.contains(description.number))
@@ -39,7 +39,7 @@ std::vector<WindowManager::OnScreenEntry> WindowManager::onScreenWindows() {
 
 std::optional<AXWindow> WindowManager::window(Point at) {
     const auto front = services_.focus.frontmostPID();
-    const int popUpMenuLevel = services_.windowList.windowLevel(WindowLevelKey::popUpMenu);
+    const int popUpMenuLevel = services_.desktop.windowList.windowLevel(WindowLevelKey::popUpMenu);
     for (const OnScreenEntry& entry : onScreenWindows()) {
         if (!entry.bounds.contains(at))
             continue;
@@ -70,7 +70,7 @@ bool WindowManager::isTiled(WindowId id) const {
 std::optional<WindowId> WindowManager::focusedWindowID() {
     const auto front = services_.focus.frontmostPID();
     if (front && *front == services_.ownPid) {
-        const auto key = services_.applicationWindows.keyWindowNumber();
+        const auto key = services_.desktop.applicationWindows.keyWindowNumber();
         return key ? fitting(*key) : std::nullopt;
     }
     const auto focused = focusedWindow();

@@ -36,7 +36,7 @@ std::map<WindowRef, WindowId> liveOf(const SpaceSnapshot& snapshot, const std::m
 
 void WindowManager::load(const Profile& profile, LoadOrigin origin) {
     // Read before anything opens or comes forward: the application the user asked from is left alone.
-    const auto frontmost = services_.applications.frontmostApplication();
+    const auto frontmost = services_.desktop.applications.frontmostApplication();
     setLastProfile(profile.name);
     profile_.icon = symbol(profile, services_.symbols);
     const SignpostIntervalState interval = signposter.beginInterval("Load profile");
@@ -77,10 +77,7 @@ void WindowManager::load(const Profile& profile, LoadOrigin origin) {
     log(LogLevel::default_, "loaded profile %{public}s; %ld windows to launch", profile.name, owed);
 
     restoreFullScreen(profile.fullScreen.value_or(std::vector<FullScreenSnapshot>{}), profile.name, live,
-                      [this, alive = std::weak_ptr<int>(lifetime_), show = profile.show] {
-                          if (!alive.expired())
-                              showLoadedDesktop(show);
-                      });
+                      lifetime_.guarded([this, show = profile.show] { showLoadedDesktop(show); }));
     publishStatus();
     signposter.endInterval("Load profile", interval);
 }
@@ -131,8 +128,9 @@ void WindowManager::admitMoved(const std::map<WindowId, SpaceId>& moved) {
         const auto laidOut = geometry(space, desktops);
         const Spacing spacing = laidOut ? laidOut->spacing : config_.spacingSettings.spacingForDisplayWidth(0);
         SpaceLayout layout = this->layout(space);
-        layout.add(id, window.bundleID(services_.applications), std::nullopt, laidOut ? laidOut->area : Rect(),
-                   spacing.gap, config_.floatRules.floats(localizedName(window.pid), title(window)), spacing.ratio,
+        layout.add(id, window.bundleID(services_.desktop.applications), std::nullopt,
+                   laidOut ? laidOut->area : Rect(), spacing.gap,
+                   config_.floatRules.floats(localizedName(window.pid), title(window)), spacing.ratio,
                    arrangement_.minimumSizes);
         arrangement_.layouts.insert_or_assign(space, std::move(layout));
         apply(space);
@@ -141,14 +139,14 @@ void WindowManager::admitMoved(const std::map<WindowId, SpaceId>& moved) {
 
 void WindowManager::launchMissing(const Profile& profile, LoadOrigin origin) {
     std::set<std::string> running;
-    for (const RunningApplication& app : services_.applications.runningApplications())
+    for (const RunningApplication& app : services_.desktop.applications.runningApplications())
         if (app.activationPolicy == ActivationPolicy::regular && app.bundleIdentifier)
             running.insert(*app.bundleIdentifier);
     const OpenConfiguration inBackground{.activates = false};
     for (const std::string& app : profile.launchedApps()) {
         if (running.contains(app))
             continue;
-        const auto location = services_.workspace.urlForApplication(app);
+        const auto location = services_.desktop.workspace.urlForApplication(app);
         if (!location)
             continue;
         std::vector<std::string> urls;
@@ -162,28 +160,28 @@ void WindowManager::launchMissing(const Profile& profile, LoadOrigin origin) {
                 urls.push_back(std::move(*url));
         }
         if (urls.empty()) {
-            services_.workspace.openApplication(*location, inBackground);
+            services_.desktop.workspace.openApplication(*location, inBackground);
             continue;
         }
         log(LogLevel::default_, "profile %{public}s: launching %{public}s with %ld items", profile.name, app,
             static_cast<std::int64_t>(urls.size()));
-        services_.workspace.open(urls, *location, inBackground);
+        services_.desktop.workspace.open(urls, *location, inBackground);
     }
 }
 
 void WindowManager::handleUnlisted(const Profile& profile, std::optional<std::int32_t> frontmost) {
-    const std::vector<RunningApplication> unlisted =
-        unlistedApps(profile, services_.applications.runningApplications(), services_.ownPid, frontmost);
+    const std::vector<RunningApplication> unlisted = unlistedApps(
+        profile, services_.desktop.applications.runningApplications(), services_.ownPid, frontmost);
     if (profile.quitUnlisted == true) {
         if (!unlisted.empty() &&
             QuitConfirmation::confirm(unlisted, profile, services_.defaults, services_.alerts))
             for (const RunningApplication& app : unlisted)
-                services_.workspace.terminateApplication(app.processIdentifier);
+                services_.desktop.workspace.terminateApplication(app.processIdentifier);
         return;
     }
     if (profile.hideUnlisted == true)
         for (const RunningApplication& app : unlisted)
-            services_.workspace.hideApplication(app.processIdentifier);
+            services_.desktop.workspace.hideApplication(app.processIdentifier);
 }
 
 void WindowManager::showLoadedDesktop(std::optional<std::int64_t> show) {

@@ -46,7 +46,7 @@ void WindowManager::relocate(WindowId window, SpaceId from, SpaceId to) {
     const auto tracked = tracking_.windows.find(window);
     const auto app = tracked == tracking_.windows.end()
                          ? std::nullopt
-                         : std::optional(tracked->second.bundleID(services_.applications));
+                         : std::optional(tracked->second.bundleID(services_.desktop.applications));
     const auto last = arrangement_.lastFocusedTiled.find(to);
     SpaceLayout layout = this->layout(to);
     layout.add(window, app,

@@ -1,22 +1,11 @@
 #pragma once
 
-#include "platform/Accessibility.h"
 #include "platform/Alerts.h"
-#include "platform/AccessibilityDisplay.h"
-#include "platform/ApplicationWindows.h"
-#include "platform/Displays.h"
-#include "platform/Events.h"
+#include "platform/Desktop.h"
 #include "platform/LaunchScripts.h"
 #include "platform/MainQueue.h"
-#include "platform/MouseButtons.h"
-#include "platform/Panels.h"
-#include "platform/RunningApplications.h"
 #include "platform/SymbolImages.h"
 #include "platform/UserDefaults.h"
-#include "platform/WindowList.h"
-#include "platform/WindowServer.h"
-#include "platform/Workspace.h"
-#include "platform/WorkspaceNotifications.h"
 #include "stores/ProfileStore.h"
 #include "stores/SessionStore.h"
 #include "system/Focus.h"
@@ -32,20 +21,9 @@ namespace quillmere {
 // Everything the window manager works through: the platform, the window-system objects it shares with the
 // rest of the application, and the stores. All must outlive the manager.
 struct WindowManagerServices {
-    Accessibility& accessibility;
-    WindowServer& windowServer;
-    WindowList& windowList;
-    Displays& displays;
-    RunningApplications& applications;
-    WorkspaceNotificationCenter& notifications;
-    Events& events;
-    MouseButtons& mouseButtons;
-    // The application's own windows, which the pointer queries see through.
-    ApplicationWindows& applicationWindows;
-    Panels& panels;
+    Desktop desktop;
     MainQueue& queue;
     UserDefaults& defaults;
-    AccessibilityDisplay& accessibilityDisplay;
     SymbolImages& symbols;
 
     Spaces& spaces;
@@ -60,7 +38,6 @@ struct WindowManagerServices {
     std::int32_t ownPid = 0;
 
     // ---- Profiles ----
-    Workspace& workspace;
     Alerts& alerts;
     LaunchScripts& launchScripts;
     // Where paths of profiles that begin with "~" lead.

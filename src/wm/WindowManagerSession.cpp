@@ -2,23 +2,16 @@
 
 namespace quillmere {
 
-void WindowManager::saveSessionSoon() {
-    sessionSave_.schedule(sessionSaveDelay, [this] { saveSession(); });
-}
-
-// Records of the previous run whose Space has not shown yet are carried over while that Space still lies on
-// a present display; once it has a layout of its own, that layout is what is saved.
 void WindowManager::saveSession() {
-    sessionSave_.cancel();
     const Desktops desktops = spaces_.desktops();
     std::vector<Session::Space> records;
-    for (const auto& [space, layout] : arrangement_.layouts)
+    std::set<SpaceId> laidOut;
+    for (const auto& [space, layout] : arrangement_.layouts) {
+        laidOut.insert(space);
         if (auto record = sessionRecord(space, layout, desktops))
             records.push_back(*std::move(record));
-    for (const auto& [space, record] : history_.pendingSession)
-        if (!arrangement_.layouts.contains(space) && desktops.display(space))
-            records.push_back(record);
-    services_.sessions.save(services_.sessions.session(std::move(records)));
+    }
+    session_.save(std::move(records), laidOut, desktops);
 }
 
 // References count per application within the Space, so the numbers start again from 0 in every Space.
@@ -27,7 +20,7 @@ std::optional<Session::Space> WindowManager::sessionRecord(SpaceId space, const 
     std::vector<std::pair<WindowId, std::string>> named;
     for (WindowId window : layoutWindows(layout))
         if (const auto tracked = tracking_.windows.find(window); tracked != tracking_.windows.end())
-            named.emplace_back(window, tracked->second.bundleID(services_.applications));
+            named.emplace_back(window, tracked->second.bundleID(services_.desktop.applications));
     if (named.empty())
         return std::nullopt;
     const std::map<WindowId, WindowRef> refs = WindowRef::assign(named);

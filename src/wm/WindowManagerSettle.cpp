@@ -39,10 +39,9 @@ void WindowManager::settle(const std::vector<SpaceId>& spaces) {
 
 // The record is used up whether or not anything of it can be restored: a Space is settled once.
 bool WindowManager::restoreFromSession(SpaceId space) {
-    const auto pending = history_.pendingSession.extract(space);
-    if (pending.empty())
+    const std::optional<Session::Space> record = session_.take(space);
+    if (!record)
         return false;
-    const Session::Space& record = pending.mapped();
     const auto number = spaces_.desktops().number(space);
     const LayoutMode mode = config_.spaceRules.layout(number ? std::optional<std::int64_t>(*number) : std::nullopt);
 
@@ -50,7 +49,8 @@ bool WindowManager::restoreFromSession(SpaceId space) {
     const auto isHere = [this, space](WindowId window, const std::string& app) {
         const auto tracked = tracking_.windows.find(window);
         const auto layout = arrangement_.layouts.find(space);
-        return tracked != tracking_.windows.end() && tracked->second.bundleID(services_.applications) == app &&
+        return tracked != tracking_.windows.end() &&
+               tracked->second.bundleID(services_.desktop.applications) == app &&
                layout != arrangement_.layouts.end() && layout->second.contains(window);
     };
     const auto floats = [this](WindowId window) {
@@ -58,7 +58,7 @@ bool WindowManager::restoreFromSession(SpaceId space) {
         return tracked != tracking_.windows.end() &&
                config_.floatRules.floats(localizedName(tracked->second.pid), title(tracked->second));
     };
-    const auto restorable = record.restorable(mode, isHere, floats);
+    const auto restorable = record->restorable(mode, isHere, floats);
     if (!restorable)
         return false;
     restore(restorable->layout, space, restorable->windows);
@@ -101,7 +101,7 @@ void WindowManager::restore(const SpaceSnapshot& snapshot, SpaceId space, const 
             const auto tracked = tracking_.windows.find(window);
             const auto app = tracked == tracking_.windows.end()
                                  ? std::nullopt
-                                 : std::optional(tracked->second.bundleID(services_.applications));
+                                 : std::optional(tracked->second.bundleID(services_.desktop.applications));
             restored.add(window, app, std::nullopt, area, gap, false, 0.5, arrangement_.minimumSizes);
         }
         for (WindowId window : old->second.floating)

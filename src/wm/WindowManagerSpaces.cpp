@@ -26,7 +26,7 @@ void WindowManager::spaceChanged() {
                          [this](SpaceId space) { return !history_.settledSpaces.contains(space); });
     gates_.launching = !fresh.empty();
     std::set<std::int32_t> pids;
-    for (const RunningApplication& app : services_.applications.runningApplications())
+    for (const RunningApplication& app : services_.desktop.applications.runningApplications())
         if (app.activationPolicy == ActivationPolicy::regular)
             pids.insert(app.processIdentifier);
     for (std::int32_t pid : pids)

@@ -19,11 +19,10 @@ void WindowManager::observe(std::int32_t pid, bool applyingRules) {
     if (pid == services_.ownPid)
         return;
     if (!tracking_.observers.contains(pid)) {
-        auto made = ax_.observer(pid, [this, pid, alive = std::weak_ptr<int>(lifetime_)](
-                                          AXElement element, const std::string& notification) {
-            if (!alive.expired())
+        auto made = ax_.observer(
+            pid, lifetime_.guarded([this, pid](AXElement element, const std::string& notification) {
                 handle(notification, element, pid);
-        });
+            }));
         if (!made)
             return;
         std::unique_ptr<AXObserver> observer = std::move(made).value();
@@ -69,8 +68,9 @@ bool WindowManager::registerWindow(const AXWindow& window) {
         return false;
     tracking_.windows.emplace(window.id, window);
     tracking_.byElement.emplace(window.element.id(), window.id);
+    // A window that cannot be watched is still tiled; the next full look catches up with its changes.
     for (std::string_view notification : windowNotifications)
-        observer->second->add(window.element, notification);
+        (void)observer->second->add(window.element, notification);
     return true;
 }
 
@@ -221,7 +221,7 @@ void WindowManager::focusChanged() {
 
 // Asked only when the application needs it, since observing walks all its windows.
 void WindowManager::answered(std::int32_t pid) {
-    const auto app = services_.applications.application(pid);
+    const auto app = services_.desktop.applications.application(pid);
     if (tracking_.followingAnswer || !app || app->activationPolicy != ActivationPolicy::regular)
         return;
     const std::vector<AXWindow> windows = windowsOf(pid);

@@ -63,7 +63,7 @@ class AppDelegateTest : public testing::Test {
     void launch() {
         delegate = std::make_unique<AppDelegate>(AppDelegateServices{
             .queue = queue,
-            .desktop = desktop,
+            .desktop = desktop.bundle(),
             .watching = watching,
             .defaults = desktop,
             .configDirectory = folder / "config",
@@ -71,10 +71,11 @@ class AppDelegateTest : public testing::Test {
             .profilesDirectory = folder / "profiles",
             .ownPid = ownPid,
             .receiveCommands = [this](auto handler) { send = std::move(handler); },
-            .relaunch = [this] {
-                ++relaunches;
-                return relaunchStarts;
-            },
+            .relaunch =
+                [this] {
+                    ++relaunches;
+                    return relaunchStarts;
+                },
             .terminate = [this] { ++terminations; },
             .tell = [this](const std::string& text) { told.push_back(text); },
         });
@@ -491,11 +492,11 @@ TEST_F(AppDelegateTest, AnUpdateCheckSaysWhereUpdatesComeFrom) {
 TEST_F(AppDelegateTest, TheFocusFilterLoadsProfilesOnceStarted) {
     desktop.setTrusted(false);
     launch();
-    FocusFilterRouter::load("work");
+    delegate->focusFilter().load("work");
     EXPECT_EQ(count("no profile work"), 0u) << "not started: the load goes nowhere";
     desktop.setTrusted(true);
     queue.advance(1s);
-    FocusFilterRouter::load("work");
+    delegate->focusFilter().load("work");
     EXPECT_EQ(count("focus filter loading work"), 2u);
     EXPECT_EQ(count("no profile work"), 1u) << "the window manager looked the profile up";
 }

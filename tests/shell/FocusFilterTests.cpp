@@ -16,9 +16,8 @@ using Filter = QuillmereFocusFilter;
 class FocusFilterTest : public testing::Test {
   protected:
     FocusFilterTest() {
-        FocusFilterRouter::handler = [this](const std::string& name) { loaded.push_back(name); };
+        router.setHandler([this](const std::string& name) { loaded.push_back(name); });
     }
-    ~FocusFilterTest() override { FocusFilterRouter::handler = [](const std::string&) {}; }
 
     std::optional<std::string> pending() { return defaults.string(Filter::endProfileKey); }
     std::size_t logLines() const { return logged.entries().size(); }
@@ -27,6 +26,7 @@ class FocusFilterTest : public testing::Test {
     ManualMainQueue queue;
     SimulatedDesktop defaults{queue};
     std::vector<std::string> loaded;
+    FocusFilterRouter router;
 };
 
 TEST_F(FocusFilterTest, AFocusLoadsItsProfileAndOnItsEndTheOneItNamed) {
@@ -44,25 +44,25 @@ TEST_F(FocusFilterTest, AFocusLoadsItsProfileAndOnItsEndTheOneItNamed) {
         {{"c", std::nullopt}, {"work", "home", "work", "a", "c"}, std::nullopt},
     };
     for (std::size_t index = 0; index < std::size(steps); ++index) {
-        steps[index].filter.perform(defaults);
+        steps[index].filter.perform(defaults, router);
         EXPECT_EQ(loaded, steps[index].loaded) << "step " << index;
         EXPECT_EQ(pending(), steps[index].pending) << "step " << index;
     }
 }
 
 TEST_F(FocusFilterTest, AnEndWithNothingPendingDoesNothingNotEvenALogLine) {
-    Filter{}.perform(defaults);
+    Filter{}.perform(defaults, router);
     EXPECT_TRUE(loaded.empty());
     EXPECT_EQ(logLines(), 0u);
 
-    Filter{"work", std::nullopt}.perform(defaults);
+    Filter{"work", std::nullopt}.perform(defaults, router);
     ASSERT_EQ(logLines(), 1u);
     EXPECT_EQ(logged.entries().front().message, "focus filter loading work");
 }
 
 TEST_F(FocusFilterTest, BeforeTheStartALoadIsLoggedButGoesNowhereAndTheEndProfileIsKeptAllTheSame) {
-    FocusFilterRouter::handler = [](const std::string&) {};
-    Filter{"work", "home"}.perform(defaults);
+    const FocusFilterRouter notStarted;
+    Filter{"work", "home"}.perform(defaults, notStarted);
     EXPECT_EQ(logLines(), 1u);
     EXPECT_EQ(pending(), "home");
 }

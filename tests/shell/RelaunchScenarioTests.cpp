@@ -28,8 +28,9 @@ class RelaunchScenario : public testing::Test {
 TEST_F(RelaunchScenario, TheRelaunchStartsFromTheDesktopAsItIsNowAndTrusted) {
     // Trust may be read again only later; the relaunch happens because it is back.
     desktop.setTrusted(false);
-    const auto arguments = relaunchArguments({"--scenario", "launch.json", "--dump-desktop", "d.txt"},
-                                             desktop, folder.path(), BuildVariant::development);
+    const auto arguments =
+        relaunchArguments({"--scenario", "launch.json", "--dump-desktop", "d.txt"},
+                          SimulatedScenario::of(desktop), folder.path(), BuildVariant::development);
     const auto options = LaunchOptions::parse(arguments).value();
     ASSERT_TRUE(options.scenario.has_value());
     EXPECT_EQ(options.scenario->parent_path(), folder.path());
@@ -49,7 +50,7 @@ TEST_F(RelaunchScenario, WithoutARuntimeFolderTheRelaunchStartsAsThisCopyDid) {
     const std::vector<std::string> given{"--scenario", "launch.json"};
     const Result<std::filesystem::path, RuntimeFolderProblem> none =
         RuntimeFolderProblem{RuntimeFolderProblem::Kind::unsafe, "/tmp/quillmere-1 is not private"};
-    EXPECT_EQ(relaunchArguments(given, desktop, none, BuildVariant::release), given);
+    EXPECT_EQ(relaunchArguments(given, SimulatedScenario::of(desktop), none, BuildVariant::release), given);
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "system/SpaceSwitcher.h"
 #include "system/Spaces.h"
 #include "system/WindowPreviews.h"
+#include "wm/Mouse.h"
 #include "wm/WindowManager.h"
 
 #include <chrono>
@@ -30,9 +31,33 @@ struct ManagedDesktop {
         : desktop(queue, form) {}
 
     WindowManagerServices services() {
-        return {desktop, desktop, desktop, desktop,  desktop, desktop,  desktop,  desktop,  desktop,  desktop,
-                queue,   desktop, desktop, symbols,  spaces,  switcher, focus,    previews, sessions, profiles,
-                ownPid,  desktop, desktop, launchScripts, folder / "home"};
+        return {.desktop = desktop.bundle(),
+                .queue = queue,
+                .defaults = desktop,
+                .symbols = symbols,
+                .spaces = spaces,
+                .switcher = switcher,
+                .focus = focus,
+                .previews = previews,
+                .sessions = sessions,
+                .profiles = profiles,
+                .ownPid = ownPid,
+                .alerts = desktop,
+                .launchScripts = launchScripts,
+                .homeFolder = folder / "home"};
+    }
+
+    // What mouse gestures on this desktop work through.
+    MouseServices mouseServices() {
+        return {.taps = desktop,
+                .monitors = desktop,
+                .accessibility = desktop,
+                .events = desktop,
+                .displays = desktop,
+                .panels = desktop,
+                .queue = queue,
+                .spaces = spaces,
+                .focus = focus};
     }
 
     // Made on first use, so that a test sets the desktop up first, as it is when the application starts.

@@ -23,7 +23,7 @@ struct PointerDesktop : CommandedDesktop {
 
     void startWithMouse() {
         start();
-        mouse = std::make_unique<Mouse>(manager(), desktop, desktop);
+        mouse = std::make_unique<Mouse>(manager(), managed.mouseServices());
         mouse->onDisabled = [this] { ++disabledNotices; };
         managed.settle();
     }

@@ -57,7 +57,7 @@ class WindowManagerProbe {
         return found == manager_.arrangement_.pendingPlacements.end() ? nullptr : &found->second;
     }
     bool isSettled(SpaceId space) const { return manager_.history_.settledSpaces.contains(space); }
-    std::size_t pendingSessionSpaces() const { return manager_.history_.pendingSession.size(); }
+    std::size_t pendingSessionSpaces() const { return manager_.session_.pendingSpaces(); }
     std::optional<SpaceId> previousSpace(const std::string& display) const {
         const auto found = manager_.history_.previousSpace.find(display);
         return found == manager_.history_.previousSpace.end() ? std::nullopt : std::optional(found->second);

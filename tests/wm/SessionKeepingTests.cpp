@@ -30,13 +30,22 @@ struct SessionDesktop : CommandedDesktop {
     // The application starts again, stamped by `store` when given.
     void relaunch(const SessionStore* store = nullptr, const Settings& settings = Settings::default_()) {
         if (store) {
-            const WindowManagerServices usual = managed.services();
-            managed.made = std::make_unique<WindowManager>(WindowManagerServices{
-                usual.accessibility, usual.windowServer, usual.windowList, usual.displays, usual.applications,
-                usual.notifications, usual.events, usual.mouseButtons, usual.applicationWindows, usual.panels, usual.queue, usual.defaults,
-                usual.accessibilityDisplay, usual.symbols, usual.spaces, usual.switcher, usual.focus,
-                usual.previews, *store, usual.profiles, usual.ownPid, usual.workspace, usual.alerts,
-                usual.launchScripts, usual.homeFolder});
+            WindowManagerServices stamped = managed.services();
+            managed.made =
+                std::make_unique<WindowManager>(WindowManagerServices{.desktop = stamped.desktop,
+                                                                      .queue = stamped.queue,
+                                                                      .defaults = stamped.defaults,
+                                                                      .symbols = stamped.symbols,
+                                                                      .spaces = stamped.spaces,
+                                                                      .switcher = stamped.switcher,
+                                                                      .focus = stamped.focus,
+                                                                      .previews = stamped.previews,
+                                                                      .sessions = *store,
+                                                                      .profiles = stamped.profiles,
+                                                                      .ownPid = stamped.ownPid,
+                                                                      .alerts = stamped.alerts,
+                                                                      .launchScripts = stamped.launchScripts,
+                                                                      .homeFolder = stamped.homeFolder});
         }
         manager().update(settings);
         start();

@@ -34,7 +34,7 @@ class ChaosDriver {
         desktop.traceAccessibility(true);
         managed.manager().update(Settings::default_());
         managed.manager().start();
-        mouse_ = std::make_unique<Mouse>(managed.manager(), desktop, desktop);
+        mouse_ = std::make_unique<Mouse>(managed.manager(), managed.mouseServices());
         managed.settle();
     }
 
@@ -319,7 +319,7 @@ class ChaosDriver {
         managed.made.reset();
         managed.manager().update(randomSettings());
         managed.manager().start();
-        mouse_ = std::make_unique<Mouse>(managed.manager(), desktop, desktop);
+        mouse_ = std::make_unique<Mouse>(managed.manager(), managed.mouseServices());
     }
 
     // A point somewhere on a window's title bar, edge or body, or anywhere on the displays and beyond.

@@ -48,15 +48,15 @@ std::string valueText(const AXAttributeValue& value) {
 class SimulatedDesktop::SimObserver final : public AXObserver {
   public:
     SimObserver(SimulatedDesktop& desktop, std::uint64_t id)
-        : desktop_(desktop), alive_(desktop.lifetime_), id_(id) {}
+        : desktop_(desktop), alive_(desktop.lifetime_.watch()), id_(id) {}
 
     ~SimObserver() override {
-        if (!alive_.expired())
+        if (alive_.alive())
             desktop_.observers_.erase(id_);
     }
 
     AXError add(AXElement element, std::string_view notification) override {
-        if (alive_.expired())
+        if (!alive_.alive())
             return AXError::failure;
         const auto check = checkElement(element);
         if (check != AXError::success)
@@ -70,7 +70,7 @@ class SimulatedDesktop::SimObserver final : public AXObserver {
     }
 
     AXError remove(AXElement element, std::string_view notification) override {
-        if (alive_.expired())
+        if (!alive_.alive())
             return AXError::failure;
         const auto erased =
             desktop_.observers_.at(id_).registrations.erase({element.id(), std::string(notification)});
@@ -88,7 +88,7 @@ class SimulatedDesktop::SimObserver final : public AXObserver {
     }
 
     SimulatedDesktop& desktop_;
-    std::weak_ptr<int> alive_;
+    LifetimeGuard::Watch alive_;
     std::uint64_t id_;
 };
 

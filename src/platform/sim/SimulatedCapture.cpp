@@ -42,11 +42,10 @@ void SimulatedDesktop::shareableContent(const ShareableContentRequest& request,
         }
         answer = std::move(windows);
     }
-    queue_.after(captureDelay_, [alive = std::weak_ptr<int>(lifetime_), answer = std::move(answer),
-                                 completion = std::move(completion)] {
-        if (!alive.expired())
-            completion(answer);
-    });
+    queue_.after(captureDelay_,
+                 lifetime_.guarded([answer = std::move(answer), completion = std::move(completion)] {
+                     completion(answer);
+                 }));
 }
 
 void SimulatedDesktop::captureDesktopIndependentWindow(WindowId number,
@@ -59,11 +58,10 @@ void SimulatedDesktop::captureDesktopIndependentWindow(WindowId number,
     else if (window(number) && !failingCaptures_.contains(number) && configuration.width > 0 &&
              configuration.height > 0)
         answer = generatedImage(configuration.width, configuration.height, number);
-    queue_.after(captureDelay_, [alive = std::weak_ptr<int>(lifetime_), answer = std::move(answer),
-                                 completion = std::move(completion)] {
-        if (!alive.expired())
-            completion(answer);
-    });
+    queue_.after(captureDelay_,
+                 lifetime_.guarded([answer = std::move(answer), completion = std::move(completion)] {
+                     completion(answer);
+                 }));
 }
 
 void SimulatedDesktop::addPictureFile(const std::string& url, sim::PictureFile file) {

@@ -62,6 +62,32 @@ SimulatedDesktop::SimulatedDesktop(MainQueue& queue, SpaceListForm form) : queue
 
 SimulatedDesktop::~SimulatedDesktop() = default;
 
+Desktop SimulatedDesktop::bundle() {
+    return Desktop{
+        .accessibility = *this,
+        .accessibilityDisplay = *this,
+        .windowServer = *this,
+        .windowList = *this,
+        .displays = *this,
+        .applications = *this,
+        .activationPolicy = *this,
+        .notifications = *this,
+        .workspace = *this,
+        .installed = *this,
+        .preferences = *this,
+        .events = *this,
+        .eventTaps = *this,
+        .eventMonitors = *this,
+        .mouseButtons = *this,
+        .hotKeys = *this,
+        .panels = *this,
+        .applicationWindows = *this,
+        .screenCapture = *this,
+        .desktopPictures = *this,
+        .images = *this,
+    };
+}
+
 sim::SpaceList& SimulatedDesktop::listOf(sim::Display& display) {
     return form_ == SpaceListForm::shared ? sharedSpaces_ : display.spaces;
 }
@@ -346,16 +372,14 @@ void SimulatedDesktop::notify(std::int32_t pid, std::uint64_t element, const std
                 continue;
         }
         queue_.after(MainQueue::Duration::zero(),
-                     [this, alive = std::weak_ptr<int>(lifetime_), id, registered, element, notification] {
-                         if (alive.expired())
-                             return;
+                     lifetime_.guarded([this, id, registered, element, notification] {
                          const auto found = observers_.find(id);
                          if (found == observers_.end() || !found->second.registrations.contains(registered))
                              return;
                          // A copy, because the callback may destroy its own observer.
                          const Callback callback = found->second.callback;
                          callback(AXElement(element), notification);
-                     });
+                     }));
     }
 }
 

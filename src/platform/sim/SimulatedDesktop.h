@@ -1,9 +1,11 @@
 #pragma once
 
 #include "platform/Accessibility.h"
-#include "platform/Alerts.h"
 #include "platform/AccessibilityDisplay.h"
+#include "platform/ActivationPolicySwitch.h"
+#include "platform/Alerts.h"
 #include "platform/ApplicationWindows.h"
+#include "platform/Desktop.h"
 #include "platform/DesktopPictures.h"
 #include "platform/Displays.h"
 #include "platform/EventMonitors.h"
@@ -12,6 +14,7 @@
 #include "platform/HotKeys.h"
 #include "platform/ImageSource.h"
 #include "platform/InstalledApplications.h"
+#include "platform/LifetimeGuard.h"
 #include "platform/MainQueue.h"
 #include "platform/MouseButtons.h"
 #include "platform/Panels.h"
@@ -71,7 +74,8 @@ class SimulatedDesktop final : public Accessibility,
                                public InstalledApplications,
                                public EventTaps,
                                public EventMonitors,
-                               public ApplicationWindows {
+                               public ApplicationWindows,
+                               public ActivationPolicySwitch {
   public:
     enum class SpaceListForm {
         // Each display has its own Spaces.
@@ -130,6 +134,9 @@ class SimulatedDesktop final : public Accessibility,
     ~SimulatedDesktop() override;
     SimulatedDesktop(const SimulatedDesktop&) = delete;
     SimulatedDesktop& operator=(const SimulatedDesktop&) = delete;
+
+    // This desktop as the interfaces the application runs on.
+    Desktop bundle();
 
     // Accessibility.
     bool isTrusted() const override { return trusted_; }
@@ -314,7 +321,7 @@ class SimulatedDesktop final : public Accessibility,
     // while another application is active.
     void setOwnApplication(std::int32_t pid);
     // The application's own switch between a Dock icon (regular) and none (accessory).
-    void setActivationPolicy(std::int32_t pid, ActivationPolicy policy);
+    void setActivationPolicy(std::int32_t pid, ActivationPolicy policy) override;
     // Accessibility then refuses to make observers of the application.
     void refuseObservers(std::int32_t pid) { observerRefusals_.insert(pid); }
     // The window server answers the managed Space list with this value; none gives the real list again.
@@ -596,7 +603,7 @@ class SimulatedDesktop final : public Accessibility,
     SpaceListForm form_;
     std::function<void()> changeCallback_;
     // Lets queued work find out that the desktop is gone.
-    std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
+    LifetimeGuard lifetime_;
 
     std::vector<sim::Display> displays_;
     sim::SpaceList sharedSpaces_;

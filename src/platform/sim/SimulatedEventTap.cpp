@@ -6,10 +6,11 @@ namespace quillmere {
 
 class SimulatedDesktop::SimTap final : public EventTap {
   public:
-    SimTap(SimulatedDesktop& desktop, std::uint64_t id) : desktop_(desktop), alive_(desktop.lifetime_), id_(id) {}
+    SimTap(SimulatedDesktop& desktop, std::uint64_t id)
+        : desktop_(desktop), alive_(desktop.lifetime_.watch()), id_(id) {}
 
     ~SimTap() override {
-        if (alive_.expired())
+        if (!alive_.alive())
             return;
         desktop_.taps_.erase(id_);
         std::erase(desktop_.tapOrder_, id_);
@@ -27,14 +28,14 @@ class SimulatedDesktop::SimTap final : public EventTap {
 
   private:
     sim::Tap* record() {
-        if (alive_.expired())
+        if (!alive_.alive())
             return nullptr;
         const auto found = desktop_.taps_.find(id_);
         return found == desktop_.taps_.end() ? nullptr : &found->second;
     }
 
     SimulatedDesktop& desktop_;
-    std::weak_ptr<int> alive_;
+    LifetimeGuard::Watch alive_;
     std::uint64_t id_;
 };
 

@@ -216,15 +216,12 @@ bool SimulatedDesktop::readHotKey(const Event& event) {
 }
 
 void SimulatedDesktop::scheduleStep(DisplayId number, bool right, bool bySwipe) {
-    queue_.after(spaceChangeDelay_, [this, alive = std::weak_ptr<int>(lifetime_), number, right, bySwipe] {
-        if (alive.expired() || !step(number, right) || !bySwipe || bounces_ == 0)
+    queue_.after(spaceChangeDelay_, lifetime_.guarded([this, number, right, bySwipe] {
+        if (!step(number, right) || !bySwipe || bounces_ == 0)
             return;
         --bounces_;
-        queue_.after(bounceAfter_, [this, alive, number, right] {
-            if (!alive.expired())
-                step(number, !right);
-        });
-    });
+        queue_.after(bounceAfter_, lifetime_.guarded([this, number, right] { step(number, !right); }));
+    }));
 }
 
 bool SimulatedDesktop::step(DisplayId number, bool right) {

@@ -64,20 +64,17 @@ void SimulatedDesktop::pressKey(std::uint32_t keyCode, std::uint32_t modifiers) 
     const sim::RegisteredHotKey* registered = hotKeys_.own({keyCode, modifiers});
     if (!registered)
         return;
-    queue_.after(
-        MainQueue::Duration::zero(), [this, alive = std::weak_ptr<int>(lifetime_), id = registered->id] {
-            if (alive.expired())
-                return;
-            std::vector<std::uint64_t> tokens;
-            for (const auto& [token, handler] : hotKeys_.handlers)
-                tokens.push_back(token);
-            // Looked up one by one, because a handler may remove another or itself.
-            for (const std::uint64_t token : tokens)
-                if (const auto found = hotKeys_.handlers.find(token); found != hotKeys_.handlers.end()) {
-                    const auto handler = found->second;
-                    handler(id);
-                }
-        });
+    queue_.after(MainQueue::Duration::zero(), lifetime_.guarded([this, id = registered->id] {
+        std::vector<std::uint64_t> tokens;
+        for (const auto& [token, handler] : hotKeys_.handlers)
+            tokens.push_back(token);
+        // Looked up one by one, because a handler may remove another or itself.
+        for (const std::uint64_t token : tokens)
+            if (const auto found = hotKeys_.handlers.find(token); found != hotKeys_.handlers.end()) {
+                const auto handler = found->second;
+                handler(id);
+            }
+    }));
 }
 
 void SimulatedDesktop::holdHotKey(std::uint32_t keyCode, std::uint32_t modifiers) {

@@ -44,24 +44,22 @@ void SimulatedDesktop::openInstalled(const std::string& at, const std::vector<st
     if (!setup)
         return;
     openRequests_.push_back({setup->bundleIdentifier, urls, configuration.activates});
-    queue_.after(MainQueue::Duration::zero(), [this, alive = std::weak_ptr<int>(lifetime_), app = *setup] {
-        if (alive.expired())
-            return;
+    queue_.after(MainQueue::Duration::zero(), lifetime_.guarded([this, app = *setup] {
         for (const auto& [pid, running] : apps_)
             if (running.info.bundleIdentifier == app.bundleIdentifier &&
                 running.info.activationPolicy == ActivationPolicy::regular)
                 return;
         launchInstalled(app);
-    });
+    }));
 }
 
 void SimulatedDesktop::launchInstalled(const InstalledAppSetup& setup) {
     const std::int32_t pid = launch({.bundleIdentifier = setup.bundleIdentifier, .name = setup.name});
     for (const auto& [delay, window] : setup.windows)
-        queue_.after(delay, [this, alive = std::weak_ptr<int>(lifetime_), pid, window] {
-            if (!alive.expired() && apps_.contains(pid))
+        queue_.after(delay, lifetime_.guarded([this, pid, window] {
+            if (apps_.contains(pid))
                 openWindow(pid, window);
-        });
+        }));
 }
 
 std::vector<std::string> SimulatedDesktop::openedURLs(std::string_view bundleIdentifier) const {
@@ -82,10 +80,10 @@ bool SimulatedDesktop::terminateApplication(std::int32_t pid) {
         return false;
     terminateRequests_.push_back(pid);
     if (!refusesTermination_.contains(pid))
-        queue_.after(MainQueue::Duration::zero(), [this, alive = std::weak_ptr<int>(lifetime_), pid] {
-            if (!alive.expired() && apps_.contains(pid))
+        queue_.after(MainQueue::Duration::zero(), lifetime_.guarded([this, pid] {
+            if (apps_.contains(pid))
                 quit(pid);
-        });
+        }));
     return true;
 }
 

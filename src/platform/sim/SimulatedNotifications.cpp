@@ -17,21 +17,19 @@ void SimulatedDesktop::post(std::string_view name, std::optional<RunningApplicat
         if (observer.name != name)
             continue;
         queue_.after(MainQueue::Duration::zero(),
-                     [this, alive = std::weak_ptr<int>(lifetime_), token,
-                      notification = WorkspaceNotification{std::string(name), application}] {
-                         if (alive.expired())
-                             return;
-                         const auto found = notificationObservers_.find(token);
-                         if (found == notificationObservers_.end())
-                             return;
-                         // Copies, because a block may remove its own observer.
-                         if (const auto informed = found->second.informed) {
-                             informed(notification);
-                         } else {
-                             const auto block = found->second.block;
-                             block();
-                         }
-                     });
+                     lifetime_.guarded(
+                         [this, token, notification = WorkspaceNotification{std::string(name), application}] {
+                             const auto found = notificationObservers_.find(token);
+                             if (found == notificationObservers_.end())
+                                 return;
+                             // Copies, because a block may remove its own observer.
+                             if (const auto informed = found->second.informed) {
+                                 informed(notification);
+                             } else {
+                                 const auto block = found->second.block;
+                                 block();
+                             }
+                         }));
     }
 }
 

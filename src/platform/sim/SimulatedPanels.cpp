@@ -5,10 +5,10 @@ namespace quillmere {
 class SimulatedDesktop::SimPanel final : public Panel {
   public:
     SimPanel(SimulatedDesktop& desktop, std::uint64_t id)
-        : desktop_(desktop), alive_(desktop.lifetime_), id_(id) {}
+        : desktop_(desktop), alive_(desktop.lifetime_.watch()), id_(id) {}
 
     ~SimPanel() override {
-        if (!alive_.expired())
+        if (alive_.alive())
             desktop_.panels_.erase(id_);
     }
 
@@ -48,7 +48,7 @@ class SimulatedDesktop::SimPanel final : public Panel {
         // Holds nothing of this handle: the panel's owner destroys it together with the completion's context.
         desktop_.queue_.after(duration, [desktop = &desktop_, alive = alive_, id = id_, fade,
                                          completion = std::move(completion)] {
-            if (alive.expired() || !desktop->panels_.contains(id))
+            if (!alive.alive() || !desktop->panels_.contains(id))
                 return;
             sim::Panel& faded = desktop->panels_.at(id);
             if (faded.fade && faded.fade->id == fade.id) {
@@ -71,7 +71,7 @@ class SimulatedDesktop::SimPanel final : public Panel {
 
   private:
     sim::Panel* record() {
-        if (alive_.expired())
+        if (!alive_.alive())
             return nullptr;
         const auto found = desktop_.panels_.find(id_);
         if (found == desktop_.panels_.end())
@@ -82,7 +82,7 @@ class SimulatedDesktop::SimPanel final : public Panel {
     }
 
     SimulatedDesktop& desktop_;
-    std::weak_ptr<int> alive_;
+    LifetimeGuard::Watch alive_;
     std::uint64_t id_;
 };
 
@@ -109,15 +109,15 @@ void SimulatedDesktop::showPanel(std::uint64_t id, bool shown) {
     }
     const std::uint64_t animation = nextOrderAnimation_++;
     panel.orderOutAnimation = animation;
-    queue_.after(panelOrderOutTime, [this, alive = std::weak_ptr<int>(lifetime_), id, animation] {
-        if (alive.expired() || !panels_.contains(id))
+    queue_.after(panelOrderOutTime, lifetime_.guarded([this, id, animation] {
+        if (!panels_.contains(id))
             return;
         sim::Panel& animated = panels_.at(id);
         if (animated.orderOutAnimation != animation)
             return;
         animated.visible = false;
         animated.orderOutAnimation.reset();
-    });
+    }));
 }
 
 // The system takes the panels that hide on deactivation off screen at once, and brings them back when the

@@ -17,15 +17,13 @@ void SimulatedDesktop::arrangeAsSystem(const std::map<WindowId, Rect>& frames, M
         start.emplace(number, windowOrThrow(number).frame);
     for (int step = 1; step <= steps; ++step) {
         const double share = static_cast<double>(step) / steps;
-        queue_.after(over * step / steps, [this, alive = std::weak_ptr<int>(lifetime_), start, frames, share] {
-            if (alive.expired())
-                return;
+        queue_.after(over * step / steps, lifetime_.guarded([this, start, frames, share] {
             for (const auto& [number, target] : frames)
                 if (sim::Window* moved = window(number)) {
                     const Rect frame = sim::between(start.at(number), target, share);
                     setFrame(*moved, {frame.origin, moved->accepted(frame.size)});
                 }
-        });
+        }));
     }
 }
 

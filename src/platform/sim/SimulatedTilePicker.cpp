@@ -55,10 +55,7 @@ void SimulatedDesktop::startTilePicker(std::int32_t pid, bool left) {
 
     setFrame(*first, left ? leftHalf : rightHalf);
     for (int step = 1; step <= 2; ++step)
-        queue_.after(glideStep * step, [this, alive = std::weak_ptr<int>(lifetime_), id = picker_->id, step] {
-            if (!alive.expired())
-                moveCandidates(id, step / 2.0);
-        });
+        queue_.after(glideStep * step, lifetime_.guarded([this, id = picker_->id, step] { moveCandidates(id, step / 2.0); }));
 }
 
 void SimulatedDesktop::moveCandidates(std::uint64_t picker, double share) {

@@ -98,12 +98,10 @@ bool SimulatedDesktop::bridgedMoveIsAvailable() {
 bool SimulatedDesktop::moveWindowsToManagedSpace(const std::vector<WindowId>& windows, SpaceId space) {
     if (!bridgedMoveIsAvailable())
         return false;
-    queue_.after(MainQueue::Duration::zero(), [this, alive = std::weak_ptr<int>(lifetime_), windows, space] {
-        if (alive.expired())
-            return;
+    queue_.after(MainQueue::Duration::zero(), lifetime_.guarded([this, windows, space] {
         for (WindowId number : windows)
             moveToSpace(number, space);
-    });
+    }));
     return true;
 }
 

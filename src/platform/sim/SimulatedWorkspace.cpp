@@ -47,16 +47,14 @@ void SimulatedDesktop::spaceChanged() {
     for (const auto& [token, observer] : notificationObservers_) {
         if (observer.name != activeSpaceDidChangeNotification)
             continue;
-        queue_.after(MainQueue::Duration::zero(), [this, alive = std::weak_ptr<int>(lifetime_), token] {
-            if (alive.expired())
-                return;
+        queue_.after(MainQueue::Duration::zero(), lifetime_.guarded([this, token] {
             const auto found = notificationObservers_.find(token);
             if (found == notificationObservers_.end())
                 return;
             // A copy, because the block may remove its own observer.
             const auto block = found->second.block;
             block();
-        });
+        }));
     }
 }
 

@@ -57,12 +57,10 @@ void SimulatedDesktop::applyLater(const sim::Window& window, std::function<void(
         write(windows_.at(number));
         return;
     }
-    queue_.after(delay, [this, alive = std::weak_ptr<int>(lifetime_), number, write = std::move(write)] {
-        if (alive.expired())
-            return;
+    queue_.after(delay, lifetime_.guarded([this, number, write = std::move(write)] {
         if (sim::Window* target = this->window(number))
             write(*target);
-    });
+    }));
 }
 
 } // namespace quillmere

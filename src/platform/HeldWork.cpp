@@ -1,4 +1,4 @@
-#include "wm/HeldWork.h"
+#include "platform/HeldWork.h"
 
 #include <utility>
 
