@@ -32,7 +32,7 @@ class Welcome {
     WelcomeModel& model() { return model_; }
     // None before the first show.
     WelcomeView* window() { return window_.get(); }
-    bool refreshing() const { return refresh_.has_value(); }
+    bool refreshing() const { return refresh_.isPending(); }
 
   private:
     void scheduleRefresh();

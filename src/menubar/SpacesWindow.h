@@ -44,7 +44,7 @@ class SpacesWindow {
     void close();
 
     bool shown() const { return panel_->isVisible(); }
-    bool refreshing() const { return timer_.has_value(); }
+    bool refreshing() const { return timer_.isPending(); }
     std::size_t observers() const { return observers_.size(); }
     MenuBarPanel& panel() { return *panel_; }
     SpacesWindowView& view() { return *view_; }

@@ -572,7 +572,7 @@ class WindowManager final : public MouseTarget {
     bool save(const Profile& profile);
     void makeCurrent(const Profile& profile);
     // For three seconds over the middle of the active display.
-    void flashProfileNotice(const std::string& text);
+    void flashNotice(const std::string& text);
     // The windows a load moved, to their Spaces, and the Spaces they left.
     struct ProfileMoves {
         std::map<WindowId, SpaceId> moved;

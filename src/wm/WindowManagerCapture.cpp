@@ -7,9 +7,9 @@ namespace quillmere {
 
 namespace {
 
-constexpr double profileNoticeSeconds = 3;
-constexpr double profileNoticeWidth = 440;
-constexpr double profileNoticeHeight = 120;
+constexpr double noticeSeconds = 3;
+constexpr double noticeWidth = 440;
+constexpr double noticeHeight = 120;
 
 } // namespace
 
@@ -25,7 +25,7 @@ void WindowManager::capture(const std::string& name, bool makeCurrent) {
         taken.insert(profile.name);
     if (const auto problem = profileNameProblem(name, std::nullopt, taken)) {
         log(LogLevel::error, "capture %{public}s: %{public}s", name, *problem);
-        flashProfileNotice("Can't save profile: " + *problem);
+        flashNotice("Can't save profile: " + *problem);
         return;
     }
     const Profile profile = snapshotProfile(name);
@@ -91,7 +91,7 @@ Profile WindowManager::snapshotProfile(const std::string& name) {
 bool WindowManager::save(const Profile& profile) {
     if (const auto failure = services_.profiles.save(profile)) {
         log(LogLevel::error, "saving profile %{public}s failed: %{public}s", profile.name, failure->description);
-        flashProfileNotice("Couldn't save profile \u201C" + profile.name + "\u201D");
+        flashNotice("Couldn't save profile \u201C" + profile.name + "\u201D");
         return false;
     }
     log(LogLevel::default_, "saved profile %{public}s: %ld Spaces", profile.name,
@@ -99,15 +99,14 @@ bool WindowManager::save(const Profile& profile) {
     return true;
 }
 
-void WindowManager::flashProfileNotice(const std::string& text) {
+void WindowManager::flashNotice(const std::string& text) {
     const Desktops desktops = spaces_.desktops();
     const DisplaySpaces* active = desktops.active();
     if (!active)
         return;
     const Rect& frame = active->frame;
-    notice_.flash(Rect(frame.midX() - profileNoticeWidth / 2, frame.midY() - profileNoticeHeight / 2,
-                       profileNoticeWidth, profileNoticeHeight),
-                  Overlay::Kind::refused(text), profileNoticeSeconds);
+    notice_.flash(Rect(frame.midX() - noticeWidth / 2, frame.midY() - noticeHeight / 2, noticeWidth, noticeHeight),
+                  Overlay::Kind::refused(text), noticeSeconds);
 }
 
 } // namespace quillmere

@@ -55,6 +55,8 @@ void WindowManager::performOnFocusedWindow(const Command& command) {
     const auto window = focusedWindow();
     if (!window || !tracking_.windows.contains(window->id)) {
         log(LogLevel::default_, "%{public}s: no tracked window has focus", command.text());
+        // A hot key or a command typed elsewhere that does nothing would leave the user guessing.
+        flashNotice(command.text() + ": no window has focus");
         return;
     }
     // Without a Space there is no layout to change: one stored under a made-up Space would never be shown.

@@ -3,6 +3,7 @@
 #include "platform/CapturingLogSink.h"
 #include "platform/ManualMainQueue.h"
 #include "platform/linux/InotifyFileWatching.h"
+#include "platform/sim/SimulatedDesktop.h"
 #include "profiles/ProfilesTab.h"
 #include "settings/DockPresence.h"
 #include "support/AlertScript.h"

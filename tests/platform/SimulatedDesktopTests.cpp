@@ -8,6 +8,7 @@
 #include <functional>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace quillmere {
 namespace {
@@ -78,7 +79,7 @@ TEST_F(SimulatedDesktopTest, AnObserverMayDestroyItselfInItsCallback) {
                    ++calls;
                    observer.reset();
                })).value();
-    observer->add(desktop.applicationElement(app), "AXWindowCreated");
+    ASSERT_EQ(observer->add(desktop.applicationElement(app), "AXWindowCreated"), AXError::success);
     desktop.openWindow(app, {});
     desktop.openWindow(app, {});
     settle();
@@ -139,7 +140,7 @@ TEST_F(SimulatedDesktopTest, PressingTheCloseButtonClosesTheWindowAsItsApplicati
     auto observer = std::move(desktop.observer(app, [&](AXElement, const std::string& notification) {
                         received.push_back(notification);
                     })).value();
-    observer->add(element(window), "AXUIElementDestroyed");
+    ASSERT_EQ(observer->add(element(window), "AXUIElementDestroyed"), AXError::success);
 
     const auto button = desktop.attribute(element(window), "AXCloseButton");
     ASSERT_TRUE(button);
@@ -232,7 +233,7 @@ TEST_F(SimulatedDesktopTest, WithoutTheBridgedMoveNoMoveIsTaken) {
 
 TEST_F(SimulatedDesktopTest, AWindowMovedOntoAnotherDisplayGoesToTheSpaceItShows) {
     const WindowId window = desktop.openWindow(app, {.frame = {100, 100, 300, 200}});
-    desktop.setAttribute(element(window), "AXPosition", AXValue(Point{1200, 0}));
+    ASSERT_EQ(desktop.setAttribute(element(window), "AXPosition", AXValue(Point{1200, 0})), AXError::success);
     EXPECT_THAT(desktop.spaces(window), ElementsAre(desktop.currentSpace(right)));
 }
 
@@ -346,34 +347,35 @@ TEST_P(KeyWindowTest, MakingAWindowOfTheFrontApplicationKeyMovesTheMenuBarToItsD
               desktop.uuid(GetParam().moves ? right : left));
 }
 
+// Each case is about which window ends up key, whatever its call answers.
 INSTANTIATE_TEST_SUITE_P(
     Cases, KeyWindowTest,
     testing::Values(KeyCase{"make-key records to the front process",
                             [](SimulatedDesktop& d, WindowId window, WindowId) {
-                                d.postEventRecord(*d.processForPid(d.describe({window}).front().ownerPid),
+                                (void)d.postEventRecord(*d.processForPid(d.describe({window}).front().ownerPid),
                                                   makeKeyRecord(window));
                             },
                             true},
                     KeyCase{"raising a window of the front application",
                             [](SimulatedDesktop& d, WindowId window, WindowId) {
-                                d.perform(elementOf(d, window), "AXRaise");
+                                (void)d.perform(elementOf(d, window), "AXRaise");
                             },
                             true},
                     KeyCase{"another application brought to the front with its key window",
                             [](SimulatedDesktop& d, WindowId, WindowId other) {
                                 const std::int32_t pid = d.describe({other}).front().ownerPid;
-                                d.setFrontProcess(*d.processForPid(pid), other,
+                                (void)d.setFrontProcess(*d.processForPid(pid), other,
                                                   FrontProcessOptions::withoutRaising);
                             },
                             true},
                     KeyCase{"raising a window of an application behind",
                             [](SimulatedDesktop& d, WindowId, WindowId other) {
-                                d.perform(elementOf(d, other), "AXRaise");
+                                (void)d.perform(elementOf(d, other), "AXRaise");
                             },
                             false},
                     KeyCase{"make-key records to a process behind",
                             [](SimulatedDesktop& d, WindowId, WindowId other) {
-                                d.postEventRecord(*d.processForPid(d.describe({other}).front().ownerPid),
+                                (void)d.postEventRecord(*d.processForPid(d.describe({other}).front().ownerPid),
                                                   makeKeyRecord(other));
                             },
                             false}));
@@ -430,9 +432,10 @@ TEST_F(SimulatedDesktopTest, ASnappingApplicationEndsOnItsCellsAfterTheWriteSequ
     EXPECT_EQ(desktop.frame(terminal), Rect(0, 0, 497, 495));
 
     const AXElement handle = element(terminal);
-    desktop.setAttribute(handle, "AXSize", AXValue(Size{1000, 700}));
-    desktop.setAttribute(handle, "AXPosition", AXValue(Point{40, 50}));
-    desktop.setAttribute(handle, "AXSize", AXValue(Size{1000, 700}));
+    for (const auto& [name, value] : {std::pair{"AXSize", AXValue(Size{1000, 700})},
+                                      std::pair{"AXPosition", AXValue(Point{40, 50})},
+                                      std::pair{"AXSize", AXValue(Size{1000, 700})}})
+        ASSERT_EQ(desktop.setAttribute(handle, name, value), AXError::success);
     EXPECT_EQ(desktop.frame(terminal), Rect(40, 50, 994, 690));
 
     desktop.resizeWindow(terminal, {3, 3});
@@ -446,7 +449,7 @@ TEST_F(SimulatedDesktopTest, ASlowApplicationAppliesWritesLaterAndTellsOfThemThe
     auto observer = std::move(desktop.observer(app, [&](AXElement, const std::string& notification) {
                         received.push_back(notification);
                     })).value();
-    observer->add(desktop.applicationElement(app), "AXMoved");
+    ASSERT_EQ(observer->add(desktop.applicationElement(app), "AXMoved"), AXError::success);
 
     EXPECT_EQ(desktop.setAttribute(element(window), "AXPosition", AXValue(Point{40, 50})), AXError::success);
     settle();

@@ -27,7 +27,7 @@ class SimulatedDisplayChangesTest : public testing::Test {
                        notifications.push_back(notification);
                    })).value();
         for (const std::string name : {"AXMoved", "AXResized"})
-            observer->add(desktop.applicationElement(app), name);
+            ASSERT_EQ(observer->add(desktop.applicationElement(app), name), AXError::success);
     }
 
 

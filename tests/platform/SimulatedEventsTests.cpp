@@ -273,13 +273,13 @@ TEST_F(SimulatedEventsTest, KeyWindowRecordsMakeAWindowOfTheirProcessKey) {
         return record;
     };
 
-    desktop.postEventRecord(psn, withMask(keyRecord(0x01, draft, makeKey)));
-    desktop.postEventRecord(psn, keyRecord(0x0D, notes, {{138, 0x02}}));
-    desktop.postEventRecord(psn, keyRecord(0x0D, foreign, {{138, 0x01}}));
+    EXPECT_EQ(desktop.postEventRecord(psn, withMask(keyRecord(0x01, draft, makeKey))), StatusCode::noError);
+    EXPECT_EQ(desktop.postEventRecord(psn, keyRecord(0x0D, notes, {{138, 0x02}})), StatusCode::noError);
+    EXPECT_EQ(desktop.postEventRecord(psn, keyRecord(0x0D, foreign, {{138, 0x01}})), StatusCode::noError);
     EXPECT_EQ(desktop.keyWindow(editor), std::nullopt);
-    desktop.postEventRecord(psn, withMask(keyRecord(0x02, draft, makeKey)));
+    EXPECT_EQ(desktop.postEventRecord(psn, withMask(keyRecord(0x02, draft, makeKey))), StatusCode::noError);
     EXPECT_EQ(desktop.keyWindow(editor), draft);
-    desktop.postEventRecord(psn, keyRecord(0x0D, notes, {{138, 0x01}}));
+    EXPECT_EQ(desktop.postEventRecord(psn, keyRecord(0x0D, notes, {{138, 0x01}})), StatusCode::noError);
     EXPECT_EQ(desktop.keyWindow(editor), notes);
 }
 

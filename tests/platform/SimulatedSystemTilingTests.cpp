@@ -28,7 +28,7 @@ TEST_F(SimulatedSystemTilingTest, GlidesInEvenStepsWithTheNotificationsOfEachAnd
     const auto windows = desktop.attribute(desktop.applicationElement(app), "AXWindows");
     for (AXElement window : std::get<std::vector<AXElement>>(windows.value()))
         for (const char* name : {"AXMoved", "AXResized"})
-            observer->add(window, name);
+            ASSERT_EQ(observer->add(window, name), AXError::success);
 
     desktop.arrangeAsSystem({{small, {0, 0, 800, 500}}, {wide, {720, 0, 400, 900}}}, 200ms, 2);
     queue.advance(99ms);

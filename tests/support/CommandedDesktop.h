@@ -21,6 +21,16 @@ struct CommandedDesktop {
         SimulatedDesktop::SpaceListForm form = SimulatedDesktop::SpaceListForm::perDisplay)
         : managed(form) {}
 
+    // The texts of the notices on screen now.
+    std::vector<std::string> notices() const {
+        std::vector<std::string> texts;
+        for (const sim::Panel* panel : desktop.panels())
+            if (const auto* view = dynamic_cast<const OverlayView*>(panel->content.get());
+                view && panel->visible && panel->alpha > 0)
+                texts.push_back(view->kind.label());
+        return texts;
+    }
+
     std::int32_t launch(const std::string& name) { return managed.launch(name); }
     WindowId open(std::int32_t app, SimulatedDesktop::WindowSetup setup = {}) {
         return desktop.openWindow(app, setup);

@@ -22,15 +22,6 @@ struct ProfiledDesktop : CommandedDesktop {
     void store(const Profile& profile) {
         ASSERT_FALSE(managed.profiles.save(profile));
     }
-    // The texts of the notices on screen now.
-    std::vector<std::string> notices() const {
-        std::vector<std::string> texts;
-        for (const sim::Panel* panel : desktop.panels())
-            if (const auto* view = dynamic_cast<const OverlayView*>(panel->content.get());
-                view && panel->visible && panel->alpha > 0)
-                texts.push_back(view->kind.label());
-        return texts;
-    }
     // How many layouts hold the window, tiled or floating.
     int layoutsHolding(WindowId window) {
         int holding = 0;

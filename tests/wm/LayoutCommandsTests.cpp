@@ -134,6 +134,7 @@ TEST_F(LayoutCommandsTest, ACommandWithoutATrackedFocusedWindowIsRefused) {
     click(palette);
     run("swap west");
     EXPECT_TRUE(managed.logged("swap west: no tracked window has focus"));
+    EXPECT_THAT(notices(), testing::ElementsAre("swap west: no window has focus"));
 }
 
 } // namespace
