@@ -25,6 +25,14 @@ constexpr std::array<std::pair<std::string_view, Rotation>, 3> rotations{{
     {"270", Rotation::threeQuarter},
 }};
 
+// The edge words of a region ("place left"), read and written through this one table.
+constexpr std::array<std::pair<std::string_view, Direction>, 4> edges{{
+    {"left", Direction::west},
+    {"right", Direction::east},
+    {"top", Direction::north},
+    {"bottom", Direction::south},
+}};
+
 constexpr std::array<std::pair<std::string_view, bool>, 2> steps{{
     {"next", true},
     {"prev", false},

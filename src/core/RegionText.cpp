@@ -1,5 +1,6 @@
 #include "core/RegionText.h"
 
+#include "core/CommandWords.h"
 #include "core/NumberText.h"
 #include "core/Words.h"
 
@@ -11,26 +12,12 @@
 namespace quillmere {
 namespace {
 
-// One table for both directions, so the words read and the words written cannot drift apart.
-constexpr std::array<std::pair<std::string_view, Direction>, 4> edges{{
-    {"left", Direction::west},
-    {"right", Direction::east},
-    {"top", Direction::north},
-    {"bottom", Direction::south},
-}};
-
 std::optional<Direction> edgeDirection(std::string_view word) {
-    for (const auto& [edgeWord, direction] : edges)
-        if (edgeWord == word)
-            return direction;
-    return std::nullopt;
+    return commandWords::read(commandWords::edges, word);
 }
 
 std::string_view edgeWord(Direction direction) {
-    for (const auto& [word, edgeDirection] : edges)
-        if (edgeDirection == direction)
-            return word;
-    return "";
+    return commandWords::write(commandWords::edges, direction);
 }
 
 // A share is a fraction "2/3" or a plain number, between 0.05 and 0.95 inclusive. Pieces of a fraction that

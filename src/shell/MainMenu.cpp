@@ -2,6 +2,7 @@
 
 #include "menubar/ApplicationKeys.h"
 #include "shell/UndoItems.h"
+#include "shell/entry/VersionText.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -25,7 +26,8 @@ std::function<void()> toFocusedWidget(const char* method) {
 }
 
 void showAbout() {
-    QMessageBox::about(QApplication::activeWindow(), "About Quillmere", "Quillmere " QUILLMERE_VERSION);
+    QMessageBox::about(QApplication::activeWindow(), "About Quillmere",
+                       QString::fromStdString("Quillmere " + std::string(builtVersion().version)));
 }
 
 void closeActiveWindow() {

@@ -44,14 +44,6 @@ std::set<std::string> allowedChannels(Channel channel) {
     return {};
 }
 
-std::string versionText(std::string_view version, std::string_view build) {
-    if (version.empty() || build.empty())
-        return "Unbundled build";
-    return std::string(version) + " (" + std::string(build) + ")";
-}
-
-std::string builtVersionText() { return versionText(QUILLMERE_VERSION, QUILLMERE_BUILD_NUMBER); }
-
 void Updates::check() {
     if (updater_.sessionInProgress() || updater_.canCheckForUpdates())
         updater_.checkForUpdates();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/UserDefaults.h"
+#include "shell/entry/VersionText.h"
 
 #include <array>
 #include <optional>
@@ -25,11 +26,6 @@ std::optional<Channel> channelNamed(std::string_view text);
 Channel currentChannel(UserDefaults& defaults);
 // The feed's channels accepted beside the stable releases.
 std::set<std::string> allowedChannels(Channel channel);
-
-// "1.4 (212)" from the version and the build number, "Unbundled build" without either.
-std::string versionText(std::string_view version, std::string_view build);
-// This build's version text.
-std::string builtVersionText();
 
 // What checks for and installs updates. None follows a feed here, so none is ever started.
 class Updater {
