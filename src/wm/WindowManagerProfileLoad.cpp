@@ -133,7 +133,7 @@ void WindowManager::admitMoved(const std::map<WindowId, SpaceId>& moved) {
         SpaceLayout layout = this->layout(space);
         layout.add(id, window.bundleID(services_.applications), std::nullopt, laidOut ? laidOut->area : Rect(),
                    spacing.gap, config_.floatRules.floats(localizedName(window.pid), title(window)), spacing.ratio,
-                   arrangement_.minimumSizes);
+                   tileMinimumSizes());
         arrangement_.layouts.insert_or_assign(space, std::move(layout));
         apply(space);
     }
