@@ -111,9 +111,11 @@ TEST(Send, AWindowSentAwayAndBackReturnsToItsOwnTile) {
         // one's minimum size put it, not in half of the other's tile.
         CommandedDesktop d;
         const DisplayId main = d.desktop.addDisplay({.name = "Main", .bounds = {0, 0, 1440, 900}, .desktops = 2});
-        const WindowId wide = d.open(d.launch("Editor"), {.frame = {100, 100, 900, 600}, .minimumSize = Size{800, 500}});
+        const WindowId wide =
+            d.open(d.launch("Editor"), {.frame = {100, 100, 900, 600}, .minimumSize = Size{800, 500}});
         d.start();
-        const WindowId narrow = d.open(d.launch("Terminal"), {.frame = {300, 420, 585, 368}, .minimumSize = Size{500, 300}});
+        const WindowId narrow =
+            d.open(d.launch("Terminal"), {.frame = {300, 420, 585, 368}, .minimumSize = Size{500, 300}});
         d.managed.settle();
         d.click(wide);
         Settings settings = Settings::default_();
