@@ -35,6 +35,17 @@ void collectTiles(const Node& node, Rect rect, double gap, std::vector<TileRect>
     collectTiles(node.second(), second, gap, into);
 }
 
+void collectFrames(const Node& node, Rect rect, double gap, FrameMap& into) {
+    if (node.isTile()) {
+        for (WindowId id : node.ids())
+            into.emplace(id, rect);
+        return;
+    }
+    const auto [first, second] = rect.split(node.axis(), node.ratio(), gap);
+    collectFrames(node.first(), first, gap, into);
+    collectFrames(node.second(), second, gap, into);
+}
+
 // A tile and its rectangle, without copying its ids.
 struct TileSpot {
     const Node* tile;
@@ -108,9 +119,8 @@ std::vector<TileRect> BSPTree::tiles(Rect area, double gap) const {
 
 FrameMap BSPTree::frames(Rect area, double gap) const {
     FrameMap result;
-    for (const auto& tile : tiles(area, gap))
-        for (WindowId id : tile.windows)
-            result.emplace(id, tile.rect);
+    if (root)
+        collectFrames(*root, area, gap, result);
     return result;
 }
 
@@ -216,7 +226,7 @@ std::optional<Node> BSPTree::removing(WindowId id, const Node& from) {
         return first;
     if (*first == from.first() && *second == from.second())
         return from;
-    return Node::split(from.axis(), from.ratio(), std::move(*first), std::move(*second));
+    return from.withChildren(std::move(*first), std::move(*second));
 }
 
 void BSPTree::remove(WindowId id) {
@@ -224,9 +234,43 @@ void BSPTree::remove(WindowId id) {
         root = removing(id, *root);
 }
 
+namespace {
+
+// Every hole out in one walk, which gives what taking them out one by one gives; a subtree without holes
+// is kept as it is.
+struct HolesOut {
+    std::optional<Node> node;
+    bool changed;
+};
+
+HolesOut withoutHoles(const Node& from) {
+    if (from.isTile()) {
+        const auto& ids = from.ids();
+        if (std::none_of(ids.begin(), ids.end(), BSPTree::isHole))
+            return {from, false};
+        std::vector<WindowId> rest;
+        std::copy_if(ids.begin(), ids.end(), std::back_inserter(rest),
+                     [](WindowId id) { return !BSPTree::isHole(id); });
+        if (rest.empty())
+            return {std::nullopt, true};
+        return {Node::tile(std::move(rest)), true};
+    }
+    HolesOut first = withoutHoles(from.first());
+    HolesOut second = withoutHoles(from.second());
+    if (!first.changed && !second.changed)
+        return {from, false};
+    if (!first.node)
+        return {std::move(second.node), true};
+    if (!second.node)
+        return {std::move(first.node), true};
+    return {from.withChildren(std::move(*first.node), std::move(*second.node)), true};
+}
+
+} // namespace
+
 void BSPTree::removeHoles() {
-    for (WindowId hole : holes())
-        remove(hole);
+    if (root)
+        root = withoutHoles(*root).node;
 }
 
 void BSPTree::replace(WindowId id, WindowId with) {
@@ -251,9 +295,9 @@ std::optional<Node> replacedTile(WindowId containing, const Node& in,
         return with(ids);
     }
     if (auto first = replacedTile(containing, in.first(), with))
-        return Node::split(in.axis(), in.ratio(), std::move(*first), in.second());
+        return in.withChildren(std::move(*first), in.second());
     if (auto second = replacedTile(containing, in.second(), with))
-        return Node::split(in.axis(), in.ratio(), in.first(), std::move(*second));
+        return in.withChildren(in.first(), std::move(*second));
     return std::nullopt;
 }
 
@@ -268,7 +312,7 @@ Node BSPTree::mapTiles(const Node& node,
                        const std::function<std::vector<WindowId>(const std::vector<WindowId>&)>& f) {
     if (node.isTile())
         return Node::tile(f(node.ids()));
-    return Node::split(node.axis(), node.ratio(), mapTiles(node.first(), f), mapTiles(node.second(), f));
+    return node.withChildren(mapTiles(node.first(), f), mapTiles(node.second(), f));
 }
 
 std::optional<BSPTree::Slot> BSPTree::slot(WindowId of) const {
@@ -344,10 +388,10 @@ Node BSPTree::wrapping(const Node& node, const IdSet& covering,
                                [&](WindowId id) { return leafSet.contains(id); });
         };
         if (coversAll(node.first()))
-            return Node::split(node.axis(), node.ratio(), wrapping(node.first(), covering, with),
+            return node.withChildren(wrapping(node.first(), covering, with),
                                node.second());
         if (coversAll(node.second()))
-            return Node::split(node.axis(), node.ratio(), node.first(),
+            return node.withChildren(node.first(),
                                wrapping(node.second(), covering, with));
     }
     return with(node);

@@ -29,8 +29,8 @@ Adjusted adjustNearest(WindowId id, const Node& node, Rect rect, const IdSet& ke
         if (!child.found)
             continue;
         if (child.settled)
-            return {inFirst ? Node::split(node.axis(), node.ratio(), child.node, node.second())
-                            : Node::split(node.axis(), node.ratio(), node.first(), child.node),
+            return {inFirst ? node.withChildren(child.node, node.second())
+                            : node.withChildren(node.first(), child.node),
                     true, true};
         if (!where(node.axis(), inFirst))
             return {node, true, false};
@@ -58,29 +58,31 @@ BSPTree::RatioAdjust shiftBy(double points, Axis along) {
     };
 }
 
-// A leaf's weight in a run of same-axis splits: a run counts its members, anything else counts once.
-double weight(const Node& node, Axis runAxis) {
-    if (node.isTile() || node.axis() != runAxis)
-        return 1;
-    return weight(node.first(), runAxis) + weight(node.second(), runAxis);
-}
+// The balanced node and its weight seen from a split on `runAxis`: a run of same-axis splits counts its
+// members, anything else counts once. One walk bottom up, so a long run costs no more than its length.
+struct Balanced {
+    Node node;
+    double weight;
+};
 
-Node balanced(const Node& node) {
+Balanced balanced(const Node& node, std::optional<Axis> runAxis) {
     if (node.isTile())
-        return node;
-    const double first = weight(node.first(), node.axis());
-    const double second = weight(node.second(), node.axis());
-    return Node::split(node.axis(), first / (first + second), balanced(node.first()),
-                       balanced(node.second()));
+        return {node, 1};
+    Balanced first = balanced(node.first(), node.axis());
+    Balanced second = balanced(node.second(), node.axis());
+    const double weight = node.axis() == runAxis ? first.weight + second.weight : 1;
+    return {Node::split(node.axis(), first.weight / (first.weight + second.weight), std::move(first.node),
+                        std::move(second.node)),
+            weight};
 }
 
 Node mirrored(const Node& node, Axis axis) {
     if (node.isTile())
         return node;
     if (node.axis() == axis)
-        return Node::split(axis, 1.0 - node.ratio(), mirrored(node.second(), axis),
+        return Node::split(axis, 1.0 - node.ratio(), 1.0 - node.wanted(), mirrored(node.second(), axis),
                            mirrored(node.first(), axis));
-    return Node::split(node.axis(), node.ratio(), mirrored(node.first(), axis),
+    return node.withChildren(mirrored(node.first(), axis),
                        mirrored(node.second(), axis));
 }
 
@@ -90,9 +92,10 @@ Node rotated(const Node& node, Rotation rotation) {
     Node first = rotated(node.first(), rotation);
     Node second = rotated(node.second(), rotation);
     const double r = node.ratio();
+    const double wanted = node.wanted();
     const bool horizontal = node.axis() == Axis::horizontal;
-    const auto keep = [&](Axis axis) { return Node::split(axis, r, first, second); };
-    const auto exchange = [&](Axis axis) { return Node::split(axis, 1.0 - r, second, first); };
+    const auto keep = [&](Axis axis) { return Node::split(axis, r, wanted, first, second); };
+    const auto exchange = [&](Axis axis) { return Node::split(axis, 1.0 - r, 1.0 - wanted, second, first); };
     switch (rotation) {
     case Rotation::quarter:
         return horizontal ? keep(Axis::vertical) : exchange(Axis::horizontal);
@@ -102,6 +105,25 @@ Node rotated(const Node& node, Rotation rotation) {
         return horizontal ? exchange(Axis::vertical) : keep(Axis::horizontal);
     }
     return node;
+}
+
+// The node with a and b exchanged in every tile, or none when no tile below it holds either: only the tiles
+// that change and the splits above them are rebuilt.
+std::optional<Node> exchanged(const Node& node, WindowId a, WindowId b) {
+    if (node.isTile()) {
+        const auto& ids = node.ids();
+        if (std::none_of(ids.begin(), ids.end(), [&](WindowId id) { return id == a || id == b; }))
+            return std::nullopt;
+        auto result = ids;
+        for (auto& id : result)
+            id = id == a ? b : id == b ? a : id;
+        return Node::tile(std::move(result));
+    }
+    auto first = exchanged(node.first(), a, b);
+    auto second = exchanged(node.second(), a, b);
+    if (!first && !second)
+        return std::nullopt;
+    return node.withChildren(first ? std::move(*first) : node.first(), second ? std::move(*second) : node.second());
 }
 
 } // namespace
@@ -116,12 +138,8 @@ void BSPTree::swap(WindowId a, WindowId b) {
     if (!root || a == b || stack(a).empty() || stack(b).empty())
         return;
     if (!isHole(b)) {
-        root = mapTiles(*root, [&](const std::vector<WindowId>& ids) {
-            auto result = ids;
-            for (auto& id : result)
-                id = id == a ? b : id == b ? a : id;
-            return result;
-        });
+        if (auto result = exchanged(*root, a, b))
+            root = std::move(*result);
         return;
     }
     remove(a);
@@ -168,11 +186,11 @@ void BSPTree::toggleSplit(WindowId ofParentOf) {
         if (node.isTile())
             return std::nullopt;
         if (holds(node.first()) || holds(node.second()))
-            return Node::split(flipped(node.axis()), node.ratio(), node.first(), node.second());
+            return Node::split(flipped(node.axis()), node.ratio(), node.wanted(), node.first(), node.second());
         if (auto first = flip(node.first()))
-            return Node::split(node.axis(), node.ratio(), *first, node.second());
+            return node.withChildren(*first, node.second());
         if (auto second = flip(node.second()))
-            return Node::split(node.axis(), node.ratio(), node.first(), *second);
+            return node.withChildren(node.first(), *second);
         return std::nullopt;
     };
     if (auto result = flip(*root))
@@ -182,7 +200,7 @@ void BSPTree::toggleSplit(WindowId ofParentOf) {
 void BSPTree::balance() {
     removeHoles();
     if (root)
-        root = balanced(*root);
+        root = balanced(*root, std::nullopt).node;
 }
 
 void BSPTree::mirror(Axis axis) {

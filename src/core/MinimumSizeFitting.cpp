@@ -24,44 +24,56 @@ double splitLength(Axis splitAxis, Axis along, double gap, double first, double 
     return splitAxis == along ? gap + first + second : std::max(first, second);
 }
 
-// The minimum lengths of every subtree along both axes, measured once bottom up: they do not depend on
-// ratios, and fitting asks for them at every split on its way down.
+// The minimum lengths of every subtree along both axes, measured once bottom up into one list in tree
+// order (a split, its first subtree, then its second): they do not depend on ratios, and fitting asks for
+// them at every split on its way down.
 struct Needs {
     double horizontal = 0;
     double vertical = 0;
-    std::vector<Needs> children;
+    // Entries of this subtree, itself included; the second child's entry follows the first child's subtree.
+    std::size_t count = 1;
 
     double along(Axis axis) const { return axis == Axis::horizontal ? horizontal : vertical; }
 };
 
-Needs measure(const Node& node, double gap, const MinimumSizes& minimumSizes) {
-    if (node.isTile())
-        return {tileLength(node.ids(), Axis::horizontal, minimumSizes),
-                tileLength(node.ids(), Axis::vertical, minimumSizes),
-                {}};
-    Needs result;
-    result.children.push_back(measure(node.first(), gap, minimumSizes));
-    result.children.push_back(measure(node.second(), gap, minimumSizes));
-    const Needs& first = result.children[0];
-    const Needs& second = result.children[1];
-    result.horizontal = splitLength(node.axis(), Axis::horizontal, gap, first.horizontal, second.horizontal);
-    result.vertical = splitLength(node.axis(), Axis::vertical, gap, first.vertical, second.vertical);
-    return result;
+void measure(const Node& node, double gap, const MinimumSizes& minimumSizes, std::vector<Needs>& into) {
+    const std::size_t at = into.size();
+    if (node.isTile()) {
+        into.push_back({tileLength(node.ids(), Axis::horizontal, minimumSizes),
+                        tileLength(node.ids(), Axis::vertical, minimumSizes)});
+        return;
+    }
+    into.emplace_back();
+    measure(node.first(), gap, minimumSizes, into);
+    const Needs first = into[at + 1];
+    measure(node.second(), gap, minimumSizes, into);
+    const Needs second = into[at + 1 + first.count];
+    into[at] = {splitLength(node.axis(), Axis::horizontal, gap, first.horizontal, second.horizontal),
+                splitLength(node.axis(), Axis::vertical, gap, first.vertical, second.vertical),
+                1 + first.count + second.count};
 }
 
-Node fitted(const Node& node, const Needs& needs, Rect rect, double gap) {
+// The fitted node, the very node given when nothing in it moved.
+Node fitted(const Node& node, const Needs* needs, Rect rect, double gap) {
     if (node.isTile())
         return node;
     const Axis axis = node.axis();
     const double available = rect.length(axis) - gap;
-    const double first = needs.children[0].along(axis);
-    const double second = needs.children[1].along(axis);
-    double ratio = node.ratio();
+    const Needs* firstNeeds = needs + 1;
+    const Needs* secondNeeds = firstNeeds + firstNeeds->count;
+    const double first = firstNeeds->along(axis);
+    const double second = secondNeeds->along(axis);
+    // From the ratio the split was given, not the one an earlier fit moved it to, so that the border comes
+    // back once the sizes allow it (after a rotation and its inverse, for one).
+    double ratio = node.wanted();
     if (available > 0 && first + second <= available)
         ratio = std::min((available - second) / available, std::max(ratio, first / available));
     const auto [firstRect, secondRect] = rect.split(axis, ratio, gap);
-    return Node::split(axis, ratio, fitted(node.first(), needs.children[0], firstRect, gap),
-                       fitted(node.second(), needs.children[1], secondRect, gap));
+    Node firstChild = fitted(node.first(), firstNeeds, firstRect, gap);
+    Node secondChild = fitted(node.second(), secondNeeds, secondRect, gap);
+    if (ratio == node.ratio() && firstChild.isSameAs(node.first()) && secondChild.isSameAs(node.second()))
+        return node;
+    return Node::split(axis, ratio, node.wanted(), std::move(firstChild), std::move(secondChild));
 }
 
 } // namespace
@@ -78,9 +90,9 @@ std::optional<Node> BSPTree::unstackingOne(const Node& node, Rect rect, double g
     if (node.isSplit()) {
         const auto [firstRect, secondRect] = rect.split(node.axis(), node.ratio(), gap);
         if (auto first = unstackingOne(node.first(), firstRect, gap, minimumSizes))
-            return Node::split(node.axis(), node.ratio(), std::move(*first), node.second());
+            return node.withChildren(std::move(*first), node.second());
         if (auto second = unstackingOne(node.second(), secondRect, gap, minimumSizes))
-            return Node::split(node.axis(), node.ratio(), node.first(), std::move(*second));
+            return node.withChildren(node.first(), std::move(*second));
         return std::nullopt;
     }
     const auto& ids = node.ids();
@@ -98,7 +110,9 @@ std::optional<Node> BSPTree::unstackingOne(const Node& node, Rect rect, double g
 }
 
 Node BSPTree::fitting(const Node& node, Rect rect, double gap, const MinimumSizes& minimumSizes) {
-    return fitted(node, measure(node, gap, minimumSizes), rect, gap);
+    std::vector<Needs> needs;
+    measure(node, gap, minimumSizes, needs);
+    return fitted(node, needs.data(), rect, gap);
 }
 
 std::optional<Node> BSPTree::mergingOneOverflow(const Node& node, Rect rect, double gap,
@@ -127,9 +141,9 @@ Node BSPTree::appending(const std::vector<WindowId>& ids, bool toTileNearest, Ax
         // Toward the sibling's end that touched the merged tile: its leading end when that tile lay before
         // it, its trailing end otherwise; across the axis both children touch and the first is taken.
         if (in.axis() != along || toTileNearest)
-            return Node::split(in.axis(), in.ratio(), appending(ids, toTileNearest, along, in.first()),
+            return in.withChildren(appending(ids, toTileNearest, along, in.first()),
                                in.second());
-        return Node::split(in.axis(), in.ratio(), in.first(),
+        return in.withChildren(in.first(),
                            appending(ids, toTileNearest, along, in.second()));
     }
     if (!holdsAWindow(in.ids()))
@@ -150,7 +164,8 @@ void BSPTree::normalize(Rect in, double gap, const MinimumSizes& minimumSizes) {
 }
 
 bool BSPTree::overflows(Rect in, double gap, const MinimumSizes& minimumSizes) const {
-    return root && mergingOneOverflow(*root, in, gap, minimumSizes).has_value();
+    // Without a minimum size every window fits every tile.
+    return root && !minimumSizes.empty() && mergingOneOverflow(*root, in, gap, minimumSizes).has_value();
 }
 
 } // namespace quillmere

@@ -9,14 +9,21 @@ Node Node::tile(std::vector<WindowId> ids) {
 }
 
 Node Node::split(Axis axis, double ratio, Node first, Node second) {
+    return split(axis, ratio, ratio, std::move(first), std::move(second));
+}
+
+Node Node::split(Axis axis, double ratio, double wanted, Node first, Node second) {
     auto data = std::make_shared<Data>();
     data->isTile = false;
     data->axis = axis;
     data->ratio = ratio;
-    data->children.reserve(2);
-    data->children.push_back(std::move(first));
-    data->children.push_back(std::move(second));
+    data->wanted = wanted;
+    data->children.emplace(std::move(first), std::move(second));
     return Node(std::move(data));
+}
+
+Node Node::withChildren(Node first, Node second) const {
+    return split(axis(), ratio(), wanted(), std::move(first), std::move(second));
 }
 
 bool operator==(const Node& a, const Node& b) {

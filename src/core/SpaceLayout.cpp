@@ -9,6 +9,13 @@ namespace {
 
 bool inTree(const BSPTree& tree, WindowId id) { return tree.root && BSPTree::holds(*tree.root, id); }
 
+// The ids of every tile but its front one, holes counted like windows.
+std::size_t behindFront(const Node& node) {
+    if (node.isTile())
+        return node.ids().size() - 1;
+    return behindFront(node.first()) + behindFront(node.second());
+}
+
 } // namespace
 
 SpaceLayout::SpaceLayout(LayoutMode mode, TileAlgorithm tiling, StackAlgorithm stacking)
@@ -208,12 +215,8 @@ std::optional<WindowId> SpaceLayout::cycle(WindowId from, bool forward) const {
 
 int SpaceLayout::stackedOutOfSight() const {
     switch (mode) {
-    case LayoutMode::bsp: {
-        std::size_t hidden = 0;
-        for (const auto& tile : tree.tiles(Rect(), 0))
-            hidden += tile.windows.size() - 1;
-        return static_cast<int>(hidden);
-    }
+    case LayoutMode::bsp:
+        return tree.root ? static_cast<int>(behindFront(*tree.root)) : 0;
     case LayoutMode::stack: {
         const auto count = tree.windows().size();
         return count == 0 ? 0 : static_cast<int>(count - 1);

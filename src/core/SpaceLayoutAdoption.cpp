@@ -7,7 +7,7 @@ namespace {
 // The tile reached by always taking the second child gets the ids stacked behind its own.
 Node appendingToLastTile(const Node& node, const std::vector<WindowId>& ids) {
     if (node.isSplit())
-        return Node::split(node.axis(), node.ratio(), node.first(), appendingToLastTile(node.second(), ids));
+        return node.withChildren(node.first(), appendingToLastTile(node.second(), ids));
     auto stacked = node.ids();
     stacked.insert(stacked.end(), ids.begin(), ids.end());
     return Node::tile(std::move(stacked));

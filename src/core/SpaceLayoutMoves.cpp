@@ -66,21 +66,40 @@ Reach reach(Rect source, Rect candidate, Direction toward) {
     return {0, 0, false};
 }
 
+// The front window of every tile (holes left out) with its tile's rectangle without gaps, and the front of
+// the first tile that holds a given window.
+struct Fronts {
+    WindowId of;
+    FrameMap frames;
+    std::optional<WindowId> source;
+
+    void collect(const Node& node, Rect rect) {
+        if (node.isTile()) {
+            const auto& ids = node.ids();
+            if (!source && holds(ids, of))
+                source = ids.front();
+            if (!BSPTree::isHole(ids.front()))
+                frames.emplace(ids.front(), rect);
+            return;
+        }
+        const auto [first, second] = rect.split(node.axis(), node.ratio(), 0);
+        collect(node.first(), first);
+        collect(node.second(), second);
+    }
+};
+
 } // namespace
 
 std::optional<WindowId> SpaceLayout::neighbor(WindowId of, Direction toward, Rect in) const {
     switch (mode) {
     case LayoutMode::bsp: {
-        const auto tiles = tree.tiles(in, 0);
-        const auto source = std::find_if(tiles.begin(), tiles.end(),
-                                         [&](const TileRect& tile) { return holds(tile.windows, of); });
-        if (source == tiles.end())
+        if (!tree.root)
             return std::nullopt;
-        FrameMap fronts;
-        for (const auto& tile : tiles)
-            if (!BSPTree::isHole(tile.windows.front()))
-                fronts.emplace(tile.windows.front(), tile.rect);
-        return nearest(source->windows.front(), toward, fronts);
+        Fronts fronts{of};
+        fronts.collect(*tree.root, in);
+        if (!fronts.source)
+            return std::nullopt;
+        return nearest(*fronts.source, toward, fronts.frames);
     }
     case LayoutMode::stack:
         return cycle(of, !isLeading(toward));

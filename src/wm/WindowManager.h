@@ -84,6 +84,10 @@ class WindowManager final : public MouseTarget {
     static constexpr Duration occupancyLifetime = std::chrono::milliseconds(500);
     // At most this many passes of writing and learning minimum sizes per apply.
     static constexpr int maximumPasses = 3;
+    // No tile is laid out narrower or lower than this, even for a window that has not shown a minimum size of
+    // its own: a smaller window shows nothing usable and is hard to hit, so the layout moves its borders or
+    // stacks the window instead.
+    static constexpr Size smallestTile{100, 100};
 
     explicit WindowManager(const WindowManagerServices& services);
     ~WindowManager() override;
@@ -209,6 +213,8 @@ class WindowManager final : public MouseTarget {
         bool followingAnswer = false;
         // Where a minimized window sat, to put it back.
         std::map<WindowId, SavedSlot> savedSlots;
+        // Where a window sat on the Space it was last sent away from, to put it back when it returns there.
+        std::map<WindowId, SavedSlot> sentFrom;
     };
 
     // The layouts and what was learned while writing them.
@@ -349,6 +355,9 @@ class WindowManager final : public MouseTarget {
     // Lowers a learned minimum size to a frame the window was seen in; answers whether it did.
     bool correctMinimumSize(WindowId id, const Rect& seen);
     void logMinimumSize(WindowId id, Size size);
+    // The minimum sizes the tiling engine works with: every tracked window's learned size, raised to the
+    // smallest tile.
+    MinimumSizes tileMinimumSizes() const;
 
     // The glide of the first pass.
     bool startAnimation(const ApplyRun& run, const FrameMap& frames);

@@ -52,8 +52,8 @@ void WindowManager::layoutIfTileable(const AXWindow& window, bool applyingRules)
     } else {
         const auto last = arrangement_.lastFocusedTiled.find(space);
         layout.add(window.id, window.bundleID(services_.desktop.applications),
-                   last == arrangement_.lastFocusedTiled.end() ? std::nullopt : std::optional(last->second),
-                   area, spacing.gap, floats, spacing.ratio, arrangement_.minimumSizes);
+                   last == arrangement_.lastFocusedTiled.end() ? std::nullopt : std::optional(last->second), area,
+                   spacing.gap, floats, spacing.ratio, tileMinimumSizes());
     }
     arrangement_.layouts.insert_or_assign(space, std::move(layout));
     log(LogLevel::default_, "tracked %u %{public}s on space %ld floating=%{bool}d", window.id, app,

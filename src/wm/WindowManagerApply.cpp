@@ -45,7 +45,7 @@ void WindowManager::runPasses(ApplyRun run) {
         const auto found = arrangement_.layouts.find(run.space);
         if (found == arrangement_.layouts.end())
             break;
-        found->second.normalize(run.area, run.gap, arrangement_.minimumSizes);
+        found->second.normalize(run.area, run.gap, tileMinimumSizes());
         FrameMap frames = found->second.frames(run.area, run.gap);
         if (run.skipping)
             frames.erase(*run.skipping);
@@ -194,6 +194,17 @@ bool WindowManager::correctMinimumSize(WindowId id, const Rect& seen) {
 void WindowManager::logMinimumSize(WindowId id, Size size) {
     log(LogLevel::default_, "window %u minimum size %ldx%ld", id, static_cast<std::int64_t>(size.width),
         static_cast<std::int64_t>(size.height));
+}
+
+MinimumSizes WindowManager::tileMinimumSizes() const {
+    MinimumSizes result;
+    result.reserve(tracking_.windows.size());
+    for (const auto& [id, window] : tracking_.windows) {
+        const auto learned = arrangement_.minimumSizes.find(id);
+        const Size size = learned == arrangement_.minimumSizes.end() ? Size() : learned->second;
+        result.emplace(id, Size{std::max(size.width, smallestTile.width), std::max(size.height, smallestTile.height)});
+    }
+    return result;
 }
 
 // The Space's display's screen, else the main screen, else the first screen.

@@ -144,7 +144,7 @@ WindowManager::Ending WindowManager::changeLayout(const Command& command, Comman
                 return clearingRestorePoint;
             },
             [&](const Command::Resize& c) {
-                layout.resize(window, c.grow, area, gap, arrangement_.minimumSizes);
+                layout.resize(window, c.grow, area, gap, tileMinimumSizes());
                 return keepingRestorePoint;
             },
             [&](const Command::Restore&) {

@@ -43,7 +43,7 @@ std::optional<WindowManager::DropTarget> WindowManager::dropTarget(WindowId wind
     SpaceLayout copy = layout(target);
     if (target != *source)
         copy.add(window, std::nullopt, std::nullopt, laidOut->area, laidOut->spacing.gap, false, 0.5,
-                 arrangement_.minimumSizes);
+                 tileMinimumSizes());
     return DropTarget{target, std::move(copy), *display, *laidOut};
 }
 
@@ -108,7 +108,7 @@ void WindowManager::sendBack(WindowId other, SpaceId from, SpaceId to, const std
     if (!slot || !copy.reinsert(other, *slot)) {
         const auto laidOut = geometry(to, spaces_.desktops());
         copy.add(other, std::nullopt, std::nullopt, laidOut ? laidOut->area : Rect(),
-                 laidOut ? laidOut->spacing.gap : 0, false, 0.5, arrangement_.minimumSizes);
+                 laidOut ? laidOut->spacing.gap : 0, false, 0.5, tileMinimumSizes());
     }
     arrangement_.layouts.insert_or_assign(to, std::move(copy));
     apply(to);
@@ -120,7 +120,7 @@ void WindowManager::explainIfStacked(WindowId window, SpaceId space) {
     if (!laidOut)
         return;
     SpaceLayout copy = layout(space);
-    copy.normalize(laidOut->area, laidOut->spacing.gap, arrangement_.minimumSizes);
+    copy.normalize(laidOut->area, laidOut->spacing.gap, tileMinimumSizes());
     const std::vector<WindowId> stack = copy.tree.stack(window);
     if (stack.size() <= 1)
         return;

@@ -30,6 +30,13 @@ std::optional<Direction> halfFilled(const FrameMap& frames, const Rect& visible)
     return edge ? std::optional(edge->direction) : std::nullopt;
 }
 
+bool standsAsLaidOut(const FrameMap& seen, const FrameMap& laidOut) {
+    return std::ranges::all_of(seen, [&](const auto& entry) {
+        const auto tile = laidOut.find(entry.first);
+        return tile != laidOut.end() && tile->second.integral() == entry.second.integral();
+    });
+}
+
 } // namespace
 
 bool WindowManager::adoptArrangement(SpaceId space) {
@@ -41,6 +48,10 @@ bool WindowManager::adoptArrangement(SpaceId space) {
     const auto laidOut = geometry(space, spaces_.desktops());
     if (frames.size() < 2 || !visible || !laidOut || !NativeTiling::covers(rects(frames), *visible, arrangementShare))
         return false;
+    // Windows that stand where the layout puts them show its own arrangement: read back into ratios, their
+    // whole-point frames would move borders by a point.
+    if (standsAsLaidOut(frames, found->second.frames(laidOut->area, laidOut->spacing.gap)))
+        return false;
     const auto arranged = NativeTiling::tree(frames, arrangementTolerance);
     if (!arranged)
         return false;
@@ -48,7 +59,7 @@ bool WindowManager::adoptArrangement(SpaceId space) {
     adopted.adopt(*arranged);
     if (adopted.tree.root == found->second.tree.root)
         return false;
-    adopted.normalize(laidOut->area, laidOut->spacing.gap, arrangement_.minimumSizes);
+    adopted.normalize(laidOut->area, laidOut->spacing.gap, tileMinimumSizes());
     found->second = std::move(adopted);
     return true;
 }
@@ -137,7 +148,7 @@ bool WindowManager::adoptMovedArrangement(const FrameMap& moved, const NativeRea
         layout.adopt(*arranged, *half);
     else
         layout.adopt(*arranged);
-    layout.normalize(reading.area, reading.gap, arrangement_.minimumSizes);
+    layout.normalize(reading.area, reading.gap, tileMinimumSizes());
     arrangement_.layouts.insert_or_assign(reading.space, layout);
     apply(reading.space);
     return true;

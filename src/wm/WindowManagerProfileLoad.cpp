@@ -128,10 +128,9 @@ void WindowManager::admitMoved(const std::map<WindowId, SpaceId>& moved) {
         const auto laidOut = geometry(space, desktops);
         const Spacing spacing = laidOut ? laidOut->spacing : config_.spacingSettings.spacingForDisplayWidth(0);
         SpaceLayout layout = this->layout(space);
-        layout.add(id, window.bundleID(services_.desktop.applications), std::nullopt,
-                   laidOut ? laidOut->area : Rect(), spacing.gap,
-                   config_.floatRules.floats(localizedName(window.pid), title(window)), spacing.ratio,
-                   arrangement_.minimumSizes);
+        layout.add(id, window.bundleID(services_.desktop.applications), std::nullopt, laidOut ? laidOut->area : Rect(),
+                   spacing.gap, config_.floatRules.floats(localizedName(window.pid), title(window)), spacing.ratio,
+                   tileMinimumSizes());
         arrangement_.layouts.insert_or_assign(space, std::move(layout));
         apply(space);
     }

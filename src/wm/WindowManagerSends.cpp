@@ -32,10 +32,14 @@ void WindowManager::send(WindowId window, SpaceId to, bool keepingDisplay) {
     carry(window, *current, target);
 }
 
+// A window that comes back to the Space it was sent from takes its old place again: inserted afresh it could
+// find no tile with room for it beside the others and end up stacked on one of them.
 void WindowManager::relocate(WindowId window, SpaceId from, SpaceId to) {
     bool floats = false;
+    std::optional<SpaceLayout::Slot> left;
     if (const auto source = arrangement_.layouts.find(from); source != arrangement_.layouts.end()) {
         floats = source->second.floating.contains(window);
+        left = source->second.slot(window);
         source->second.remove(window);
     }
     forgetFocus(from, window);
@@ -49,9 +53,13 @@ void WindowManager::relocate(WindowId window, SpaceId from, SpaceId to) {
                          : std::optional(tracked->second.bundleID(services_.desktop.applications));
     const auto last = arrangement_.lastFocusedTiled.find(to);
     SpaceLayout layout = this->layout(to);
-    layout.add(window, app,
-               last == arrangement_.lastFocusedTiled.end() ? std::nullopt : std::optional(last->second), area,
-               spacing.gap, floats, spacing.ratio, arrangement_.minimumSizes);
+    const auto back = tracking_.sentFrom.extract(window);
+    if (back.empty() || back.mapped().space != to || !layout.reinsert(window, back.mapped().slot))
+        layout.add(window, app,
+                   last == arrangement_.lastFocusedTiled.end() ? std::nullopt : std::optional(last->second), area,
+                   spacing.gap, floats, spacing.ratio, tileMinimumSizes());
+    if (left && tracked != tracking_.windows.end())
+        tracking_.sentFrom.insert_or_assign(window, SavedSlot{tracked->second.pid, from, *left});
     arrangement_.layouts.insert_or_assign(to, std::move(layout));
     apply(from);
     apply(to);

@@ -102,7 +102,7 @@ void WindowManager::restore(const SpaceSnapshot& snapshot, SpaceId space, const 
             const auto app = tracked == tracking_.windows.end()
                                  ? std::nullopt
                                  : std::optional(tracked->second.bundleID(services_.desktop.applications));
-            restored.add(window, app, std::nullopt, area, gap, false, 0.5, arrangement_.minimumSizes);
+            restored.add(window, app, std::nullopt, area, gap, false, 0.5, tileMinimumSizes());
         }
         for (WindowId window : old->second.floating)
             if (!restored.contains(window))

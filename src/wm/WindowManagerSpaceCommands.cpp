@@ -10,7 +10,9 @@ void WindowManager::focusSpace(std::int64_t position) {
     const DisplaySpaces* display = desktops.active();
     if (!display)
         return;
-    if (const auto space = Desktops::spaceAtPosition(position, *display))
+    // The Space already shown needs no switch: a swipe of no steps would still be logged and could move the
+    // pointer.
+    if (const auto space = Desktops::spaceAtPosition(position, *display); space && *space != display->current)
         services_.switcher.switchTo(*space);
 }
 

@@ -81,6 +81,7 @@ void WindowManager::untrack(WindowId id) {
     }
     arrangement_.minimumSizes.erase(id);
     arrangement_.written.erase(id);
+    tracking_.sentFrom.erase(id);
     movedByOthers_.erase(id);
     beforeNativeTile_.erase(id);
     removeFromLayouts(id);

@@ -110,6 +110,26 @@ TEST(FittingTest, MovesRatiosOnlyWhereBothSidesCanBeServed) {
     EXPECT_EQ(BSPTree::fitting(even, Rect(0, 0, 10, 600), 10, {}), even);
 }
 
+TEST(FittingTest, KeepsTheRatioAskedForSoThatABorderComesBack) {
+    const Rect room(0, 0, 1010, 600);
+    const Node even = h(0.5, tile({A}), tile({B}));
+
+    // The window that needed the room has gone smaller: the border goes back where it was asked to be.
+    const Node pushed = BSPTree::fitting(even, room, 10, {{A, wide(700)}});
+    ASSERT_EQ(pushed, h(0.7, tile({A}), tile({B})));
+    EXPECT_EQ(BSPTree::fitting(pushed, room, 10, {}), even);
+
+    // Turned a quarter, fitted across the other axis, where B needs most of the height, and turned back.
+    const MinimumSizes sizes{{A, wide(300)}, {B, {0, 500}}};
+    BSPTree turned{BSPTree::fitting(even, room, 10, sizes)};
+    ASSERT_EQ(turned.root, even);
+    turned.rotate(Rotation::quarter);
+    turned.root = BSPTree::fitting(*turned.root, room, 10, sizes);
+    ASSERT_NE(turned.root->ratio(), 0.5);
+    turned.rotate(Rotation::threeQuarter);
+    EXPECT_EQ(BSPTree::fitting(*turned.root, room, 10, sizes), even);
+}
+
 TEST(OverflowsTest, AnswersWhetherTheMergeStageWouldChangeTheTree) {
     const BSPTree tree{h(0.5, tile({A}), tile({B}))};
     EXPECT_TRUE(tree.overflows(area, 0, {{A, wide(502)}}));

@@ -104,6 +104,47 @@ TEST(Send, ATileKeepsItsFloatingAndLeavesNoFocusBehind) {
     EXPECT_TRUE(d.probe().layout(d.order()[2])->tree.contains(d.first));
 }
 
+TEST(Send, AWindowSentAwayAndBackReturnsToItsOwnTile) {
+    for (const bool follow : {true, false}) {
+        SCOPED_TRACE(follow ? "following" : "staying");
+        // A wide window beside a narrower one: there is room for both only with the border where the wide
+        // one's minimum size put it, not in half of the other's tile.
+        CommandedDesktop d;
+        const DisplayId main = d.desktop.addDisplay({.name = "Main", .bounds = {0, 0, 1440, 900}, .desktops = 2});
+        const WindowId wide =
+            d.open(d.launch("Editor"), {.frame = {100, 100, 900, 600}, .minimumSize = Size{800, 500}});
+        d.start();
+        const WindowId narrow =
+            d.open(d.launch("Terminal"), {.frame = {300, 420, 585, 368}, .minimumSize = Size{500, 300}});
+        d.managed.settle();
+        d.click(wide);
+        Settings settings = Settings::default_();
+        settings.followAfterSending = follow;
+        d.manager().update(settings);
+        const std::vector<SpaceId> order = d.desktop.spaceOrder(main);
+        const auto frames = [&] { return std::pair(*d.desktop.frame(wide), *d.desktop.frame(narrow)); };
+        const auto before = frames();
+        ASSERT_TRUE(before.first.intersection(before.second).isNull());
+
+        d.run("send 2");
+        if (!follow) {
+            d.desktop.switchSpace(main, order[1]);
+            d.managed.settle();
+            d.click(wide);
+        }
+        d.run("send 1");
+        if (!follow) {
+            d.desktop.switchSpace(main, order[0]);
+            d.managed.settle();
+        }
+
+        const SpaceLayout* layout = d.probe().layout(order[0]);
+        ASSERT_TRUE(layout);
+        EXPECT_EQ(layout->tree.stack(wide), std::vector<WindowId>{wide});
+        EXPECT_EQ(frames(), before);
+    }
+}
+
 TEST(Send, AWindowThatTilingLeftOutStaysOutWhereItGoes) {
     SendingDesktop d;
     const WindowId fixed = d.open(d.editor, {.frame = {400, 400, 300, 200}, .unsettable = {"AXSize"}});

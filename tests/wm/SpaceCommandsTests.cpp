@@ -82,6 +82,24 @@ TEST(SpaceCommands, SwitchByPlaceInTheDisplaysOrderAndRefuseWhatIsNotThere) {
     }
 }
 
+TEST(SpaceCommands, SwitchingToTheSpaceShownDoesNothing) {
+    for (const std::size_t place : {0, 1}) {
+        SCOPED_TRACE(place);
+        SpacesDesktop desktop(false);
+        desktop.show(desktop.order()[place]);
+        const std::size_t logged = desktop.managed.log.entries().size();
+        const Point pointer = desktop.desktop.pointer();
+
+        desktop.run("space " + std::to_string(place + 1));
+
+        EXPECT_EQ(desktop.shown(), desktop.order()[place]);
+        EXPECT_EQ(desktop.desktop.pointer(), pointer);
+        const auto& entries = desktop.managed.log.entries();
+        for (std::size_t i = logged; i < entries.size(); ++i)
+            EXPECT_EQ(entries[i].message.find("switch "), std::string::npos) << entries[i].message;
+    }
+}
+
 TEST(SpaceCommands, LoadingAProfileOfTheOtherSpacesModeAsksFirst) {
     struct Case {
         const char* name;
