@@ -1,4 +1,5 @@
 #include "core/Settings.h"
+#include "core/SettingsCoding.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,7 @@
 #include "DocumentRoundTrip.h"
 #include "core/JsonWriter.h"
 #include "core/MenuBarSettings.h"
+#include "core/MenuBarSettingsCoding.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quillmere;

@@ -1,5 +1,6 @@
 #include "DocumentRoundTrip.h"
 #include "core/Settings.h"
+#include "core/SettingsCoding.h"
 
 // The configuration file.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -1,4 +1,5 @@
 #include "../TiledDesktop.h"
+#include "core/SettingsCoding.h"
 #include "platform/ManualKeyMonitors.h"
 #include "platform/linux/InotifyFileWatching.h"
 #include "platform/sim/SimulatedTrash.h"

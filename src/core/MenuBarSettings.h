@@ -1,9 +1,6 @@
 #pragma once
 
-#include "core/JsonReader.h"
-
 #include <array>
-#include <nlohmann/json.hpp>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -91,9 +88,5 @@ constexpr std::optional<MenuBarSettings::IndexStyle> parseIndexStyle(std::string
             return style;
     return std::nullopt;
 }
-
-// Both keys of the record and of every entry are written and required.
-void to_json(nlohmann::json& json, const MenuBarSettings& settings);
-MenuBarSettings readMenuBarSettings(const JsonReader& json);
 
 } // namespace quillmere

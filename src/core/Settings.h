@@ -2,8 +2,6 @@
 
 #include "core/Command.h"
 #include "core/FloatRules.h"
-#include "core/JsonReader.h"
-#include "core/JsonWriter.h"
 #include "core/KeyChord.h"
 #include "core/LayoutMode.h"
 #include "core/MenuBarSettings.h"
@@ -16,7 +14,6 @@
 
 #include <cstdint>
 #include <map>
-#include <nlohmann/json.hpp>
 #include <optional>
 #include <set>
 #include <string>
@@ -27,9 +24,10 @@
 
 namespace quillmere {
 
-// The whole configuration, one field per key of the configuration file. Optional fields hold what the file
-// holds (absent, or the value as written, even out of range); the parts that apply settings read the
-// effective accessors, which supply the defaults and clamp.
+// The whole configuration, one field per key of the configuration file; `settingFields` lists the fields
+// with their keys for every part that goes through all settings. Optional fields hold what the file holds
+// (absent, or the value as written, even out of range); the parts that apply settings read the effective
+// accessors, which supply the defaults and clamp.
 struct Settings {
     using TitleRule = quillmere::TitleRule;
     using KeyMap = std::map<std::string, std::string>;
@@ -143,17 +141,5 @@ struct Settings {
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };
-
-// Writes the required keys always and each optional key only when present, numbers as stored.
-void to_json(nlohmann::json& json, const Settings& settings);
-
-// Reads the fields in declaration order; the first missing key or value of the wrong type fails the whole
-// read with its coding path. Missing and null optional keys are absent; unknown keys are ignored; nothing
-// is checked beyond types.
-Settings readSettings(const JsonReader& json);
-Decoded<Settings> decodeSettings(std::string_view bytes);
-
-// The configuration file's bytes: pretty-printed, keys sorted, "/" not escaped.
-Result<std::string, JsonWriteError> encodeSettings(const Settings& settings);
 
 } // namespace quillmere

@@ -1,29 +1,88 @@
-#include "core/Settings.h"
+#include "core/SettingsCoding.h"
+
+#include "core/MenuBarSettingsCoding.h"
+#include "core/SettingFields.h"
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <type_traits>
+#include <vector>
 
 namespace quillmere {
 
 namespace {
 
-template <class T> void putOptional(nlohmann::json& json, const char* key, const std::optional<T>& value) {
-    if (value)
-        json[key] = *value;
+// A setting's value is coded by its type. Values without an overload here are written as the library
+// converts them.
+template <class T> nlohmann::json encoded(const T& value) {
+    return value;
 }
 
-std::vector<std::string> readStrings(const JsonReader& json) {
-    std::vector<std::string> strings;
-    for (const auto& element : json.elements())
-        strings.push_back(element.string());
-    return strings;
+nlohmann::json encoded(TileAlgorithm tiling) {
+    return text(tiling);
 }
 
-Settings::TitleRule readTitleRule(const JsonReader& json) {
+nlohmann::json encoded(StackAlgorithm stacking) {
+    return text(stacking);
+}
+
+nlohmann::json encoded(const Settings::TitleRule& rule) {
+    return {{"app", rule.app}, {"title", rule.title}};
+}
+
+nlohmann::json encoded(const Settings::SpaceSettings& entry) {
+    nlohmann::json space{{"space", entry.space}};
+    if (entry.label)
+        space["label"] = *entry.label;
+    if (entry.layout)
+        space["layout"] = text(*entry.layout);
+    return space;
+}
+
+template <class T> nlohmann::json encoded(const std::vector<T>& values) {
+    auto list = nlohmann::json::array();
+    for (const auto& value : values)
+        list.push_back(encoded(value));
+    return list;
+}
+
+bool decoded(std::type_identity<bool>, const JsonReader& json) {
+    return json.boolean();
+}
+
+double decoded(std::type_identity<double>, const JsonReader& json) {
+    return json.number();
+}
+
+std::int64_t decoded(std::type_identity<std::int64_t>, const JsonReader& json) {
+    return json.integer<std::int64_t>();
+}
+
+std::string decoded(std::type_identity<std::string>, const JsonReader& json) {
+    return json.string();
+}
+
+TileAlgorithm decoded(std::type_identity<TileAlgorithm>, const JsonReader& json) {
+    return json.text(parseTileAlgorithm, "TileAlgorithm");
+}
+
+StackAlgorithm decoded(std::type_identity<StackAlgorithm>, const JsonReader& json) {
+    return json.text(parseStackAlgorithm, "StackAlgorithm");
+}
+
+MenuBarSettings decoded(std::type_identity<MenuBarSettings>, const JsonReader& json) {
+    return readMenuBarSettings(json);
+}
+
+Settings::TitleRule decoded(std::type_identity<Settings::TitleRule>, const JsonReader& json) {
     Settings::TitleRule rule;
     rule.app = json["app"].string();
     rule.title = json["title"].string();
     return rule;
 }
 
-Settings::SpaceSettings readSpaceSettings(const JsonReader& json) {
+Settings::SpaceSettings decoded(std::type_identity<Settings::SpaceSettings>, const JsonReader& json) {
     Settings::SpaceSettings entry;
     entry.space = json["space"].integer<std::int64_t>();
     entry.label = json.optional("label", &JsonReader::string);
@@ -32,90 +91,51 @@ Settings::SpaceSettings readSpaceSettings(const JsonReader& json) {
     return entry;
 }
 
-std::optional<MenuBarSettings> readOptionalMenuBar(const JsonReader& json) {
-    if (const auto menuBar = json.optional("menuBar"))
-        return readMenuBarSettings(*menuBar);
-    return std::nullopt;
+template <class T> std::vector<T> decoded(std::type_identity<std::vector<T>>, const JsonReader& json) {
+    std::vector<T> values;
+    for (const auto& element : json.elements())
+        values.push_back(decoded(std::type_identity<T>{}, element));
+    return values;
+}
+
+template <class T>
+std::map<std::string, T> decoded(std::type_identity<std::map<std::string, T>>, const JsonReader& json) {
+    std::map<std::string, T> values;
+    for (const auto& [key, value] : json.members())
+        values.emplace(key, decoded(std::type_identity<T>{}, value));
+    return values;
+}
+
+// A required key is always written and must be there; an optional one is written when present and read as
+// absent when missing or null.
+template <class T> void write(nlohmann::json& json, std::string_view key, const T& value) {
+    json[std::string(key)] = encoded(value);
+}
+
+template <class T> void write(nlohmann::json& json, std::string_view key, const std::optional<T>& value) {
+    if (value)
+        json[std::string(key)] = encoded(*value);
+}
+
+template <class T> void read(const JsonReader& json, std::string_view key, T& value) {
+    value = decoded(std::type_identity<T>{}, json[key]);
+}
+
+template <class T> void read(const JsonReader& json, std::string_view key, std::optional<T>& value) {
+    if (const auto member = json.optional(key))
+        value = decoded(std::type_identity<T>{}, *member);
 }
 
 } // namespace
 
 void to_json(nlohmann::json& json, const Settings& settings) {
     json = nlohmann::json::object();
-    json["keys"] = settings.keys;
-    putOptional(json, "shortcuts", settings.shortcuts);
-    json["focusFollowsMouse"] = settings.focusFollowsMouse;
-    json["mouseFollowsFocus"] = settings.mouseFollowsFocus;
-    putOptional(json, "followAfterSending", settings.followAfterSending);
-    putOptional(json, "followRoutedWindows", settings.followRoutedWindows);
-    putOptional(json, "windowPreviews", settings.windowPreviews);
-    putOptional(json, "menuBar", settings.menuBar);
-    json["floatApps"] = settings.floatApps;
-    auto& titles = json["floatTitles"] = nlohmann::json::array();
-    for (const auto& rule : settings.floatTitles)
-        titles.push_back({{"app", rule.app}, {"title", rule.title}});
-    auto& spaces = json["spaces"] = nlohmann::json::array();
-    for (const auto& entry : settings.spaces) {
-        nlohmann::json space{{"space", entry.space}};
-        putOptional(space, "label", entry.label);
-        if (entry.layout)
-            space["layout"] = text(*entry.layout);
-        spaces.push_back(std::move(space));
-    }
-    putOptional(json, "padding", settings.padding);
-    putOptional(json, "gap", settings.gap);
-    putOptional(json, "spacing", settings.spacing);
-    putOptional(json, "activeBorder", settings.activeBorder);
-    putOptional(json, "borderColor", settings.borderColor);
-    putOptional(json, "borderOpacity", settings.borderOpacity);
-    putOptional(json, "dimInactive", settings.dimInactive);
-    putOptional(json, "dimOpacity", settings.dimOpacity);
-    putOptional(json, "animateWindows", settings.animateWindows);
-    putOptional(json, "ratio", settings.ratio);
-    if (settings.tiling)
-        json["tiling"] = text(*settings.tiling);
-    if (settings.stacking)
-        json["stacking"] = text(*settings.stacking);
-    json["appSpaces"] = settings.appSpaces;
-    putOptional(json, "fullScreenApps", settings.fullScreenApps);
-    putOptional(json, "nativeTiling", settings.nativeTiling);
+    forEachSettingField([&](const auto& field) { write(json, field.key, settings.*field.member); });
 }
 
 Settings readSettings(const JsonReader& json) {
     Settings settings;
-    for (const auto& [chord, command] : json["keys"].members())
-        settings.keys.emplace(chord, command.string());
-    settings.shortcuts = json.optional("shortcuts", &JsonReader::boolean);
-    settings.focusFollowsMouse = json["focusFollowsMouse"].boolean();
-    settings.mouseFollowsFocus = json["mouseFollowsFocus"].boolean();
-    settings.followAfterSending = json.optional("followAfterSending", &JsonReader::boolean);
-    settings.followRoutedWindows = json.optional("followRoutedWindows", &JsonReader::boolean);
-    settings.windowPreviews = json.optional("windowPreviews", &JsonReader::boolean);
-    settings.menuBar = readOptionalMenuBar(json);
-    settings.floatApps = readStrings(json["floatApps"]);
-    for (const auto& rule : json["floatTitles"].elements())
-        settings.floatTitles.push_back(readTitleRule(rule));
-    for (const auto& entry : json["spaces"].elements())
-        settings.spaces.push_back(readSpaceSettings(entry));
-    settings.padding = json.optional("padding", &JsonReader::number);
-    settings.gap = json.optional("gap", &JsonReader::number);
-    settings.spacing = json.optional("spacing", &JsonReader::boolean);
-    settings.activeBorder = json.optional("activeBorder", &JsonReader::boolean);
-    settings.borderColor = json.optional("borderColor", &JsonReader::string);
-    settings.borderOpacity = json.optional("borderOpacity", &JsonReader::number);
-    settings.dimInactive = json.optional("dimInactive", &JsonReader::boolean);
-    settings.dimOpacity = json.optional("dimOpacity", &JsonReader::number);
-    settings.animateWindows = json.optional("animateWindows", &JsonReader::boolean);
-    settings.ratio = json.optional("ratio", &JsonReader::number);
-    if (const auto tiling = json.optional("tiling"))
-        settings.tiling = tiling->text(parseTileAlgorithm, "TileAlgorithm");
-    if (const auto stacking = json.optional("stacking"))
-        settings.stacking = stacking->text(parseStackAlgorithm, "StackAlgorithm");
-    for (const auto& [app, space] : json["appSpaces"].members())
-        settings.appSpaces.emplace(app, space.integer<std::int64_t>());
-    if (const auto apps = json.optional("fullScreenApps"))
-        settings.fullScreenApps = readStrings(*apps);
-    settings.nativeTiling = json.optional("nativeTiling", &JsonReader::boolean);
+    forEachSettingField([&](const auto& field) { read(json, field.key, settings.*field.member); });
     return settings;
 }
 

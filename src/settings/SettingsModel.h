@@ -3,6 +3,7 @@
 #include "core/KeyChord.h"
 #include "core/KeyPresets.h"
 #include "core/Profile.h"
+#include "core/SettingFields.h"
 #include "core/Settings.h"
 #include "core/WindowRef.h"
 #include "platform/Accessibility.h"
@@ -66,7 +67,7 @@ struct SettingsModelServices {
 class SettingsModel {
   public:
     // The panes whose settings "Restore Defaults" resets.
-    enum class Pane { general, keys, rules, spaces, menuBar };
+    using Pane = SettingGroup;
 
     // What a chord recording is for.
     struct RecordChord {

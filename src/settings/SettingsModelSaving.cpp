@@ -1,3 +1,4 @@
+#include "core/SettingFields.h"
 #include "settings/SettingsModel.h"
 
 #include <system_error>
@@ -28,44 +29,10 @@ void SettingsModel::save(const std::string& action) {
 void SettingsModel::restoreDefaults(Pane pane) {
     const Settings& defaults = Settings::default_();
     Settings changed = settings_;
-    switch (pane) {
-    case Pane::general:
-        changed.focusFollowsMouse = defaults.focusFollowsMouse;
-        changed.mouseFollowsFocus = defaults.mouseFollowsFocus;
-        changed.followAfterSending = defaults.followAfterSending;
-        changed.followRoutedWindows = defaults.followRoutedWindows;
-        changed.windowPreviews = defaults.windowPreviews;
-        changed.padding = defaults.padding;
-        changed.gap = defaults.gap;
-        changed.spacing = defaults.spacing;
-        changed.activeBorder = defaults.activeBorder;
-        changed.borderColor = defaults.borderColor;
-        changed.borderOpacity = defaults.borderOpacity;
-        changed.dimInactive = defaults.dimInactive;
-        changed.dimOpacity = defaults.dimOpacity;
-        changed.animateWindows = defaults.animateWindows;
-        changed.ratio = defaults.ratio;
-        changed.tiling = defaults.tiling;
-        changed.stacking = defaults.stacking;
-        changed.nativeTiling = defaults.nativeTiling;
-        break;
-    case Pane::keys:
-        changed.keys = defaults.keys;
-        changed.shortcuts = defaults.shortcuts;
-        break;
-    case Pane::rules:
-        changed.floatApps = defaults.floatApps;
-        changed.floatTitles = defaults.floatTitles;
-        changed.appSpaces = defaults.appSpaces;
-        changed.fullScreenApps = defaults.fullScreenApps;
-        break;
-    case Pane::spaces:
-        changed.spaces = defaults.spaces;
-        break;
-    case Pane::menuBar:
-        changed.menuBar.reset();
-        break;
-    }
+    forEachSettingField([&](const auto& field) {
+        if (field.group == pane)
+            changed.*field.member = defaults.*field.member;
+    });
     setSettings(std::move(changed));
     save("Restore Defaults");
 }

@@ -1,5 +1,6 @@
 #include "stores/ConfigStore.h"
 
+#include "core/SettingsCoding.h"
 #include "core/Trimming.h"
 #include "platform/AtomicWrite.h"
 #include "platform/Log.h"

@@ -1,5 +1,6 @@
 #include "wm/WindowManager.h"
 
+#include "core/SettingFields.h"
 #include "stores/ProfileSymbol.h"
 #include "system/ColorHex.h"
 
@@ -125,8 +126,8 @@ void WindowManager::update(const Settings& settings) {
     config_.fullScreenApps = settings.fullScreenRules();
 
     const Settings& old = config_.spacingSettings;
-    const bool spacingChanged = old.padding != settings.padding || old.gap != settings.gap ||
-                                old.usesSpacing() != settings.usesSpacing();
+    const bool spacingChanged = changesLayouts(old, settings, LayoutEffect::spacing);
+    const bool algorithmsChanged = changesLayouts(old, settings, LayoutEffect::algorithm);
 
     highlight_.setShowsBorder(settings.showsActiveBorder());
     highlight_.setDims(settings.dimsInactive());
@@ -136,15 +137,12 @@ void WindowManager::update(const Settings& settings) {
 
     config_.spacingSettings = settings;
 
-    const TileAlgorithm tiling = settings.tileAlgorithm();
-    const StackAlgorithm stacking = settings.stackAlgorithm();
-    const bool algorithmsChanged = tiling != config_.tiling || stacking != config_.stacking;
     if (algorithmsChanged) {
-        config_.tiling = tiling;
-        config_.stacking = stacking;
+        config_.tiling = settings.tileAlgorithm();
+        config_.stacking = settings.stackAlgorithm();
         for (auto& [space, layout] : arrangement_.layouts) {
-            layout.setTiling(tiling, settings.splitRatio());
-            layout.stacking = stacking;
+            layout.setTiling(config_.tiling, settings.splitRatio());
+            layout.stacking = config_.stacking;
         }
     }
 

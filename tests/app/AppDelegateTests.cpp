@@ -1,5 +1,6 @@
 #include "app/AppDelegate.h"
 #include "core/KeyChord.h"
+#include "core/SettingsCoding.h"
 #include "platform/CapturingLogSink.h"
 #include "platform/ManualMainQueue.h"
 #include "platform/linux/InotifyFileWatching.h"

@@ -1,6 +1,7 @@
 #include "core/Profile.h"
 #include "core/Session.h"
 #include "core/Settings.h"
+#include "core/SettingsCoding.h"
 #include "support/TextDamage.h"
 
 #include <gtest/gtest.h>

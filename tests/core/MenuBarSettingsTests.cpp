@@ -1,5 +1,6 @@
 #include "core/JsonWriter.h"
 #include "core/MenuBarSettings.h"
+#include "core/MenuBarSettingsCoding.h"
 
 #include <gtest/gtest.h>
 

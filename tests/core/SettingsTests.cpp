@@ -1,4 +1,6 @@
 #include "core/Settings.h"
+#include "core/SettingsCoding.h"
+#include "support/EverySetting.h"
 #include "support/Printers.h"
 
 #include <cmath>
@@ -33,6 +35,19 @@ Settings decoded(const char* members) {
     const auto result = decodeSettings(document(members));
     EXPECT_TRUE(result.ok()) << (result.ok() ? "" : result.error().text());
     return result.ok() ? *result : Settings{};
+}
+
+std::string dataFile(const char* name) {
+    std::ifstream file(std::string(QUILLMERE_CORE_TEST_DATA "/") + name, std::ios::binary);
+    std::stringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+// The text of the error the read of the bytes fails with.
+std::string readError(const std::string& bytes) {
+    const auto read = decodeSettings(bytes);
+    return read.ok() ? "no error" : read.error().text();
 }
 
 struct BadDocument {
@@ -141,13 +156,6 @@ TEST(SettingsDecodingTest, UnknownKeysAndOutOfRangeValuesAreReadAsTheyStand) {
     EXPECT_EQ(settings.floatTitles.at(0).title, "(");
 }
 
-std::string golden() {
-    std::ifstream file(QUILLMERE_CORE_TEST_DATA "/settings.json", std::ios::binary);
-    std::stringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
-
 // The content of the golden file.
 Settings goldenSettings() {
     Settings settings;
@@ -173,7 +181,7 @@ Settings goldenSettings() {
 }
 
 TEST(SettingsWritingTest, GoldenFileReadsAndIsWrittenBackByteForByte) {
-    const std::string bytes = golden();
+    const std::string bytes = dataFile("settings.json");
     ASSERT_FALSE(bytes.empty());
     const auto read = decodeSettings(bytes);
     ASSERT_TRUE(read.ok()) << read.error().text();
@@ -305,6 +313,102 @@ TEST(SettingsFlipTest, AFlipStartsFromTheEffectiveValueAndStoresIt) {
     EXPECT_EQ(settings.dimInactive, true);
     settings.flip(SettingToggle::dim);
     EXPECT_EQ(settings.dimInactive, false);
+}
+
+struct Golden {
+    const char* file;
+    std::function<Settings()> settings;
+};
+
+TEST(SettingsFileTest, WrittenBytesAreTheGoldenFilesAndReadBackTheSame) {
+    const Golden cases[] = {{"default-settings.json", [] { return Settings::default_(); }},
+                            {"every-setting.json", everySettingChanged}};
+    for (const auto& c : cases) {
+        const Settings settings = c.settings();
+        const auto written = encodeSettings(settings);
+        ASSERT_TRUE(written.ok()) << c.file;
+        EXPECT_EQ(*written, dataFile(c.file)) << c.file;
+        const auto read = decodeSettings(*written);
+        ASSERT_TRUE(read.ok()) << c.file << ": " << read.error().text();
+        EXPECT_EQ(*read, settings) << c.file;
+    }
+}
+
+struct BadValue {
+    const char* key;
+    const char* value;
+    const char* error;
+};
+
+// Each key of the file in turn holds a value of the wrong type, in a document that is otherwise complete.
+TEST(SettingsFileTest, AWrongValueForAnyKeyFailsTheReadWithItsPathAndText) {
+    const BadValue cases[] = {
+        {"keys", "[]", "keys: Expected to decode Dictionary<String, Any> but found an array instead."},
+        {"shortcuts", "\"no\"", "shortcuts: Expected to decode Bool but found a string instead."},
+        {"focusFollowsMouse", "0", "focusFollowsMouse: Expected to decode Bool but found a number instead."},
+        {"mouseFollowsFocus", "null", "mouseFollowsFocus: Expected Bool value but found null instead."},
+        {"followAfterSending", "1",
+         "followAfterSending: Expected to decode Bool but found a number instead."},
+        {"followRoutedWindows", "{}",
+         "followRoutedWindows: Expected to decode Bool but found a dictionary instead."},
+        {"windowPreviews", "\"true\"", "windowPreviews: Expected to decode Bool but found a string instead."},
+        {"menuBar", "{\"items\": [], \"indexStyle\": \"wide\"}",
+         "menuBar.indexStyle: Cannot initialize IndexStyle from invalid String value wide"},
+        {"floatApps", "[\"Notes\", null]", "floatApps.1: Expected String value but found null instead."},
+        {"floatTitles", "[{\"app\": \"Mail\", \"title\": 3}]",
+         "floatTitles.0.title: Expected to decode String but found a number instead."},
+        {"spaces", "[{\"space\": 1.5}]", "spaces.0.space: Parsed JSON number <1.5> does not fit in Int."},
+        {"padding", "\"10\"", "padding: Expected to decode Double but found a string instead."},
+        {"gap", "false", "gap: Expected to decode Double but found a boolean instead."},
+        {"spacing", "[]", "spacing: Expected to decode Bool but found an array instead."},
+        {"activeBorder", "\"yes\"", "activeBorder: Expected to decode Bool but found a string instead."},
+        {"borderColor", "16777215", "borderColor: Expected to decode String but found a number instead."},
+        {"borderOpacity", "{}", "borderOpacity: Expected to decode Double but found a dictionary instead."},
+        {"dimInactive", "0", "dimInactive: Expected to decode Bool but found a number instead."},
+        {"dimOpacity", "\"0.3\"", "dimOpacity: Expected to decode Double but found a string instead."},
+        {"animateWindows", "1", "animateWindows: Expected to decode Bool but found a number instead."},
+        {"ratio", "[0.5]", "ratio: Expected to decode Double but found an array instead."},
+        {"tiling", "\"spiral\"", "tiling: Cannot initialize TileAlgorithm from invalid String value spiral"},
+        {"stacking", "3", "stacking: Expected to decode String but found a number instead."},
+        {"appSpaces", "{\"Mail\": \"2\"}",
+         "appSpaces.Mail: Expected to decode Int but found a string instead."},
+        {"fullScreenApps", "\"Safari\"",
+         "fullScreenApps: Expected to decode Array<Any> but found a string instead."},
+        {"nativeTiling", "\"false\"", "nativeTiling: Expected to decode Bool but found a string instead."},
+    };
+    const std::string valid = dataFile("every-setting.json");
+    for (const auto& c : cases) {
+        nlohmann::json document = nlohmann::json::parse(valid);
+        ASSERT_TRUE(document.contains(c.key)) << c.key;
+        document[c.key] = nlohmann::json::parse(c.value);
+        EXPECT_EQ(readError(document.dump()), c.error) << c.key;
+    }
+}
+
+// Each required key in turn is missing, or the whole document is not a settings object.
+TEST(SettingsFileTest, AMissingRequiredKeyOrABrokenDocumentFailsTheReadWithItsText) {
+    const std::string valid = dataFile("every-setting.json");
+    const std::pair<const char*, const char*> missing[] = {
+        {"keys", "No value associated with key keys."},
+        {"focusFollowsMouse", "No value associated with key focusFollowsMouse."},
+        {"mouseFollowsFocus", "No value associated with key mouseFollowsFocus."},
+        {"floatApps", "No value associated with key floatApps."},
+        {"floatTitles", "No value associated with key floatTitles."},
+        {"spaces", "No value associated with key spaces."},
+        {"appSpaces", "No value associated with key appSpaces."},
+    };
+    for (const auto& [key, error] : missing) {
+        nlohmann::json document = nlohmann::json::parse(valid);
+        ASSERT_EQ(document.erase(key), 1u) << key;
+        EXPECT_EQ(readError(document.dump()), error) << key;
+    }
+    const std::pair<std::string, const char*> broken[] = {
+        {valid.substr(0, valid.size() / 2), "The given data was not valid JSON."},
+        {"[]", "Expected to decode Dictionary<String, Any> but found an array instead."},
+        {"", "The given data was not valid JSON."}};
+    for (const auto& [bytes, error] : broken) {
+        EXPECT_EQ(readError(bytes), error) << bytes;
+    }
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "support/EverySetting.h"
 #include "support/SettingsModelFixture.h"
 
 namespace quillmere {
@@ -115,6 +116,39 @@ INSTANTIATE_TEST_SUITE_P(SettingsModel, RestoreDefaults,
                                          PaneCase{"spaces", Pane::spaces, {false, false, false, true, false}},
                                          PaneCase{"menuBar", Pane::menuBar, {false, false, false, false, true}}),
                          [](const testing::TestParamInfo<PaneCase>& info) { return info.param.name; });
+
+// The keys of the file, of all that a record with every setting changed writes, whose values are the
+// built-in ones.
+std::set<std::string> keysAtDefault(const Settings& settings) {
+    const auto all = nlohmann::json::parse(encodeSettings(everySettingChanged()).value());
+    const auto written = nlohmann::json::parse(encodeSettings(settings).value());
+    const auto defaults = nlohmann::json::parse(encodeSettings(Settings::default_()).value());
+    std::set<std::string> keys;
+    for (const auto& [key, value] : all.items())
+        if (written.value(key, nlohmann::json()) == defaults.value(key, nlohmann::json()))
+            keys.insert(key);
+    return keys;
+}
+
+TEST_F(SettingsModelTest, eachPaneRestoresExactlyItsOwnKeys) {
+    const std::pair<Pane, std::set<std::string>> panes[] = {
+        {Pane::general,
+         {"focusFollowsMouse", "mouseFollowsFocus", "followAfterSending", "followRoutedWindows",
+          "windowPreviews", "padding", "gap", "spacing", "activeBorder", "borderColor", "borderOpacity",
+          "dimInactive", "dimOpacity", "animateWindows", "ratio", "tiling", "stacking", "nativeTiling"}},
+        {Pane::keys, {"keys", "shortcuts"}},
+        {Pane::rules, {"floatApps", "floatTitles", "appSpaces", "fullScreenApps"}},
+        {Pane::spaces, {"spaces"}},
+        {Pane::menuBar, {"menuBar"}},
+    };
+    for (const auto& [pane, keys] : panes) {
+        edit([](Settings& settings) { settings = everySettingChanged(); });
+        ASSERT_EQ(keysAtDefault(model->settings()), std::set<std::string>{});
+        later();
+        model->restoreDefaults(pane);
+        EXPECT_EQ(keysAtDefault(model->settings()), keys);
+    }
+}
 
 TEST_F(SettingsModelTest, keysThePerDesktopSettingsInOrder) {
     edit([](Settings& settings) { settings.spaces = {{.space = 5}, {.space = 1}}; });

@@ -1,3 +1,4 @@
+#include "core/SettingsCoding.h"
 #include "platform/CapturingLogSink.h"
 #include "platform/ManualMainQueue.h"
 #include "platform/linux/InotifyFileWatching.h"

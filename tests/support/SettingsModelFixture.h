@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/SettingsCoding.h"
 #include "platform/ManualKeyMonitors.h"
 #include "platform/linux/InotifyFileWatching.h"
 #include "platform/sim/SimulatedTrash.h"

@@ -100,6 +100,9 @@ TEST_F(WindowManagerCoreTest, ReappliesOnlyWhenSpacingOrAlgorithmsChange) {
         {"spacing unset to true", [](Settings& s) { s.spacing = true; }, false},
         {"spacing off", [](Settings& s) { s.spacing = false; }, true},
         {"stacking", [](Settings& s) { s.stacking = StackAlgorithm::accordion; }, true},
+        {"stacking unset to fill", [](Settings& s) { s.stacking = StackAlgorithm::fill; }, false},
+        {"tiling unset to bsp", [](Settings& s) { s.tiling = TileAlgorithm::bsp; }, false},
+        {"tiling", [](Settings& s) { s.tiling = TileAlgorithm::i3; }, true},
     };
     for (const Case& c : cases) {
         Settings settings = Settings::default_();
