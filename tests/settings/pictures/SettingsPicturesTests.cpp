@@ -29,7 +29,9 @@ TEST_F(SettingsWindowTest, picturesOfEveryPane) {
     for (const SettingsPane& pane : settingsPanes) {
         const std::string tag(pane.tag);
         settings->show(tag);
-        QApplication::processEvents();
+        // Rows some panes build on the next turns of the event loop.
+        for (int turn = 0; turn < 5; ++turn)
+            QApplication::processEvents();
         const QString file = QUILLMERE_PICTURES "/settings-" + QString::fromStdString(tag).toLower() + ".png";
         if (QScrollArea* area = scrolling(*settings->pane(tag)))
             saveScrolledWindowPicture(window(), *area, file);
