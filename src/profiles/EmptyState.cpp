@@ -22,7 +22,8 @@ EmptyState::EmptyState(std::string_view symbol, const QString& title, const QStr
     column->addWidget(heading, 0, Qt::AlignHCenter);
     QLabel* detail = captionLabel(description, this);
     detail->setAlignment(Qt::AlignHCenter);
-    column->addWidget(detail, 0, Qt::AlignHCenter);
+    // The full width, so that a wrapped description is as tall as its lines.
+    column->addWidget(detail);
     column->addStretch();
 }
 

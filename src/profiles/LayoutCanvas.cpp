@@ -3,6 +3,7 @@
 #include "menubar/PanelColors.h"
 #include "menubar/PanelPictures.h"
 #include "menubar/PanelPainting.h"
+#include "profiles/MenuPlacement.h"
 #include "profiles/TileDragData.h"
 #include "profiles/TileMenu.h"
 #include "settings/SymbolPixmap.h"
@@ -327,15 +328,13 @@ void LayoutCanvas::openMenu(const LayoutTile& tile) {
     menu->change = [this](const LayoutSnapshot& layout) { change(layout); };
     menu->closed = [this] { menuClosed(); };
     menu_ = menu;
-    const QRect anchor = qRect(tile.rect).toRect();
+    const QRect tileRect = qRect(tile.rect).toRect();
     menu->adjustSize();
-    QPoint at = mapToGlobal(QPoint(anchor.center().x() - menu->width() / 2, anchor.bottom() + 4));
-    if (const QScreen* where = screen()) {
-        const QRect available = where->availableGeometry();
-        at.setX(std::clamp(at.x(), available.left(), std::max(available.left(), available.right() - menu->width())));
-        at.setY(std::clamp(at.y(), available.top(), std::max(available.top(), available.bottom() - menu->height())));
-    }
-    menu->move(at);
+    QRect bounds = window()->geometry();
+    if (const QScreen* where = screen())
+        bounds &= where->availableGeometry();
+    const QRect anchor(mapToGlobal(tileRect.topLeft()), tileRect.size());
+    menu->move(menuPlacement(menu->size(), anchor, bounds).topLeft());
     menu->show();
 }
 

@@ -69,7 +69,7 @@ ProfileSidebar::ProfileSidebar(SettingsModel& model, ProfilesServices& services,
 
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setFrameShape(QFrame::NoFrame);
-    // A long summary is cut at the edge rather than scrolled to.
+    // A long summary wraps rather than being scrolled to.
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(list_, &QListWidget::itemSelectionChanged, this, [this] { chosen(); });
@@ -124,7 +124,8 @@ void ProfileSidebar::reload(const std::optional<std::string>& selected) {
         auto* item = new QListWidgetItem(list_);
         item->setData(nameRole, qText(profile.name));
         QWidget* shown = row(profile);
-        item->setSizeHint(shown->sizeHint());
+        // As tall as the row needs at the list's width, a long summary wrapped.
+        item->setSizeHint(QSize(width, shown->heightForWidth(width)));
         list_->setItemWidget(item, shown);
         if (profile.name == selected)
             item->setSelected(true);
@@ -156,9 +157,7 @@ QWidget* ProfileSidebar::row(const Profile& profile) {
     auto* texts = new QVBoxLayout;
     texts->setSpacing(2);
     texts->addWidget(new QLabel(qText(profile.name), widget));
-    QLabel* summary = captionLabel(qText(profileListSummary(profile)), widget);
-    summary->setWordWrap(false);
-    texts->addWidget(summary);
+    texts->addWidget(captionLabel(qText(profileListSummary(profile)), widget));
     row->addLayout(texts, 1);
     return widget;
 }

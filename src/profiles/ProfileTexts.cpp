@@ -30,18 +30,16 @@ std::string counted(std::int64_t count, const std::string& noun) {
 }
 
 std::string profileListSummary(const Profile& profile) {
-    return withFullScreen(counted(static_cast<std::int64_t>(profile.spaces.size()), "Space") +
-                              std::string(separator) + counted(windowCount(profile.spaces), "window"),
+    std::set<std::int64_t> desktops;
+    for (const SpaceSnapshot& space : profile.spaces)
+        desktops.insert(space.space);
+    return withFullScreen(counted(static_cast<std::int64_t>(desktops.size()), "Desktop") + std::string(separator) +
+                              counted(windowCount(profile.spaces), "window"),
                           profile);
 }
 
 std::string profileDetailSummary(const Profile& profile) {
-    std::set<std::int64_t> desktops;
-    for (const SpaceSnapshot& space : profile.spaces)
-        desktops.insert(space.space);
-    std::string text = withFullScreen(counted(static_cast<std::int64_t>(desktops.size()), "Desktop") +
-                                          std::string(separator) + counted(windowCount(profile.spaces), "window"),
-                                      profile);
+    std::string text = profileListSummary(profile);
     if (profile.displays && !profile.displays->empty()) {
         std::string names;
         for (const ProfileDisplay& display : *profile.displays)

@@ -10,12 +10,12 @@ namespace quillmere {
 
 // The texts of the profile list and of the editor's header.
 
-// "3 Spaces · 7 windows · 2 full screen": every Space snapshot and every window reference in them; the
-// full-screen part only when there are some.
+// "2 Desktops · 5 windows · 1 full screen": Desktop numbers counted once across displays, every window
+// reference of their snapshots (full-screen windows not among them), the full-screen part only when there
+// are some. The list and the editor's header say the same of a profile.
 std::string profileListSummary(const Profile& profile);
 
-// "2 Desktops · 5 windows · 1 full screen · Studio Display + Built-in": Desktop numbers counted once
-// across displays, full-screen windows not among the windows, then the recorded displays' names.
+// The list's summary, then the recorded displays' names: "… · Studio Display + Built-in".
 std::string profileDetailSummary(const Profile& profile);
 
 // A number and a noun, with "s" unless the number is 1; no digit grouping.

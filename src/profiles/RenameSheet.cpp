@@ -13,6 +13,9 @@ RenameSheet::RenameSheet(SettingsModel& model, Profile profile, QWidget& window)
     : QDialog(&window), model_(model), profile_(std::move(profile)),
       name_(new QLineEdit(QString::fromStdString(profile_.name), this)), problemRow_(new QWidget(this)),
       problemText_(new QLabel(" ", problemRow_)), rename_(new QPushButton("Rename", this)) {
+    // A sheet of its window: modal on it, named after what it does, and neither minimised nor maximised.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowTitle("Rename Profile");
     setWindowModality(Qt::WindowModal);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedWidth(340);

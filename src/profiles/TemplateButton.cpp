@@ -5,6 +5,7 @@
 
 #include <QEnterEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace quillmere {
 
@@ -25,12 +26,14 @@ TemplateButton::TemplateButton(LayoutSnapshot layout, QString name, QWidget* par
     setText(name_);
     setAccessibleName(name_);
     setCursor(Qt::PointingHandCursor);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(this, &QAbstractButton::clicked, this, [this] { apply(); });
     updateToolTip();
 }
 
 QSize TemplateButton::sizeHint() const {
-    return QSize(static_cast<int>(frameWidth), static_cast<int>(drawing.height() + 2 * drawingInset + nameDrop));
+    return QSize(static_cast<int>(std::ceil(std::max(frameWidth, nameWidth()))),
+                 static_cast<int>(drawing.height() + 2 * drawingInset + nameDrop));
 }
 
 QFont TemplateButton::nameFont(double scale) const {
@@ -46,12 +49,15 @@ double TemplateButton::nameScale() const {
     return std::max(smallestName, frameWidth / full);
 }
 
+double TemplateButton::nameWidth() const { return QFontMetricsF(nameFont(nameScale())).horizontalAdvance(name_); }
+
 void TemplateButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setOpacity(isEnabled() ? 1 : disabledOpacity);
     const QColor accent = PanelColors::accent(palette());
-    const QRectF label((frameWidth - drawing.width()) / 2 - drawingInset, 0, drawing.width() + 2 * drawingInset,
+    const double frame = width();
+    const QRectF label((frame - drawing.width()) / 2 - drawingInset, 0, drawing.width() + 2 * drawingInset,
                        drawing.height() + 2 * drawingInset);
     if (hovering_) {
         painter.fillPath(rounded(label, 5), PanelColors::withAlpha(accent, 0.15));
@@ -64,8 +70,7 @@ void TemplateButton::paintEvent(QPaintEvent*) {
     const QFont font = nameFont(nameScale());
     painter.setFont(font);
     painter.setPen(PanelColors::secondary(palette()));
-    const QString shown = QFontMetricsF(font).elidedText(name_, Qt::ElideRight, frameWidth);
-    painter.drawText(QRectF(0, label.bottom(), frameWidth, nameDrop), Qt::AlignHCenter | Qt::AlignVCenter, shown);
+    painter.drawText(QRectF(0, label.bottom(), frame, nameDrop), Qt::AlignHCenter | Qt::AlignVCenter, name_);
 }
 
 void TemplateButton::enterEvent(QEnterEvent* event) {

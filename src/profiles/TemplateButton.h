@@ -20,6 +20,9 @@ class TemplateButton : public QAbstractButton {
     bool hovering() const { return hovering_; }
     // The name's share of its full size, down to 0.8 when it does not fit.
     double nameScale() const;
+    // How wide the name is drawn; the button widens past its usual frame for a name that even at 0.8 of its
+    // size does not fit, so that no name is cut.
+    double nameWidth() const;
     QSize sizeHint() const override;
 
   protected:

@@ -14,6 +14,7 @@ constexpr int inset = 12;
 constexpr int spacing = 6;
 constexpr int menuWidth = 220;
 constexpr int symbolSize = 14;
+constexpr const char* itemStyle = "text-align: left; padding: 2px 0px;";
 
 QFrame* divider(QWidget* parent) {
     auto* line = new QFrame(parent);
@@ -70,14 +71,18 @@ AppMenu* TileMenu::appMenu(const QString& title, std::function<LayoutSnapshot(co
     auto* menu = new AppMenu(services_.apps, services_.icons, title,
                              [this, result](const std::string& bundleID) { finish(result(bundleID)); }, this);
     menu->setFlat(true);
-    menu->setStyleSheet("QPushButton::menu-indicator { image: none; } QPushButton { text-align: left; }");
+    // An empty icon of the others' size keeps its text in their column, as a menu does.
+    QPixmap blank(symbolSize, symbolSize);
+    blank.fill(Qt::transparent);
+    menu->setIcon(QIcon(blank));
+    menu->setStyleSheet("QPushButton::menu-indicator { image: none; } QPushButton { " + QString(itemStyle) + " }");
     return menu;
 }
 
 QPushButton* TileMenu::actionButton(const QString& label, const char* symbol, std::function<LayoutSnapshot()> result) {
     auto* button = new QPushButton(QIcon(symbolPixmap(symbol, PanelColors::primary(palette()), symbolSize)), label, this);
     button->setFlat(true);
-    button->setStyleSheet("text-align: left; padding: 2px 0px;");
+    button->setStyleSheet(itemStyle);
     connect(button, &QPushButton::clicked, this, [this, result] { finish(result()); });
     return button;
 }

@@ -2,6 +2,7 @@
 
 #include "menubar/PanelColors.h"
 #include "profiles/SectionBox.h"
+#include "settings/FocusedWheel.h"
 #include "settings/SwitchRow.h"
 #include "settings/SymbolPixmap.h"
 
@@ -61,6 +62,7 @@ QWidget* WhenAppliedSection::grid() {
     grid->setVerticalSpacing(10);
 
     show_ = new QComboBox(panel);
+    FocusedWheel::install(*show_);
     show_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     connect(show_, &QComboBox::activated, this, [this](int index) {
         Profile copy = profile_;
@@ -74,6 +76,7 @@ QWidget* WhenAppliedSection::grid() {
     auto* unlistedColumn = new QVBoxLayout;
     unlistedColumn->setSpacing(4);
     unlisted_ = new QComboBox(panel);
+    FocusedWheel::install(*unlisted_);
     unlisted_->addItems({"Leave running", "Hide", "Quit (asks first)"});
     unlisted_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     connect(unlisted_, &QComboBox::activated, this, [this](int index) {

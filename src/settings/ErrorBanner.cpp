@@ -17,6 +17,8 @@ ErrorBanner::ErrorBanner(const QString& message, const std::vector<QPushButton*>
 
     auto* row = new QHBoxLayout;
     row->setContentsMargins(10, 10, 10, 10);
+    // Its own spacing: the column it sits in has none, which it would take on.
+    row->setSpacing(8);
     row->addWidget(symbolLabel("exclamationmark.triangle.fill", QColor(0xF5, 0xA6, 0x23), 16, "Warning", this),
                    0, Qt::AlignTop);
     row->addWidget(message_, 1);

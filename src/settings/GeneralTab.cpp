@@ -1,6 +1,7 @@
 #include "settings/GeneralTab.h"
 
 #include "settings/FileReveal.h"
+#include "settings/FocusedWheel.h"
 #include "settings/GeneralTexts.h"
 #include "settings/RestoreDefaultsBar.h"
 #include "settings/SymbolPixmap.h"
@@ -13,6 +14,9 @@
 #include <QHBoxLayout>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <initializer_list>
+#include <vector>
 
 namespace quillmere {
 namespace {
@@ -27,6 +31,29 @@ QFormLayout* section(QVBoxLayout* column, const QString& title, const QString& f
     if (!footer.isEmpty())
         column->addWidget(captionLabel(footer));
     return form;
+}
+
+// A form inside a row of a section's form: its fields grow alike and its labels stay out of the row's
+// margins, which it has none of.
+QFormLayout* innerForm(QWidget* row) {
+    auto* form = new QFormLayout(row);
+    form->setContentsMargins(0, 0, 0, 0);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    return form;
+}
+
+// Gives the label columns of the forms of one section one width, so that their fields start at one edge.
+void lineUpLabels(std::initializer_list<QFormLayout*> forms) {
+    int widest = 0;
+    std::vector<QWidget*> labels;
+    for (QFormLayout* form : forms)
+        for (int row = 0; row < form->rowCount(); ++row)
+            if (QLayoutItem* item = form->itemAt(row, QFormLayout::LabelRole); item && item->widget()) {
+                labels.push_back(item->widget());
+                widest = std::max(widest, item->widget()->sizeHint().width());
+            }
+    for (QWidget* label : labels)
+        label->setMinimumWidth(widest);
 }
 
 QString qText(const std::string& text) { return QString::fromStdString(text); }
@@ -96,6 +123,7 @@ template <class Algorithm, std::size_t count>
 QComboBox* GeneralTab::addPicker(QFormLayout* form, const QString& title, const std::array<Algorithm, count>& all,
                                  Algorithm builtIn, std::optional<Algorithm> Settings::* field) {
     auto* picker = new QComboBox;
+    FocusedWheel::install(*picker);
     for (Algorithm algorithm : all)
         picker->addItem(qText(std::string(name(algorithm))));
     QObject::connect(picker, &QComboBox::activated, this, [this, all, builtIn, field](int index) {
@@ -151,8 +179,7 @@ void GeneralTab::buildSections(QVBoxLayout* column) {
     addSwitch(focused, "Active window border", "Outline the focused window in the accent colour, or one you choose.",
               [](const Settings& s) { return s.showsActiveBorder(); }, [](Settings& s, bool on) { s.activeBorder = on; });
     borderRows_ = new QWidget;
-    auto* borderForm = new QFormLayout(borderRows_);
-    borderForm->setContentsMargins(0, 0, 0, 0);
+    QFormLayout* borderForm = innerForm(borderRows_);
     auto* colourRow = new QWidget;
     auto* colourLayout = new QHBoxLayout(colourRow);
     colourLayout->setContentsMargins(0, 0, 0, 0);
@@ -178,10 +205,10 @@ void GeneralTab::buildSections(QVBoxLayout* column) {
               "underneath.",
               [](const Settings& s) { return s.dimsInactive(); }, [](Settings& s, bool on) { s.dimInactive = on; });
     dimmingRow_ = new QWidget;
-    auto* dimmingForm = new QFormLayout(dimmingRow_);
-    dimmingForm->setContentsMargins(0, 0, 0, 0);
+    QFormLayout* dimmingForm = innerForm(dimmingRow_);
     addSlider(dimmingForm, "Dimming", Settings::dimOpacityRange, &Settings::dimOpacity, &Settings::inactiveDimOpacity);
     focused->addRow(dimmingRow_);
+    lineUpLabels({focused, borderForm, dimmingForm});
 
     addSwitch(section(column, "Animation",
                       "Windows jump straight to their tiles while Reduce Motion is on in System Settings → "
@@ -225,12 +252,12 @@ void GeneralTab::buildSections(QVBoxLayout* column) {
               "Off, tiles meet edge to edge and fill the display. Padding and gap are kept for when it's back on.",
               [](const Settings& s) { return s.usesSpacing(); }, [](Settings& s, bool on) { s.spacing = on; });
     spacingFields_ = new QWidget;
-    auto* spacingForm = new QFormLayout(spacingFields_);
-    spacingForm->setContentsMargins(0, 0, 0, 0);
+    QFormLayout* spacingForm = innerForm(spacingFields_);
     NumberField* padding = addNumber(spacingForm, "Padding", Settings::spacingRange, &Settings::padding);
     NumberField* gap = addNumber(spacingForm, "Gap between windows", Settings::spacingRange, &Settings::gap);
     spacing->addRow(spacingFields_);
     ratio_ = addNumber(spacing, "Default split ratio", {0.1, 0.9}, &Settings::ratio);
+    lineUpLabels({spacing, spacingForm});
     reloaders_.push_back([this, padding, gap](const Settings& settings) {
         const QString automatic = qText(automaticSpacingPlaceholder(services_.mainScreenWidth()));
         padding->setPlaceholder(automatic);

@@ -79,11 +79,9 @@ QWidget* KeysPane::topBar() {
     search_->setClearButtonEnabled(true);
     QObject::connect(search_, &QLineEdit::textChanged, this, [this] { applyQuery(); });
     row->addWidget(search_, 1);
-    presets_ = new QToolButton(bar);
-    presets_->setText("Use Shortcuts From");
+    // A push button with a menu keeps its arrow clear of its text.
+    presets_ = new QPushButton("Use Shortcuts From", bar);
     presets_->setToolTip("Use another window manager's default shortcuts where Quillmere has the same action");
-    presets_->setPopupMode(QToolButton::InstantPopup);
-    presets_->setToolButtonStyle(Qt::ToolButtonTextOnly);
     auto* menu = new QMenu(presets_);
     for (const KeyPreset& preset : KeyPreset::all())
         menu->addAction(qt(preset.name), this, [this, &preset] {

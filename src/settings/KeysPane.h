@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QToolButton>
 #include <functional>
 #include <vector>
 
@@ -35,7 +34,7 @@ class KeysPane : public SettingsPaneContent {
     std::function<bool(const Confirmation&)> confirm;
 
     QLineEdit& search() { return *search_; }
-    QToolButton& presets() { return *presets_; }
+    QPushButton& presets() { return *presets_; }
     QWidget& noticeRow() { return *noticeRow_; }
     QLabel& notice() { return *notice_; }
     QPushButton& undoNotice() { return *undoNotice_; }
@@ -63,7 +62,7 @@ class KeysPane : public SettingsPaneContent {
     Settings::KeyMap builtKeys_;
     int builtSpaceCount_ = 0;
     QLineEdit* search_ = nullptr;
-    QToolButton* presets_ = nullptr;
+    QPushButton* presets_ = nullptr;
     QWidget* noticeRow_ = nullptr;
     QLabel* notice_ = nullptr;
     QPushButton* undoNotice_ = nullptr;

@@ -10,9 +10,12 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace quillmere {
 namespace {
+
+constexpr int listMinimumHeight = 316;
 
 QString qText(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -22,7 +25,10 @@ QWidget* titleAndDetail(std::string_view title, std::string_view detail) {
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     column->addWidget(new QLabel(qText(title)));
-    column->addWidget(captionLabel(qText(detail)));
+    // Each detail is one line: unwrapped, every row is as tall as the others.
+    QLabel* caption = captionLabel(qText(detail));
+    caption->setWordWrap(false);
+    column->addWidget(caption);
     return texts;
 }
 
@@ -46,7 +52,10 @@ MenuBarTab::MenuBarTab(SettingsModel& model)
 
     auto* contents = new QGroupBox("Menu bar contents (drag to reorder)");
     auto* contentsLayout = new QVBoxLayout(contents);
-    list_->setMinimumHeight(316);
+    list_->setMinimumHeight(listMinimumHeight);
+    // The pane scrolls; the list inside it shows all its rows instead of scrolling too.
+    list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setDragDropMode(QAbstractItemView::InternalMove);
     list_->setDefaultDropAction(Qt::MoveAction);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -146,6 +155,10 @@ void MenuBarTab::rebuildRows(const std::vector<MenuBarSettings::Entry>& entries)
         listItem->setSizeHint(widget->sizeHint());
         list_->setItemWidget(listItem, widget);
     }
+    int rows = 0;
+    for (int row = 0; row < list_->count(); ++row)
+        rows += list_->item(row)->sizeHint().height();
+    list_->setFixedHeight(std::max(listMinimumHeight, rows + 2 * list_->frameWidth()));
 }
 
 QCheckBox* MenuBarTab::rowSwitch(int row) const {

@@ -1,5 +1,6 @@
 #include "settings/OpacitySlider.h"
 
+#include "settings/FocusedWheel.h"
 #include "settings/LocaleNumbers.h"
 
 #include <QHBoxLayout>
@@ -11,6 +12,7 @@ namespace quillmere {
 OpacitySlider::OpacitySlider(const QString& title, Settings::ClosedRange range, QWidget* parent)
     : QWidget(parent), range_(range), slider_(new QSlider(Qt::Horizontal, this)), percentage_(new QLabel(this)) {
     slider_->setAccessibleName(title);
+    FocusedWheel::install(*slider_);
     slider_->setRange(0, static_cast<int>(std::lround((range.upper - range.lower) * stepsPerUnit)));
     slider_->setSingleStep(1);
     slider_->setPageStep(10);

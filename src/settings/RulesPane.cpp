@@ -1,6 +1,7 @@
 #include "settings/RulesPane.h"
 
 #include "core/Trimming.h"
+#include "settings/FocusedWheel.h"
 #include "settings/RestoreDefaultsBar.h"
 #include "settings/RuleEdits.h"
 #include "settings/RuleTexts.h"
@@ -107,6 +108,7 @@ RulesPane::RulesPane(SettingsModel& model, InstalledApps& apps, AppIcons& icons,
     Section spaces = section(*form, "Send new windows to a Space", "");
     spaceRows_ = spaces.rows;
     newSpace_ = new QComboBox(formWidget);
+    FocusedWheel::install(*newSpace_);
     newSpace_->setFixedWidth(120);
     QObject::connect(newSpace_, &QComboBox::activated, this,
                      [this](int index) { chosenSpace_ = newSpace_->itemData(index).toLongLong(); });
@@ -263,6 +265,7 @@ void RulesPane::rebuildRows() {
     for (const auto& [name, space] : shownSpaceRules(settings, model_.spaceCount())) {
         QWidget* row = ruleRow(name, "Remove Space Rule", [name](Settings& edited) { removeSpaceRule(edited, name); });
         auto* picker = new QComboBox(row);
+        FocusedWheel::install(*picker);
         picker->setFixedWidth(120);
         fillSpacePicker(*picker, space);
         QObject::connect(picker, &QComboBox::activated, this, [this, picker, name](int index) {

@@ -219,7 +219,8 @@ class SettingsModel {
     void newProfile();
     // Has the window manager capture the present arrangement as a new profile, and selects it.
     void captureNew();
-    // Renames the profile, its file and the key bindings that load it, as one undo step.
+    // Renames the loaded profile of the given one's name (the given one itself when none is loaded), its file
+    // and the key bindings that load it, as one undo step.
     void rename(const Profile& profile, const std::string& newName);
     // Moves the profile's file to the Trash.
     void trash(const Profile& profile);
@@ -250,6 +251,8 @@ class SettingsModel {
     // Runs a profile action; a failure becomes actionError and an error log line.
     bool attempt(const std::string& description, const std::function<std::optional<FileError>()>& body);
     std::string uniqueName(const std::string& base) const;
+    // update, telling whether the profile was written.
+    bool updated(const Profile& profile, const std::string& action);
     std::optional<FileError> trashFile(const Profile& profile);
 
     SettingsModelServices services_;

@@ -53,12 +53,15 @@ std::optional<FileError> SettingsModel::trashFile(const Profile& profile) {
     return std::nullopt;
 }
 
-void SettingsModel::update(const Profile& profile, const std::string& action) {
+void SettingsModel::update(const Profile& profile, const std::string& action) { updated(profile, action); }
+
+bool SettingsModel::updated(const Profile& profile, const std::string& action) {
     std::optional<Profile> previous;
     if (const auto found = std::ranges::find(profiles_, profile.name, &Profile::name); found != profiles_.end())
         previous = *found;
-    if (attempt("save “" + profile.name + "”",
-                [&] { return services_.profiles.save(profile.renumbered()); }))
+    const bool saved =
+        attempt("save “" + profile.name + "”", [&] { return services_.profiles.save(profile.renumbered()); });
+    if (saved)
         undoable(action, [previous, profile, action](SettingsModel& model) {
             if (previous)
                 model.update(*previous, action);
@@ -66,14 +69,16 @@ void SettingsModel::update(const Profile& profile, const std::string& action) {
                 model.trash(profile);
         });
     refresh();
+    return saved;
 }
 
 void SettingsModel::duplicate(const Profile& profile) {
     Profile copy = profile;
     copy.name = uniqueName(profile.name + " copy");
     copy.display.reset();
-    update(copy, "Change Profile");
-    setSelectedProfile(copy.name);
+    // A copy that was not written is not listed: selecting its name would show another profile.
+    if (updated(copy, "Change Profile"))
+        setSelectedProfile(copy.name);
 }
 
 void SettingsModel::newProfile() {
@@ -85,8 +90,8 @@ void SettingsModel::newProfile() {
     if (const DisplaySpaces* main = desktops.main())
         space.display = main->identity.signature();
     profile.spaces = {std::move(space)};
-    update(profile, "Change Profile");
-    setSelectedProfile(profile.name);
+    if (updated(profile, "Change Profile"))
+        setSelectedProfile(profile.name);
 }
 
 void SettingsModel::captureNew() {
@@ -97,7 +102,11 @@ void SettingsModel::captureNew() {
     setSelectedProfile(name);
 }
 
-void SettingsModel::rename(const Profile& profile, const std::string& newName) {
+void SettingsModel::rename(const Profile& given, const std::string& newName) {
+    // The caller's copy may predate an edit saved since (a field committed as the rename sheet opened): the
+    // stored profile of that name is what gets the new name.
+    const auto current = std::ranges::find(profiles_, given.name, &Profile::name);
+    const Profile profile = current != profiles_.end() ? *current : given;
     const std::string name(trimmingSpacesAndTabs(newName));
     const std::string& oldName = profile.name;
     if (name == oldName || profileNameProblem(name, oldName, takenNames()))

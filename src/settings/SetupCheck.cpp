@@ -8,10 +8,15 @@ namespace {
 
 constexpr std::string_view desktopPane = "x-apple.systempreferences:com.apple.Desktop-Settings.extension";
 
-// Only a whole number counts, a boolean as 0 or 1; anything else is as good as absent.
+// The application's own value, else the one every application sees, as the system resolves them: a switch
+// the user flips for all applications counts at once. Only a whole number counts, a boolean as 0 or 1;
+// anything else is as good as absent.
 std::optional<std::int64_t> number(Preferences& preferences, std::string_view applicationId,
                                    std::string_view key) {
-    const auto value = preferences.appValue(key, applicationId);
+    auto value = preferences.appValue(key, applicationId);
+    if (!value)
+        value = preferences.copyValue(key, PreferencesApplication::any, PreferencesUser::current,
+                                      PreferencesHost::any);
     if (!value)
         return std::nullopt;
     if (const auto whole = value->integer())
@@ -49,6 +54,25 @@ std::vector<SetupCheck> SetupCheck::all(int spaceCount, const Accessibility& acc
          "macOS 27 only accepts Quillmere's instant switching when this gesture is enabled.",
          "x-apple.systempreferences:com.apple.Trackpad-Settings.extension"},
     };
+}
+
+std::string SetupCheck::stateText() const {
+    switch (state) {
+    case State::ok:
+        return "Done";
+    case State::suggestion:
+        return "Suggestion";
+    case State::warning:
+        break;
+    }
+    if (id == accessibilityId)
+        return "Needs attention: Quillmere doesn't have the Accessibility permission yet.";
+    // "Stage Manager: off" warns while Stage Manager is on.
+    for (const auto& [wanted, actual] : {std::pair<std::string_view, std::string_view>{"off", "on"}, {"on", "off"}})
+        if (const std::string suffix = ": " + std::string(wanted); id.ends_with(suffix))
+            return "Needs attention: " + id.substr(0, id.size() - suffix.size()) + " is " + std::string(actual) +
+                   " now. Turn it " + std::string(wanted) + " in System Settings.";
+    return "Needs attention.";
 }
 
 SetupCheck SetupCheck::spacesCheck(int count) {

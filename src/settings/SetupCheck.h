@@ -30,6 +30,10 @@ struct SetupCheck {
                                        Preferences& preferences);
     static SetupCheck spacesCheck(int count);
 
+    // What the mark of the state says about this check: the title names how the setting should stand, so a
+    // warning says how it stands instead.
+    std::string stateText() const;
+
     friend bool operator==(const SetupCheck&, const SetupCheck&) = default;
 };
 

@@ -42,9 +42,14 @@ SetupCheckRow::SetupCheckRow(const SetupCheck& check, std::function<void(const s
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 4, 0, 4);
     const StateLook look = lookOf(check.state);
-    row->addWidget(symbolLabel(look.symbol, look.colour, 18, look.description, this), 0, Qt::AlignTop);
+    QLabel* mark = symbolLabel(look.symbol, look.colour, 18, look.description, this);
+    const QString stateText = QString::fromStdString(check.stateText());
+    mark->setToolTip(stateText);
+    row->addWidget(mark, 0, Qt::AlignTop);
     auto* texts = new QVBoxLayout;
-    texts->addWidget(new QLabel(QString::fromStdString(check.id), this));
+    auto* title = new QLabel(QString::fromStdString(check.id), this);
+    title->setToolTip(stateText);
+    texts->addWidget(title);
     texts->addWidget(captionLabel(QString::fromStdString(check.detail), this));
     row->addLayout(texts, 1);
     if (check.state != SetupCheck::State::ok && isAddress(check.pane)) {

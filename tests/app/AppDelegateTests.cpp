@@ -311,6 +311,25 @@ TEST_F(AppDelegateTest, TheSettingsCommandOpensTheSettingsWindowAndTheDockPresen
     EXPECT_FALSE(DockPresence::showsInDock());
 }
 
+TEST_F(AppDelegateTest, TheApplicationIsInTheDockWhileOneOfItsWindowsIsOpen) {
+    desktop.setBoolean("welcomeSeen", true);
+    launch();
+    const auto policy = [this] {
+        for (const RunningApplication& app : desktop.runningApplications())
+            if (app.processIdentifier == ownPid)
+                return app.activationPolicy;
+        return ActivationPolicy::prohibited;
+    };
+    EXPECT_EQ(policy(), ActivationPolicy::accessory);
+    send("settings");
+    EXPECT_EQ(policy(), ActivationPolicy::regular);
+    delegate->settingsWindow()->showProfiles();
+    delegate->settingsWindow()->settingsWindow()->close();
+    EXPECT_EQ(policy(), ActivationPolicy::regular) << "the Profiles window is still open";
+    delegate->settingsWindow()->profilesWindow()->close();
+    EXPECT_EQ(policy(), ActivationPolicy::accessory);
+}
+
 TEST_F(AppDelegateTest, AClickBeforeTheStartOffersThePermissionMenuAndAfterItChecksThePermission) {
     desktop.setTrusted(false);
     launch();

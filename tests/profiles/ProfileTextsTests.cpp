@@ -21,22 +21,22 @@ struct Summary {
     std::string detail;
 };
 
-TEST(ProfileTexts, summariseSpacesWindowsAndFullScreen) {
+TEST(ProfileTexts, summariseDesktopsWindowsAndFullScreenAlikeInTheListAndTheHeader) {
     const ProfileDisplay studio{{.name = "Studio"}, Rect(0, 0, 2560, 1440), 3};
     const ProfileDisplay laptop{{.name = "Built-in"}, Rect(2560, 0, 1512, 982), 2};
     const std::vector<Summary> table = {
-        {Profile{.name = "Empty"}, "0 Spaces · 0 windows", "0 Desktops · 0 windows"},
-        {Profile{.name = "One", .spaces = {desktop(1, 1)}}, "1 Space · 1 window", "1 Desktop · 1 window"},
+        {Profile{.name = "Empty"}, "0 Desktops · 0 windows", "0 Desktops · 0 windows"},
+        {Profile{.name = "One", .spaces = {desktop(1, 1)}}, "1 Desktop · 1 window", "1 Desktop · 1 window"},
         {Profile{.name = "Wide",
                  .spaces = {desktop(1, 2, 1, "Studio"), desktop(1, 1, 0, "Built-in"), desktop(2, 3)},
                  .fullScreen = std::vector<FullScreenSnapshot>{{{{"com.example.video", 0}}},
                                                                {{{"com.example.a", 0}, {"com.example.b", 0}}}}},
-         "3 Spaces · 7 windows · 2 full screen", "2 Desktops · 7 windows · 2 full screen"},
+         "2 Desktops · 7 windows · 2 full screen", "2 Desktops · 7 windows · 2 full screen"},
         {Profile{.name = "No full screen", .spaces = {desktop(1, 1000)}, .fullScreen = std::vector<FullScreenSnapshot>{}},
-         "1 Space · 1000 windows", "1 Desktop · 1000 windows"},
+         "1 Desktop · 1000 windows", "1 Desktop · 1000 windows"},
         {Profile{.name = "Displays", .displays = std::vector{studio, laptop}, .spaces = {desktop(1, 0)}},
-         "1 Space · 0 windows", "1 Desktop · 0 windows · Studio + Built-in"},
-        {Profile{.name = "No displays", .displays = std::vector<ProfileDisplay>{}}, "0 Spaces · 0 windows",
+         "1 Desktop · 0 windows", "1 Desktop · 0 windows · Studio + Built-in"},
+        {Profile{.name = "No displays", .displays = std::vector<ProfileDisplay>{}}, "0 Desktops · 0 windows",
          "0 Desktops · 0 windows"},
     };
     for (const Summary& row : table) {

@@ -124,6 +124,22 @@ TEST_F(ProfileActions, renamesTheFileAndTheBindingsAsOneStep) {
     EXPECT_EQ(model->undo().redoActionName(), "Rename Profile");
 }
 
+TEST_F(ProfileActions, aRenameKeepsAnEditSavedAfterTheCallerTookItsCopy) {
+    store(work);
+    const Profile asTheSheetOpened = named("Work");
+    Profile edited = work;
+    edited.open = std::map<std::string, std::vector<std::string>>{{"Editor", {"~/notes.txt"}}};
+    model->update(edited, "Change Items to Open");
+    later();
+
+    model->rename(asTheSheetOpened, "Home");
+    EXPECT_EQ(names(), (std::vector<std::string>{"Home"}));
+    EXPECT_EQ(named("Home").open, edited.open);
+    later();
+    model->undo().undo();
+    EXPECT_EQ(named("Work").open, edited.open);
+}
+
 TEST_F(ProfileActions, ignoresARenameToTheSameNameOrATakenOne) {
     store(work);
     store(Profile{.name = "Home"});
@@ -173,6 +189,22 @@ TEST_F(ProfileActions, anUnwritableFolderGivesAMessageALogLineAndNoStep) {
     later();
     model->update(work, "Change Profile");
     EXPECT_EQ(model->actionError(), std::nullopt) << "the next success clears it";
+}
+
+TEST_F(ProfileActions, aFailedNewProfileOrDuplicateKeepsTheSelectionAndSaysWhy) {
+    store(work);
+    model->setSelectedProfile("Work");
+    std::filesystem::remove_all(managed.profiles.directory());
+    files::write(managed.profiles.directory(), "not a folder");
+    const std::vector<std::function<void()>> actions = {[&] { model->newProfile(); },
+                                                        [&] { model->duplicate(work); }};
+    for (const auto& action : actions) {
+        action();
+        EXPECT_EQ(model->selectedProfile(), "Work");
+        ASSERT_TRUE(model->actionError());
+        EXPECT_TRUE(model->actionError()->starts_with("Couldn't save “"));
+        EXPECT_FALSE(model->undo().canUndo());
+    }
 }
 
 TEST_F(ProfileActions, anUpdateIsUndoneToThePreviousVersion) {

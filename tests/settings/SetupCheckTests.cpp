@@ -10,6 +10,7 @@ namespace {
 using State = SetupCheck::State;
 
 struct Stored {
+    // Empty: the value every application sees.
     std::string applicationId;
     std::string key;
     PropertyList value;
@@ -30,7 +31,10 @@ TEST_P(SetupChecks, judgeTheStoredValues) {
     SimulatedDesktop desktop(queue);
     desktop.setTrusted(GetParam().trusted);
     for (const Stored& stored : GetParam().stored)
-        desktop.setAppPreference(stored.applicationId, stored.key, stored.value);
+        if (stored.applicationId.empty())
+            desktop.setPreference(stored.key, stored.value);
+        else
+            desktop.setAppPreference(stored.applicationId, stored.key, stored.value);
     std::vector<State> states;
     for (const SetupCheck& check : SetupCheck::all(GetParam().spaceCount, desktop, desktop))
         states.push_back(check.state);
@@ -88,6 +92,20 @@ INSTANTIATE_TEST_SUITE_P(
               {trackpad, "TrackpadFourFingerHorizSwipeGesture", 0}},
              2,
              {ok, warning, ok, ok, warning, warning}},
+        Case{"valuesForEveryApplication",
+             true,
+             {{"", "mru-spaces", 0},
+              {"", "GloballyEnabled", 1},
+              {"", "EnableTilingByEdgeDrag", 0},
+              {"", "TrackpadFourFingerHorizSwipeGesture", 2}},
+             2,
+             {ok, ok, ok, warning, ok, ok}},
+        Case{"theApplicationsOwnValueComesFirst",
+             true,
+             {{"", "mru-spaces", 0}, {dock, "mru-spaces", 1}, {"", "GloballyEnabled", 1},
+              {windowManager, "GloballyEnabled", 0}},
+             2,
+             {ok, warning, ok, ok, warning, warning}},
         Case{"oneSpaceIsOnlyASuggestion", true, {}, 1, {ok, warning, suggestion, ok, warning, warning}},
         Case{"noSpacesEither", true, {}, 0, {ok, warning, suggestion, ok, warning, warning}}),
     [](const testing::TestParamInfo<Case>& info) { return info.param.name; });
@@ -98,6 +116,26 @@ TEST(SetupCheck, namesTheSpaceCount) {
     EXPECT_EQ(three.state, State::ok);
     EXPECT_EQ(three.detail, "Settings show Spaces 1–3. Add or remove Spaces in Mission Control whenever you like.");
     EXPECT_EQ(SetupCheck::spacesCheck(1).id, "Add a few Spaces");
+}
+
+TEST(SetupCheck, aWarningSaysHowTheSettingStandsAgainstItsTitle) {
+    ManualMainQueue queue;
+    SimulatedDesktop desktop(queue);
+    desktop.setTrusted(false);
+    desktop.setPreference("GloballyEnabled", 1);
+    const std::vector<SetupCheck> checks = SetupCheck::all(1, desktop, desktop);
+    std::vector<std::string> texts;
+    for (const SetupCheck& check : checks)
+        texts.push_back(check.stateText());
+    EXPECT_EQ(texts, (std::vector<std::string>{
+                         "Needs attention: Quillmere doesn't have the Accessibility permission yet.",
+                         "Needs attention: Automatically rearrange Spaces is on now. Turn it off in System Settings.",
+                         "Suggestion",
+                         "Needs attention: Stage Manager is on now. Turn it off in System Settings.",
+                         "Needs attention: Drag windows to edges to tile is on now. Turn it off in System Settings.",
+                         "Needs attention: Trackpad swipe between Spaces is off now. Turn it on in System Settings.",
+                     }));
+    EXPECT_EQ(SetupCheck::spacesCheck(3).stateText(), "Done");
 }
 
 TEST(SetupCheck, readsTheValuesAfreshOnEveryCall) {

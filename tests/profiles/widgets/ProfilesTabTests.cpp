@@ -2,11 +2,14 @@
 #include "profiles/RenameSheet.h"
 #include "profiles/TileDragData.h"
 #include "profiles/widgets/ProfilesTabFixture.h"
+#include "support/Wheel.h"
 #include "support/WidgetsOfType.h"
 
 #include <QDropEvent>
+#include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
 
 namespace quillmere {
 namespace {
@@ -29,6 +32,40 @@ TEST_F(ProfilesTabTest, withoutProfilesShowsTheFailedFileAndNothingToEdit) {
 
     QTest::mouseClick(&problem, Qt::LeftButton);
     EXPECT_EQ(opened, std::vector{broken});
+}
+
+// The labels under the widget that show less than their text: cut at the side or wrapped into fewer lines
+// than it takes.
+std::vector<std::string> cutTexts(const QWidget& root) {
+    std::vector<std::string> cut;
+    for (const QLabel* label : root.findChildren<QLabel*>()) {
+        if (!label->isVisibleTo(&root) || label->text().trimmed().isEmpty())
+            continue;
+        const bool whole = label->wordWrap() ? label->height() >= label->heightForWidth(label->width())
+                                             : label->width() >= label->sizeHint().width();
+        if (!whole)
+            cut.push_back(label->text().toStdString());
+    }
+    return cut;
+}
+
+TEST_F(ProfilesTabTest, theEmptyStateAndTheListShowTheirTextsWhole) {
+    open();
+    EXPECT_EQ(cutTexts(tab->emptyState()), std::vector<std::string>{});
+
+    store(Profile{.name = "Studio",
+                  .spaces = {{.space = 1, .tree = LayoutSnapshot::tile({{"com.apple.Safari", 0}}), .display = "A"},
+                             {.space = 1, .tree = LayoutSnapshot::tile({{"com.apple.mail", 0}}), .display = "B"},
+                             {.space = 2, .tree = LayoutSnapshot::tile({{"com.apple.mail", 1}})}},
+                  .fullScreen = std::vector<FullScreenSnapshot>{{{{"com.apple.Safari", 1}}}}});
+    settle();
+    EXPECT_EQ(cutTexts(tab->sidebar()), std::vector<std::string>{});
+    std::vector<std::string> summaries;
+    for (const QLabel* label : tab->sidebar().findChildren<QLabel*>())
+        if (label->text().contains("windows"))
+            summaries.push_back(label->text().toStdString());
+    EXPECT_EQ(summaries, std::vector<std::string>{"2 Desktops · 3 windows · 1 full screen"});
+    EXPECT_TRUE(tab->detail()->summaryText().text().startsWith("2 Desktops · 3 windows"));
 }
 
 TEST_F(ProfilesTabTest, showsTheFirstProfileUntilOneIsChosen) {
@@ -108,6 +145,37 @@ TEST_F(ProfilesTabTest, aFailedActionShowsAboveTheWindow) {
     EXPECT_EQ(listed(), std::vector<std::string>{"Work"});
 }
 
+TEST_F(ProfilesTabTest, aFailedDuplicateKeepsTheChosenProfileShown) {
+    store(work);
+    store(home);
+    model->setSelectedProfile("Work");
+    open();
+    {
+        const FullDisk full;
+        std::unique_ptr<QMenu> menu(tab->sidebar().rowMenu(*stored("Work")));
+        action(*menu, "Duplicate").trigger();
+    }
+    settle();
+    EXPECT_EQ(model->selectedProfile(), "Work");
+    ASSERT_NE(tab->detail(), nullptr);
+    EXPECT_EQ(tab->detail()->name(), "Work");
+    EXPECT_FALSE(tab->actionBanner().isHidden());
+}
+
+TEST_F(ProfilesTabTest, theWheelOverShowAfterwardsScrollsTheEditor) {
+    store(work);
+    open();
+    QComboBox& show = tab->detail()->whenApplied().showAfterwards();
+    const int shown = show.currentIndex();
+    const std::string file = files::read(managed.profiles.directory() / "Work.json");
+    tab->detail()->verticalScrollBar()->setValue(0);
+    wheelDown(show);
+    EXPECT_EQ(show.currentIndex(), shown);
+    EXPECT_EQ(files::read(managed.profiles.directory() / "Work.json"), file);
+    EXPECT_FALSE(model->undo().canUndo());
+    EXPECT_GT(tab->detail()->verticalScrollBar()->value(), 0);
+}
+
 TEST_F(ProfilesTabTest, theRenameSheetExplainsWhatItRefuses) {
     store(work);
     store(home);
@@ -118,6 +186,10 @@ TEST_F(ProfilesTabTest, theRenameSheetExplainsWhatItRefuses) {
     ASSERT_EQ(widgetsOfType<RenameSheet>(*tab).size(), 1u);
     RenameSheet* sheet = widgetsOfType<RenameSheet>(*tab).front();
     EXPECT_EQ(sheet->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(sheet->parentWidget(), tab->window());
+    EXPECT_EQ(sheet->windowTitle(), "Rename Profile");
+    EXPECT_FALSE(sheet->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(sheet->windowFlags() & Qt::CustomizeWindowHint) << "no buttons beyond those asked for";
     EXPECT_EQ(sheet->width(), 340);
     const int height = sheet->sizeHint().height();
     struct Typed {

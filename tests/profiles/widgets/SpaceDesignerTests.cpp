@@ -4,6 +4,9 @@
 #include "support/Snapshots.h"
 
 #include <QMenu>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
 namespace quillmere {
@@ -45,6 +48,41 @@ TEST_F(SpaceDesignerTest, aTileClickOpensItsMenuAndAChosenAppIsSavedOnce) {
     EXPECT_EQ(model->undo().undoActionName(), "Change Profile");
     EXPECT_EQ(canvas.menu(), nullptr);
     EXPECT_EQ(canvas.editing().editing(), std::nullopt);
+}
+
+TEST_F(SpaceDesignerTest, theTileMenuOfALowTileStaysInsideTheWindowAndLinesUpItsTexts) {
+    store({.name = "Work", .spaces = {{.space = 1, .tree = v(0.5, tile(), tile({ref("com.apple.mail", 0)}))}}});
+    SpaceDesigner& view = designer("Work", {part(std::nullopt, std::nullopt, laptop, stored("Work"), 1)}, std::nullopt);
+    view.move(0, 0);
+    view.resize(600, view.heightForWidth(600));
+    settleWidgets();
+    LayoutCanvas& canvas = *view.canvases().front();
+    for (const LayoutPath& path : {LayoutPath{false}, LayoutPath{true}}) {
+        const auto where = canvas.tileRect(path);
+        ASSERT_TRUE(where);
+        QTest::mouseClick(&canvas, Qt::LeftButton, {}, where->center());
+        TileMenu* menu = canvas.menu();
+        ASSERT_NE(menu, nullptr);
+        EXPECT_TRUE(view.geometry().contains(menu->geometry()))
+            << menu->geometry().y() << " + " << menu->height() << " in " << view.geometry().bottom();
+
+        // The texts of the app menus start where those of the buttons with icons do.
+        QPushButton* split = menu->button("Split Left | Right");
+        const auto textStart = [](const QPushButton& button) {
+            QStyleOptionButton option;
+            option.initFrom(&button);
+            option.text = button.text();
+            option.icon = button.icon();
+            option.iconSize = button.iconSize();
+            option.features = QStyleOptionButton::Flat;
+            const QRect contents = button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+            const int icon = button.icon().isNull() ? 0 : button.iconSize().width() + 4;
+            return button.mapTo(button.window(), contents.topLeft()).x() + icon;
+        };
+        EXPECT_EQ(textStart(*menu->chooseButton()), textStart(*split));
+        menu->close();
+        settleWidgets();
+    }
 }
 
 TEST_F(SpaceDesignerTest, aDividerDragIsOneSaveAndOneUndoStep) {
@@ -119,6 +157,15 @@ TEST_F(SpaceDesignerTest, theModeKeepsTheTreeAndTemplatesNeedTile) {
     EXPECT_EQ(single.toolTip(), "Templates shape tiled Desktops; choose Tile above to use them");
     QTest::mouseMove(&single);
     EXPECT_FALSE(single.hovering());
+}
+
+TEST_F(SpaceDesignerTest, everyTemplateNameIsDrawnWhole) {
+    store({.name = "Work", .spaces = {{.space = 1, .tree = tile()}}});
+    SpaceDesigner& view = designer("Work", {part(std::nullopt, std::nullopt, laptop, stored("Work"), 1)}, std::nullopt);
+    for (TemplateButton* button : view.templateButtons()) {
+        EXPECT_LE(button->nameWidth(), button->width()) << button->text().toStdString();
+        EXPECT_GE(button->width(), 58) << button->text().toStdString();
+    }
 }
 
 TEST_F(SpaceDesignerTest, theFirstEditOfAnUnarrangedDesktopAppendsItsSnapshot) {

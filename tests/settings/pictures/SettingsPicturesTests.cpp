@@ -2,11 +2,22 @@
 #include "support/WindowPicture.h"
 
 #include <QDir>
+#include <QScrollArea>
+#include <QScrollBar>
 
 namespace quillmere {
 namespace {
 
-// Each pane of the Settings window and the Profiles window as an X server draws them, for a look by eye.
+// The scroll area that shows the pane's content, when the content is taller than the pane.
+QScrollArea* scrolling(QWidget& pane) {
+    for (QScrollArea* area : pane.findChildren<QScrollArea*>())
+        if (area->isVisibleTo(&pane) && area->verticalScrollBar()->maximum() > 0)
+            return area;
+    return nullptr;
+}
+
+// Each pane of the Settings window as an X server draws it, all of a pane that scrolls, for a look by eye.
+// The Profiles window's pictures are those of its own content.
 TEST_F(SettingsWindowTest, picturesOfEveryPane) {
     ASSERT_TRUE(QDir().mkpath(QUILLMERE_PICTURES));
     setUp(false);
@@ -15,16 +26,24 @@ TEST_F(SettingsWindowTest, picturesOfEveryPane) {
         settings.borderColor = "#1A2B3C";
         settings.dimInactive = true;
     });
-    const auto save = [](QWidget& window, const QString& name) {
-        saveWindowPicture(window, QUILLMERE_PICTURES "/settings-" + name + ".png");
-    };
     for (const SettingsPane& pane : settingsPanes) {
         const std::string tag(pane.tag);
         settings->show(tag);
-        save(window(), QString::fromStdString(tag).toLower());
+        // Rows some panes build on the next turns of the event loop.
+        for (int turn = 0; turn < 5; ++turn)
+            QApplication::processEvents();
+        const QString file = QUILLMERE_PICTURES "/settings-" + QString::fromStdString(tag).toLower() + ".png";
+        if (QScrollArea* area = scrolling(*settings->pane(tag)))
+            saveScrolledWindowPicture(window(), *area, file);
+        else
+            saveWindowPicture(window(), file);
     }
-    settings->showProfiles();
-    save(*settings->profilesWindow(), "profiles");
+
+    writeConfigByHand("{ \"gap\": ");
+    theModel().refresh();
+    settings->show("Keys");
+    QApplication::processEvents();
+    saveWindowPicture(window(), QUILLMERE_PICTURES "/settings-error.png");
 }
 
 } // namespace

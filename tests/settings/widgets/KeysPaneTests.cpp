@@ -164,6 +164,32 @@ TEST_F(KeysPaneTest, aPresetAppliesOnlyOnceConfirmed) {
     EXPECT_EQ(model->settings().keys, Settings::default_().keys);
 }
 
+// How many blank columns stand between the rightmost mark drawn on the button (its menu arrow) and the mark
+// before it (its text), within its frame.
+int gapBeforeTheArrow(QWidget& button) {
+    const QImage picture = button.grab().toImage();
+    const auto dark = [&picture](int x) {
+        for (int y = 4; y < picture.height() - 4; ++y)
+            if (qGray(picture.pixel(x, y)) < 110)
+                return true;
+        return false;
+    };
+    int x = picture.width() - 5;
+    while (x > 4 && !dark(x))
+        --x;
+    while (x > 4 && dark(x))
+        --x;
+    int gap = 0;
+    for (; x > 4 && !dark(x); --x)
+        ++gap;
+    return gap;
+}
+
+TEST_F(KeysPaneTest, thePresetsMenusArrowKeepsClearOfItsText) {
+    EXPECT_NE(pane.presets().menu(), nullptr);
+    EXPECT_GE(gapBeforeTheArrow(pane.presets()), 4);
+}
+
 TEST_F(KeysPaneTest, theMasterSwitchStoresAnExplicitValue) {
     EXPECT_TRUE(pane.shortcutsSwitch().isOn());
     pane.shortcutsSwitch().box()->click();

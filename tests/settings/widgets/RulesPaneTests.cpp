@@ -71,6 +71,17 @@ TEST_F(RulesPaneTest, aNameTypedWithBlanksIsStoredTrimmedAndTheListSorted) {
     EXPECT_THAT(names(pane.floatRows()), ElementsAre("Calculator", "Safari"));
 }
 
+TEST_F(RulesPaneTest, onlyARuleForAnAppNeitherRunningNorInstalledIsMarkedAndTheMarkSaysSo) {
+    edit([](Settings& settings) { settings.floatApps = {"Calculator", "Safari"}; });
+    settleWidgets();
+    std::vector<std::string> marked;
+    for (UnknownAppMark* mark : widgetsOfType<UnknownAppMark>(pane.floatRows()))
+        if (!mark->isHidden() && !mark->parentWidget()->isHidden())
+            marked.push_back(mark->toolTip().toStdString());
+    EXPECT_THAT(marked, ElementsAre("No running or installed app is called “Calculator”. The rule applies once one "
+                                    "is; rules match the name in the app's menu bar."));
+}
+
 TEST_F(RulesPaneTest, aDuplicateBlocksAndAnUnknownNameOnlyWarns) {
     type(pane.newFloat(), "Calculator");
     EXPECT_FALSE(pane.addFloat().isEnabled());

@@ -1,8 +1,10 @@
+#include "settings/ErrorBanner.h"
 #include "settings/LayoutModePicker.h"
 #include "settings/NumberField.h"
 #include "settings/OpacitySlider.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
@@ -146,6 +148,23 @@ TEST(OpacitySlider, AnOutOfRangeValueShowsAtTheNearestEndWithoutAWrite) {
     slider.setValue(0);
     EXPECT_DOUBLE_EQ(slider.shownValue(), 0.1);
     EXPECT_TRUE(writes.empty());
+}
+
+TEST(ErrorBanner, KeepsItsMarkMessageAndButtonsApart) {
+    auto* open = new QPushButton("Open config.json");
+    auto* revert = new QPushButton("Revert to Last Good");
+    ErrorBanner banner("Couldn't read config.json: line 3", {open, revert});
+    banner.resize(620, banner.sizeHint().height());
+    banner.show();
+    QApplication::processEvents();
+    EXPECT_GE(revert->x() - (open->x() + open->width()), 6);
+    std::vector<QRect> parts;
+    for (const QWidget* part : banner.findChildren<QWidget*>())
+        if (part->parentWidget() == &banner && part->height() > 2)
+            parts.push_back(part->geometry());
+    for (std::size_t a = 0; a < parts.size(); ++a)
+        for (std::size_t b = a + 1; b < parts.size(); ++b)
+            EXPECT_FALSE(parts[a].adjusted(-3, 0, 3, 0).intersects(parts[b])) << a << " and " << b << " touch";
 }
 
 TEST(LayoutModePicker, OffersTileStackAndFloatAndTellsOnlyTheUsersChoice) {

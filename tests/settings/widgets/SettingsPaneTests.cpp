@@ -1,8 +1,12 @@
 #include "settings/widgets/SettingsWindowFixture.h"
 
 #include "settings/RulesPane.h"
+#include "support/Wheel.h"
 
+#include <QListWidget>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QSlider>
 
 namespace quillmere {
 namespace {
@@ -71,6 +75,45 @@ TEST_F(SettingsWindowTest, choosingTheBuiltInAlgorithmRemovesItFromTheFile) {
     EXPECT_FALSE(storedConfig().contains("tiling"));
 }
 
+TEST_F(SettingsWindowTest, theWheelScrollsThePaneOverAPickerOrSliderUntilTheUserFocusesIt) {
+    open("General");
+    general().switchRow("Active window border")->box()->click();
+    later();
+    const bool dropDowns[] = {true, true, false};
+    QSlider* slider = nullptr;
+    for (QSlider* candidate : general().findChildren<QSlider*>())
+        if (!slider && candidate->isVisibleTo(&general()))
+            slider = candidate;
+    QWidget* const controls[] = {general().tiling(), general().stacking(), slider};
+    for (std::size_t index = 0; index < std::size(controls); ++index) {
+        QWidget& control = *controls[index];
+        SCOPED_TRACE(index);
+        ASSERT_NE(&control, nullptr);
+        QScrollArea* pane = scrollAreaOf(control);
+        ASSERT_NE(pane, nullptr);
+        pane->verticalScrollBar()->setValue(0);
+        ASSERT_GT(pane->verticalScrollBar()->maximum(), 0);
+        const std::string stored = storedConfig().dump();
+        const QVariant shown = dropDowns[index] ? QVariant(static_cast<QComboBox&>(control).currentIndex())
+                                                : QVariant(static_cast<QSlider&>(control).value());
+        const bool couldUndo = theModel().undo().canUndo();
+
+        wheelDown(control);
+        EXPECT_EQ(dropDowns[index] ? QVariant(static_cast<QComboBox&>(control).currentIndex())
+                                   : QVariant(static_cast<QSlider&>(control).value()),
+                  shown);
+        EXPECT_EQ(storedConfig().dump(), stored);
+        EXPECT_EQ(theModel().undo().canUndo(), couldUndo);
+        EXPECT_GT(pane->verticalScrollBar()->value(), 0) << "the pane scrolls instead";
+        EXPECT_EQ(control.focusPolicy(), Qt::StrongFocus);
+    }
+
+    QComboBox* stacking = general().stacking();
+    stacking->setFocus();
+    wheelDown(*stacking);
+    EXPECT_NE(stacking->currentText(), "Fill") << "a focused picker still takes the wheel";
+}
+
 struct PlaceholderCase {
     std::optional<double> width;
     QString placeholder;
@@ -87,6 +130,22 @@ TEST_F(SettingsWindowTest, automaticSpacingFollowsTheMainScreensWidth) {
         EXPECT_EQ(general().numberField("Padding")->field()->placeholderText(), c.placeholder);
         EXPECT_EQ(general().numberField("Gap between windows")->field()->placeholderText(), c.placeholder);
     }
+}
+
+TEST_F(SettingsWindowTest, theFieldsOfASectionStartAtOneEdge) {
+    open("General");
+    general().switchRow("Active window border")->box()->click();
+    later();
+    general().switchRow("Dim other windows")->box()->click();
+    QApplication::processEvents();
+    const auto left = [this](const char* name) {
+        QWidget* field = general().findChild<QWidget*>(name);
+        EXPECT_NE(field, nullptr) << name;
+        return field ? field->mapTo(&general(), QPoint(0, 0)).x() : -1;
+    };
+    EXPECT_EQ(left("Default split ratio"), left("Padding"));
+    EXPECT_EQ(left("Gap between windows"), left("Padding"));
+    EXPECT_EQ(left("Dimming"), left("Border opacity"));
 }
 
 TEST_F(SettingsWindowTest, spacingOffDisablesPaddingAndGapButNotTheRatio) {
@@ -160,6 +219,18 @@ TEST_F(SettingsWindowTest, aLayoutIsSavedAtOnceAndTileIsStoredAsNothing) {
 }
 
 // ---- Menu Bar ----
+
+TEST_F(SettingsWindowTest, theMenuBarListShowsEveryRowAtOneHeightWithoutScrollingItself) {
+    open("MenuBar");
+    QListWidget& list = *menuBar().list();
+    ASSERT_EQ(list.count(), 8);
+    std::set<int> heights;
+    for (int row = 0; row < list.count(); ++row)
+        heights.insert(list.visualItemRect(list.item(row)).height());
+    EXPECT_EQ(heights.size(), 1u) << "Quillmere logo's row is as tall as the others";
+    EXPECT_EQ(list.verticalScrollBar()->maximum(), 0) << "the pane scrolls, not the list";
+    EXPECT_GE(list.viewport()->height(), list.visualItemRect(list.item(7)).bottom());
+}
 
 TEST_F(SettingsWindowTest, theFirstMenuBarEditWritesAllEightEntries) {
     open("MenuBar");

@@ -1,6 +1,7 @@
 #include "settings/DockPresence.h"
 #include "settings/widgets/SettingsWindowFixture.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 
@@ -41,6 +42,30 @@ INSTANTIATE_TEST_SUITE_P(SettingsWindow, SettingsWindowOpening,
                                          OpeningCase{"unknownRememberedPane", true, "Nonsense", "General",
                                                      "Nonsense"}),
                          [](const auto& info) { return info.param.name; });
+
+TEST_F(SettingsWindowTest, theSystemSwitchesForEveryApplicationClearTheChecksAtOnce) {
+    const std::pair<std::string, std::string> ownValues[] = {
+        {"com.apple.dock", "mru-spaces"},
+        {"com.apple.WindowManager", "EnableTilingByEdgeDrag"},
+        {"com.apple.AppleMultitouchTrackpad", "TrackpadThreeFingerHorizSwipeGesture"}};
+    for (const auto& [application, key] : ownValues)
+        managed.desktop.setAppPreference(application, key, std::nullopt);
+    managed.desktop.setString("settingsPane", "Keys");
+    settings->show();
+    EXPECT_EQ(settings->tab("Setup")->text(), "Permissions (3)");
+    EXPECT_EQ(theModel().tab(), "Setup");
+
+    // As the System menu of the simulated screens switches them.
+    managed.desktop.setPreference("mru-spaces", 0);
+    managed.desktop.setPreference("EnableTilingByEdgeDrag", 0);
+    managed.desktop.setPreference("TrackpadThreeFingerHorizSwipeGesture", 2);
+    theModel().refresh();
+    EXPECT_EQ(settings->tab("Setup")->text(), "Permissions");
+
+    window().close();
+    settings->show();
+    EXPECT_EQ(theModel().tab(), "Keys");
+}
 
 TEST_F(SettingsWindowTest, switchingPaneKeepsTheTopLeftCornerAndFitsThePane) {
     open("General");
@@ -88,6 +113,17 @@ TEST_F(SettingsWindowTest, aCheckNeedingAttentionOffersItsSystemSettingsPage) {
     EXPECT_EQ(offered.front(), "x-apple.systempreferences:com.apple.Desktop-Settings.extension");
 }
 
+TEST_F(SettingsWindowTest, aWarningMarkSaysHowTheSettingStands) {
+    setUp(false);
+    open("Setup");
+    std::vector<QString> said;
+    for (QLabel* mark : setup().findChildren<QLabel*>())
+        if (mark->accessibleName() == "Needs attention")
+            said.push_back(mark->toolTip());
+    ASSERT_EQ(said.size(), 3u);
+    EXPECT_EQ(said.front(), "Needs attention: Automatically rearrange Spaces is on now. Turn it off in System Settings.");
+}
+
 TEST_F(SettingsWindowTest, theApplicationShowsInTheDockWhileEitherWindowIsOpen) {
     std::vector<ActivationPolicy> policies;
     DockPresence::setActivationPolicy = [&](ActivationPolicy policy) { policies.push_back(policy); };
@@ -123,6 +159,21 @@ TEST_F(SettingsWindowTest, switchingPaneStopsARecording) {
     settings->tab("General")->trigger();
     EXPECT_FALSE(theModel().recording());
     EXPECT_EQ(theModel().tab(), "General");
+}
+
+TEST_F(SettingsWindowTest, theApplicationLosingTheFocusStopsARecordingAndBringsTheHotKeysBack) {
+    open("Keys");
+    const auto registered = managed.desktop.registeredHotKeys().size();
+    theModel().record(SettingsModel::RecordAdd{"focus west"});
+    ASSERT_TRUE(theModel().recording());
+    Q_EMIT qApp->applicationStateChanged(Qt::ApplicationActive);
+    EXPECT_TRUE(theModel().recording()) << "only leaving the application stops it";
+
+    // As when the user clicks into another application.
+    Q_EMIT qApp->applicationStateChanged(Qt::ApplicationInactive);
+    EXPECT_FALSE(theModel().recording());
+    EXPECT_EQ(managed.desktop.registeredHotKeys().size(), registered);
+    EXPECT_TRUE(window().isVisible());
 }
 
 TEST_F(SettingsWindowTest, editUndoNamesAndTakesTheModelsStepUnlessAFieldHasItsOwn) {
