@@ -3,7 +3,6 @@
 #include "platform/AtomicWrite.h"
 #include "platform/Log.h"
 #include "platform/qt/QtOwnWindow.h"
-#include "settings/DockPresence.h"
 
 namespace quillmere {
 namespace {
@@ -51,8 +50,6 @@ AppDelegate::~AppDelegate() {
     manager_->confirmModeMismatch = [](const Profile&, bool) { return false; };
     manager_->onProfileWarning = [](const Profile&, const std::vector<ProfilePlacement>&) {};
     config_.onChange = [](ConfigStore&) {};
-    DockPresence::setActivationPolicy = [](ActivationPolicy) {};
-    DockPresence::bringForward = [](QWidget&) {};
 }
 
 void AppDelegate::applicationDidFinishLaunching() {
@@ -62,11 +59,11 @@ void AppDelegate::applicationDidFinishLaunching() {
     statusItem_.setSymbol(appSymbol, appDescription);
     statusItem_.onClick = [this] { statusItemClicked(); };
     manager_->onStatusChange = [this](const WindowManager::Status& status) { statusChanged(status); };
-    DockPresence::setActivationPolicy = [this](ActivationPolicy policy) { showInDock(policy); };
-    DockPresence::bringForward = [this](QWidget& window) {
+    // Gone with the delegate, whose focus it goes through; the presence outlives it.
+    services_.dockPresence.setBringForward(lifetime_.guarded([this](QWidget& window) {
         QtOwnWindow own(window);
         focus_.bringForward(own);
-    };
+    }));
     connectProfileAlerts();
     if (!services_.defaults.boolean(Welcome::seenKey).value_or(false) ||
         !services_.desktop.accessibility.isTrusted())
@@ -89,7 +86,7 @@ Welcome& AppDelegate::welcome() {
                                           .openSystemSettings = services_.openSystemSettings,
                                           .settings = [this] { return config_.settings(); },
                                       },
-                                      services_.queue, services_.defaults,
+                                      services_.queue, services_.defaults, services_.dockPresence,
                                       [this](const KeyPreset::KeyMap& keys) { saveWelcomeKeys(keys); });
     return *welcome_;
 }

@@ -15,6 +15,7 @@
 #include "platform/qt/QtLocalKeyMonitors.h"
 #include "platform/qt/QtTrash.h"
 #include "platform/qt/Symbols.h"
+#include "settings/DockPresence.h"
 #include "settings/SettingsWindow.h"
 #include "shell/FocusFilter.h"
 #include "shell/MainMenu.h"
@@ -50,6 +51,9 @@ struct AppDelegateServices {
     Desktop desktop;
     FileWatching& watching;
     UserDefaults& defaults;
+    // Whether the application shows in the task bar, by its open windows; the delegate's windows and
+    // the process's own messages share it.
+    DockPresence& dockPresence;
     std::filesystem::path configDirectory = ConfigStore::defaultDirectory();
     std::filesystem::path sessionFile = SessionStore::defaultFile();
     std::filesystem::path profilesDirectory = ProfileStore::defaultDirectory();
@@ -154,7 +158,6 @@ class AppDelegate {
     SpacesWindowServices spacesWindowServices();
     SettingsServices settingsServices();
     void saveWelcomeKeys(const KeyPreset::KeyMap& keys);
-    void showInDock(ActivationPolicy policy);
 
     AppDelegateServices services_;
     StatusItem statusItem_;

@@ -1,13 +1,11 @@
 #include "app/AppDelegate.h"
-
-#include "settings/DockPresence.h"
 #include "shell/CaptureDialog.h"
 #include "shell/ProfileAlerts.h"
 
 namespace quillmere {
 
 void AppDelegate::connectProfileAlerts() {
-    alerts_.bringForward = DockPresence::bringForward;
+    alerts_.bringForward = [this](QWidget& window) { services_.dockPresence.bringForward(window); };
     alerts_.onClose = [this] {
         if (!alerts_.open() && !held_.empty())
             later([this] { runHeld(); });

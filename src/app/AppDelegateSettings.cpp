@@ -35,6 +35,7 @@ SettingsServices AppDelegate::settingsServices() {
         .defaults = services_.defaults,
         .installed = services_.desktop.installed,
         .running = services_.desktop.applications,
+        .dockPresence = services_.dockPresence,
         .configFile = config_.file(),
         .loginItem = LoginItem(LoginItem::defaultFile(), program),
         .screenCaptureAllowed = [this] { return services_.desktop.screenCapture.preflightAccess(); },
@@ -89,11 +90,6 @@ SettingsServices AppDelegate::settingsServices() {
             return new ProfilesTab(model, std::move(profiles));
         },
     };
-}
-
-// The application's Dock icon is its place in the simulated system, where the window manager sees it.
-void AppDelegate::showInDock(ActivationPolicy policy) {
-    services_.desktop.activationPolicy.setActivationPolicy(services_.ownPid, policy);
 }
 
 } // namespace quillmere

@@ -1,12 +1,11 @@
 #include "app/Welcome.h"
 
-#include "settings/DockPresence.h"
-
 namespace quillmere {
 
 Welcome::Welcome(WelcomeModel::Services services, MainQueue& queue, UserDefaults& defaults,
-                 std::function<void(const KeyPreset::KeyMap&)> saveKeys)
-    : model_(services), queue_(queue), defaults_(defaults), openSettings_(services.openSystemSettings) {
+                 DockPresence& dockPresence, std::function<void(const KeyPreset::KeyMap&)> saveKeys)
+    : model_(services), queue_(queue), defaults_(defaults), dockPresence_(dockPresence),
+      openSettings_(services.openSystemSettings) {
     model_.saveKeys = std::move(saveKeys);
     model_.close = [this] {
         if (window_)
@@ -30,7 +29,7 @@ void Welcome::show(std::optional<WelcomeModel::Page> page) {
         window_ = std::make_unique<WelcomeView>(model_, openSettings_);
         window_->onClosed = [this] { stopRefreshing(); };
     }
-    DockPresence::show(*window_);
+    dockPresence_.show(*window_);
     scheduleRefresh();
 }
 

@@ -5,6 +5,7 @@
 #include "platform/HeldWork.h"
 #include "platform/MainQueue.h"
 #include "platform/UserDefaults.h"
+#include "settings/DockPresence.h"
 
 #include <chrono>
 #include <memory>
@@ -21,7 +22,7 @@ class Welcome {
     static constexpr std::string_view seenKey = "welcomeSeen";
 
     Welcome(WelcomeModel::Services services, MainQueue& queue, UserDefaults& defaults,
-            std::function<void(const KeyPreset::KeyMap&)> saveKeys);
+            DockPresence& dockPresence, std::function<void(const KeyPreset::KeyMap&)> saveKeys);
     ~Welcome();
     Welcome(const Welcome&) = delete;
     Welcome& operator=(const Welcome&) = delete;
@@ -41,6 +42,7 @@ class Welcome {
     WelcomeModel model_;
     MainQueue& queue_;
     UserDefaults& defaults_;
+    DockPresence& dockPresence_;
     std::function<void(const std::string&)> openSettings_;
     HeldWork refresh_{queue_};
     std::unique_ptr<WelcomeView> window_;

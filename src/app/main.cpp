@@ -79,10 +79,10 @@ bool relaunch(BuildVariant variant, const std::vector<std::string>& given) {
 }
 
 // A message that needs no answer, in a window of its own that does not hold up the application.
-void tell(const std::string& text) {
+void tell(const std::string& text, DockPresence& dockPresence) {
     auto* message = new QMessageBox(QMessageBox::Information, "Quillmere", QString::fromStdString(text));
     message->setAttribute(Qt::WA_DeleteOnClose);
-    DockPresence::show(*message);
+    dockPresence.show(*message);
 }
 
 } // namespace
@@ -142,14 +142,19 @@ int main(int argc, char** argv) {
         queue.after(MainQueue::Duration::zero(), [] { QApplication::quit(); });
     };
 
+    const Desktop bundle = desktop.bundle();
+    // The application's Dock icon is its place in the simulated system, where the window manager sees it.
+    DockPresence dockPresence(
+        [&](ActivationPolicy policy) { bundle.activationPolicy.setActivationPolicy(ownPid, policy); });
     InotifyFileWatching watching(queue);
     JsonUserDefaults defaults(userDefaultsFile());
     std::optional<CommandReceiver> receiver;
     AppDelegate delegate({
         .queue = queue,
-        .desktop = desktop.bundle(),
+        .desktop = bundle,
         .watching = watching,
         .defaults = defaults,
+        .dockPresence = dockPresence,
         .ownPid = ownPid,
         // Only the holder of the variant's lock may replace its socket.
         .receiveCommands =
@@ -165,7 +170,7 @@ int main(int argc, char** argv) {
             },
         .terminate = endInOrder,
         .openSystemSettings = [&](const std::string& address) { screens.openSystemSettings(address); },
-        .tell = tell,
+        .tell = [&](const std::string& text) { tell(text, dockPresence); },
     });
     TerminationSignals termination(queue, [&](int) { endInOrder(); });
 

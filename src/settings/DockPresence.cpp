@@ -5,14 +5,25 @@
 #include <QTimer>
 #include <QWidget>
 #include <set>
+#include <utility>
 
 namespace quillmere {
 namespace {
 
+void orderFront(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+} // namespace
+
 // Tells the open windows apart from those closed or gone; it watches each window once, however often the
-// window is shown, and switches the policy back once the last one has closed.
-class OpenWindows final : public QObject {
+// window is shown, and reports when the last one has closed.
+class DockPresence::OpenWindows final : public QObject {
   public:
+    explicit OpenWindows(std::function<void()> lastClosed) : lastClosed_(std::move(lastClosed)) {}
+
     void opened(QWidget& window) {
         if (!watched_.contains(&window)) {
             watched_.insert(&window);
@@ -37,41 +48,44 @@ class OpenWindows final : public QObject {
   private:
     void closed(const QWidget* window) {
         if (open_.erase(window) > 0 && open_.empty())
-            DockPresence::setActivationPolicy(ActivationPolicy::accessory);
+            lastClosed_();
     }
 
+    std::function<void()> lastClosed_;
     std::set<const QWidget*> watched_;
     std::set<const QWidget*> open_;
 };
 
-OpenWindows& openWindowList() {
-    static OpenWindows windows;
-    return windows;
+DockPresence::DockPresence(std::function<void(ActivationPolicy)> setActivationPolicy)
+    : setActivationPolicy_(std::move(setActivationPolicy)), bringForward_(orderFront),
+      open_(std::make_unique<OpenWindows>([this] { setActivationPolicy_(ActivationPolicy::accessory); })) {}
+
+DockPresence::~DockPresence() = default;
+
+void DockPresence::setBringForward(std::function<void(QWidget&)> bringForward) {
+    bringForward_ = std::move(bringForward);
 }
 
-void orderFront(QWidget& window) {
-    window.show();
-    window.raise();
-    window.activateWindow();
+void DockPresence::bringForward(QWidget& window) const {
+    bringForward_(window);
 }
-
-} // namespace
-
-std::function<void(ActivationPolicy)> DockPresence::setActivationPolicy = [](ActivationPolicy) {};
-std::function<void(QWidget&)> DockPresence::bringForward = orderFront;
 
 void DockPresence::show(QWidget& window) {
-    openWindowList().opened(window);
-    setActivationPolicy(ActivationPolicy::regular);
+    open_->opened(window);
+    setActivationPolicy_(ActivationPolicy::regular);
     orderFront(window);
-    QTimer::singleShot(0, &window, [target = QPointer<QWidget>(&window)] {
-        if (target && target->isVisible())
+    QTimer::singleShot(0, &window, [this, watch = lifetime_.watch(), target = QPointer<QWidget>(&window)] {
+        if (watch.alive() && target && target->isVisible())
             bringForward(*target);
     });
 }
 
-bool DockPresence::showsInDock() { return openWindows() > 0; }
+bool DockPresence::showsInDock() const {
+    return openWindows() > 0;
+}
 
-int DockPresence::openWindows() { return openWindowList().count(); }
+int DockPresence::openWindows() const {
+    return open_->count();
+}
 
 } // namespace quillmere

@@ -4,6 +4,7 @@
 #include "platform/RunningApplications.h"
 #include "platform/UserDefaults.h"
 #include "settings/AppIcons.h"
+#include "settings/DockPresence.h"
 #include "settings/InstalledApps.h"
 #include "settings/LoginItem.h"
 
@@ -23,6 +24,8 @@ struct SettingsServices {
     // Where the Rules pane finds the applications the window manager tiles, before the .desktop files.
     InstalledApplications& installed;
     RunningApplications& running;
+    // Where the Settings and Profiles windows tell that they are open.
+    DockPresence& dockPresence;
     // The configuration file, which the panes open and reveal.
     std::filesystem::path configFile;
     LoginItem loginItem{LoginItem::defaultFile(), "quillmere"};

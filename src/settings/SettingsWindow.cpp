@@ -1,17 +1,16 @@
 #include "settings/SettingsWindow.h"
 
 #include "platform/qt/Symbols.h"
-#include "settings/DockPresence.h"
 #include "settings/GeneralTab.h"
 #include "settings/KeysPane.h"
-#include "settings/RulesPane.h"
 #include "settings/MenuBarTab.h"
+#include "settings/RulesPane.h"
 #include "settings/SettingsPanes.h"
 #include "settings/SetupTab.h"
 #include "settings/SpacesTab.h"
 
-#include <QDesktopServices>
 #include <QActionGroup>
+#include <QDesktopServices>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -121,7 +120,7 @@ void SettingsWindow::show(const std::optional<std::string>& pane) {
     }
     if (!visible)
         centre(*window_);
-    DockPresence::show(*window_);
+    services_.dockPresence.show(*window_);
 }
 
 void SettingsWindow::showProfiles() {
@@ -140,7 +139,7 @@ void SettingsWindow::showProfiles() {
     }
     if (!profiles_->isVisible())
         restoreProfilesFrame();
-    DockPresence::show(*profiles_);
+    services_.dockPresence.show(*profiles_);
 }
 
 QAction* SettingsWindow::tab(std::string_view tag) {

@@ -68,6 +68,7 @@ class AppDelegateTest : public testing::Test {
             .desktop = desktop.bundle(),
             .watching = watching,
             .defaults = desktop,
+            .dockPresence = dockPresence,
             .configDirectory = folder / "config",
             .sessionFile = folder / "session.json",
             .profilesDirectory = folder / "profiles",
@@ -109,6 +110,8 @@ class AppDelegateTest : public testing::Test {
     ManualMainQueue queue;
     SimulatedDesktop desktop{queue};
     InotifyFileWatching watching{queue};
+    DockPresence dockPresence{
+        [this](ActivationPolicy policy) { desktop.setActivationPolicy(ownPid, policy); }};
     DisplayId display = 0;
     WindowId left = 0;
     WindowId right = 0;
@@ -305,10 +308,10 @@ TEST_F(AppDelegateTest, TheSettingsCommandOpensTheSettingsWindowAndTheDockPresen
     EXPECT_TRUE(settings->isVisible());
     SettingsWindow& owner = *delegate->settingsWindow();
     EXPECT_EQ(settings->windowTitle(), owner.tab(owner.model().tab())->text());
-    EXPECT_TRUE(DockPresence::showsInDock());
+    EXPECT_TRUE(dockPresence.showsInDock());
 
     settings->close();
-    EXPECT_FALSE(DockPresence::showsInDock());
+    EXPECT_FALSE(dockPresence.showsInDock());
 }
 
 TEST_F(AppDelegateTest, TheApplicationIsInTheDockWhileOneOfItsWindowsIsOpen) {

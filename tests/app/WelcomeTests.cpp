@@ -31,12 +31,15 @@ class WelcomeTest : public testing::Test {
         };
     }
 
+    DockPresence dockPresence{[](ActivationPolicy) {}};
+
     Welcome& welcome() {
         if (!guide)
-            guide = std::make_unique<Welcome>(services(), queue, desktop, [this](const KeyPreset::KeyMap& keys) {
-                saved.push_back(keys);
-                settings.keys = keys;
-            });
+            guide = std::make_unique<Welcome>(services(), queue, desktop, dockPresence,
+                                              [this](const KeyPreset::KeyMap& keys) {
+                                                  saved.push_back(keys);
+                                                  settings.keys = keys;
+                                              });
         return *guide;
     }
 

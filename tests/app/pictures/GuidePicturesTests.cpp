@@ -37,12 +37,13 @@ TEST(GuidePictures, EveryPage) {
     desktop.setTrusted(false);
     Settings settings = Settings::default_();
     settings.keys = KeyPreset::aerospace().settingsKeys();
+    DockPresence dockPresence([](ActivationPolicy) {});
     Welcome welcome({.accessibility = desktop,
                      .preferences = desktop,
                      .spaceCount = [] { return 4; },
                      .openSystemSettings = [](const std::string&) {},
                      .settings = [&] { return settings; }},
-                    queue, desktop, [](const KeyPreset::KeyMap&) {});
+                    queue, desktop, dockPresence, [](const KeyPreset::KeyMap&) {});
 
     std::map<Page, QImage> pages;
     const std::pair<Page, QString> named[] = {

@@ -21,12 +21,13 @@ class SettingsWindowTest : public SettingsModelTest {
     SettingsWindowTest() {
         // What stands between the user and a clean Permissions pane on a fresh system.
         setUp(true);
-        SettingsServices services{.defaults = managed.desktop,
-                                  .installed = managed.desktop,
-                                  .running = managed.desktop,
-                                  .configFile = config.file(),
-                                  .loginItem = LoginItem(managed.folder / "autostart" / "quillmere.desktop",
-                                                         "/usr/bin/quillmere")};
+        SettingsServices services{
+            .defaults = managed.desktop,
+            .installed = managed.desktop,
+            .running = managed.desktop,
+            .dockPresence = dockPresence,
+            .configFile = config.file(),
+            .loginItem = LoginItem(managed.folder / "autostart" / "quillmere.desktop", "/usr/bin/quillmere")};
         services.screenCaptureAllowed = [this] { return managed.desktop.preflightAccess(); };
         services.requestScreenCapture = [this] { managed.desktop.requestAccess(); };
         services.mainScreenWidth = [this] { return mainScreenWidth; };
@@ -79,6 +80,9 @@ class SettingsWindowTest : public SettingsModelTest {
 
     std::optional<double> mainScreenWidth = 1512;
     std::vector<std::string> openedAddresses;
+    // The application's activation policies in the order the windows switched them.
+    std::vector<ActivationPolicy> policies;
+    DockPresence dockPresence{[this](ActivationPolicy policy) { policies.push_back(policy); }};
     std::unique_ptr<SettingsWindow> settings;
 };
 

@@ -1,4 +1,3 @@
-#include "settings/DockPresence.h"
 #include "settings/widgets/SettingsWindowFixture.h"
 
 #include <QLabel>
@@ -125,19 +124,16 @@ TEST_F(SettingsWindowTest, aWarningMarkSaysHowTheSettingStands) {
 }
 
 TEST_F(SettingsWindowTest, theApplicationShowsInTheDockWhileEitherWindowIsOpen) {
-    std::vector<ActivationPolicy> policies;
-    DockPresence::setActivationPolicy = [&](ActivationPolicy policy) { policies.push_back(policy); };
     for (int shown = 0; shown < 2; ++shown) {
         settings->show();
         settings->showProfiles();
     }
     settings->settingsWindow()->close();
-    EXPECT_TRUE(DockPresence::showsInDock());
+    EXPECT_TRUE(dockPresence.showsInDock());
     settings->profilesWindow()->close();
-    EXPECT_FALSE(DockPresence::showsInDock());
+    EXPECT_FALSE(dockPresence.showsInDock());
     EXPECT_EQ(policies.back(), ActivationPolicy::accessory);
     EXPECT_EQ(std::count(policies.begin(), policies.end(), ActivationPolicy::accessory), 1);
-    DockPresence::setActivationPolicy = [](ActivationPolicy) {};
 }
 
 TEST_F(SettingsWindowTest, closingTheWindowWhileRecordingBringsTheHotKeysBack) {
