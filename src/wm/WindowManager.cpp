@@ -35,7 +35,7 @@ WindowManager::~WindowManager() {
 }
 
 void WindowManager::later(Duration delay, std::function<void()> work) {
-    queue_.after(delay, lifetime_.guarded([work = std::move(work)] { work(); }));
+    queue_.after(delay, lifetime_.guarded(std::move(work)));
 }
 
 void WindowManager::subscribe(std::string_view name, std::function<void()> handler) {

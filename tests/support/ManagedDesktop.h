@@ -30,7 +30,8 @@ struct ManagedDesktop {
     explicit ManagedDesktop(SimulatedDesktop::SpaceListForm form = SimulatedDesktop::SpaceListForm::perDisplay)
         : desktop(queue, form) {}
 
-    WindowManagerServices services() {
+    // With `stamped`, the manager keeps its session there instead.
+    WindowManagerServices services(const SessionStore* stamped = nullptr) {
         return {.desktop = desktop.bundle(),
                 .queue = queue,
                 .defaults = desktop,
@@ -39,7 +40,7 @@ struct ManagedDesktop {
                 .switcher = switcher,
                 .focus = focus,
                 .previews = previews,
-                .sessions = sessions,
+                .sessions = stamped ? *stamped : sessions,
                 .profiles = profiles,
                 .ownPid = ownPid,
                 .alerts = desktop,

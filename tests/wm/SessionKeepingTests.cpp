@@ -29,24 +29,8 @@ struct SessionDesktop : CommandedDesktop {
     }
     // The application starts again, stamped by `store` when given.
     void relaunch(const SessionStore* store = nullptr, const Settings& settings = Settings::default_()) {
-        if (store) {
-            WindowManagerServices stamped = managed.services();
-            managed.made =
-                std::make_unique<WindowManager>(WindowManagerServices{.desktop = stamped.desktop,
-                                                                      .queue = stamped.queue,
-                                                                      .defaults = stamped.defaults,
-                                                                      .symbols = stamped.symbols,
-                                                                      .spaces = stamped.spaces,
-                                                                      .switcher = stamped.switcher,
-                                                                      .focus = stamped.focus,
-                                                                      .previews = stamped.previews,
-                                                                      .sessions = *store,
-                                                                      .profiles = stamped.profiles,
-                                                                      .ownPid = stamped.ownPid,
-                                                                      .alerts = stamped.alerts,
-                                                                      .launchScripts = stamped.launchScripts,
-                                                                      .homeFolder = stamped.homeFolder});
-        }
+        if (store)
+            managed.made = std::make_unique<WindowManager>(managed.services(store));
         manager().update(settings);
         start();
     }
