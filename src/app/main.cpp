@@ -2,6 +2,7 @@
 // shown in the simulated screens, driven by its hot keys and by commands from the command line.
 
 #include "app/AppDelegate.h"
+#include "menubar/FeedbackPainter.h"
 #include "platform/Log.h"
 #include "platform/linux/InotifyFileWatching.h"
 #include "platform/linux/JsonUserDefaults.h"
@@ -125,7 +126,8 @@ int main(int argc, char** argv) {
     // An application that does not answer holds the caller for real, as on a Mac.
     desktop.setBlockingWait([](MainQueue::Duration wait) { std::this_thread::sleep_for(wait); });
 
-    SimulatedScreensWindow screens(desktop);
+    const FeedbackPainter feedbackPainter(application.palette());
+    SimulatedScreensWindow screens(desktop, &feedbackPainter);
     std::optional<DesktopDumpFile> dump;
     if (options->dumpDesktop)
         dump.emplace(queue, desktop, *options->dumpDesktop);

@@ -26,35 +26,43 @@ const QColor titleBarColour(0xDD, 0xDE, 0xE3);
 const QColor focusColour(0x0A, 0x84, 0xFF);
 const QColor textColour(0x20, 0x20, 0x24);
 
-// A panel with content is the focus border; the others are plain colour, as the shade.
-void drawPanel(QPainter& painter, const ScreensPicture::Panel& panel, const ScreensLayout& layout) {
+void drawPanel(QPainter& painter, const ScreensPicture::Panel& panel, const ScreensLayout& layout,
+               const PanelViewPainter* viewPainter) {
     const QRectF frame = rectF(layout.toView(panel.frame));
     painter.fillRect(frame, qColor(panel.background, panel.alpha));
-    if (!panel.content)
+    if (!panel.content || !viewPainter)
         return;
-    QColor outline = focusColour;
-    outline.setAlphaF(static_cast<float>(panel.alpha));
-    painter.setPen(QPen(outline, 3));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(frame.adjusted(1.5, 1.5, -1.5, -1.5), 5, 5);
+    painter.save();
+    painter.setOpacity(panel.alpha);
+    (void)viewPainter->paint(painter, *panel.content, frame, layout.scale()); // an unknown view stays blank
+    painter.restore();
 }
 
 } // namespace
 
-SimulatedScreensView::SimulatedScreensView(SimulatedDesktop& desktop, QWidget* parent)
-    : QWidget(parent), desktop_(desktop), picture_(ScreensPicture::of(desktop)) {
+SimulatedScreensView::SimulatedScreensView(SimulatedDesktop& desktop, const PanelViewPainter* painter,
+                                           QWidget* parent)
+    : QWidget(parent), desktop_(desktop), painter_(painter), picture_(ScreensPicture::of(desktop)) {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(640, 320);
 }
 
 void SimulatedScreensView::desktopChanged() {
-    picture_ = ScreensPicture::of(desktop_);
+    pictureStale_ = true;
     update();
 }
 
-ScreensLayout SimulatedScreensView::layout() const {
-    return ScreensLayout(picture_, {static_cast<double>(width()), static_cast<double>(height())});
+const ScreensPicture& SimulatedScreensView::picture() {
+    if (pictureStale_) {
+        picture_ = ScreensPicture::of(desktop_);
+        pictureStale_ = false;
+    }
+    return picture_;
+}
+
+ScreensLayout SimulatedScreensView::layout() {
+    return ScreensLayout(picture(), {static_cast<double>(width()), static_cast<double>(height())});
 }
 
 void SimulatedScreensView::paintEvent(QPaintEvent*) {
@@ -81,7 +89,7 @@ void SimulatedScreensView::paintEvent(QPaintEvent*) {
     const auto drawPanelsUnder = [&](std::size_t windowsBelow) {
         for (const auto& panel : picture_.panels)
             if (panel.windowsBelow == windowsBelow)
-                drawPanel(painter, panel, layout);
+                drawPanel(painter, panel, layout, painter_);
     };
     for (std::size_t index = 0; index < picture_.windows.size(); ++index) {
         drawPanelsUnder(index);
@@ -119,7 +127,7 @@ void SimulatedScreensView::paintEvent(QPaintEvent*) {
     }
 }
 
-Point SimulatedScreensView::globalPoint(QMouseEvent* event) const {
+Point SimulatedScreensView::globalPoint(QMouseEvent* event) {
     return layout().toGlobal({event->position().x(), event->position().y()});
 }
 

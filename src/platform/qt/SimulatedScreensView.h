@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/qt/PanelViewPainter.h"
 #include "platform/qt/ScreensLayout.h"
 #include "platform/qt/ScreensPicture.h"
 #include "platform/sim/SimulatedDesktop.h"
@@ -16,12 +17,15 @@ namespace quillmere {
 // the Mac's keyboard, so that the system's shortcuts and the global hot keys fire. Redraws when told that the desktop changed.
 class SimulatedScreensView final : public QWidget {
   public:
-    explicit SimulatedScreensView(SimulatedDesktop& desktop, QWidget* parent = nullptr);
+    // Without a painter, panels show only their background.
+    SimulatedScreensView(SimulatedDesktop& desktop, const PanelViewPainter* painter,
+                         QWidget* parent = nullptr);
 
     // Whether fn counts as held, for the mouse and the keys.
     void setFnHeld(bool held) { fnHeld_ = held; }
     bool fnHeld() const { return fnHeld_; }
-    // Takes a new picture of the desktop and draws it soon.
+    // Draws the desktop anew soon. Called while the desktop is in the middle of a change, so the picture is
+    // taken only when it is needed.
     void desktopChanged();
 
   protected:
@@ -33,13 +37,17 @@ class SimulatedScreensView final : public QWidget {
     void keyReleaseEvent(QKeyEvent* event) override;
 
   private:
-    ScreensLayout layout() const;
-    Point globalPoint(QMouseEvent* event) const;
+    // The picture taken at the latest change.
+    const ScreensPicture& picture();
+    ScreensLayout layout();
+    Point globalPoint(QMouseEvent* event);
     static std::optional<int> scriptButton(Qt::MouseButton button);
     void postKey(QKeyEvent* event, bool down);
 
     SimulatedDesktop& desktop_;
+    const PanelViewPainter* painter_;
     ScreensPicture picture_;
+    bool pictureStale_ = false;
     bool fnHeld_ = false;
 };
 

@@ -68,8 +68,9 @@ QMenu* liveMenu(QMenuBar* bar, const QString& title, std::function<void(QMenu&)>
 
 } // namespace
 
-SimulatedScreensWindow::SimulatedScreensWindow(SimulatedDesktop& desktop, QWidget* parent)
-    : QMainWindow(parent), desktop_(desktop), view_(new SimulatedScreensView(desktop, this)) {
+SimulatedScreensWindow::SimulatedScreensWindow(SimulatedDesktop& desktop, const PanelViewPainter* painter,
+                                               QWidget* parent)
+    : QMainWindow(parent), desktop_(desktop), view_(new SimulatedScreensView(desktop, painter, this)) {
     setWindowTitle("Simulated screens");
     setCentralWidget(view_);
     setGeometry(viewerFrame(screen()->availableGeometry()));

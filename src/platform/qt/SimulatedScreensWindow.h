@@ -14,7 +14,8 @@ namespace quillmere {
 // Spaces, plug and unplug displays) and switch what the system allows and prefers.
 class SimulatedScreensWindow final : public QMainWindow {
   public:
-    explicit SimulatedScreensWindow(SimulatedDesktop& desktop, QWidget* parent = nullptr);
+    SimulatedScreensWindow(SimulatedDesktop& desktop, const PanelViewPainter* painter,
+                           QWidget* parent = nullptr);
 
     SimulatedScreensView& view() { return *view_; }
     // Stands in for System Settings opening on a page: brings the window forward with its System menu

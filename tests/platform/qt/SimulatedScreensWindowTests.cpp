@@ -13,6 +13,17 @@ namespace {
 
 using namespace std::chrono_literals;
 
+struct MarkView final : PanelView {};
+
+// Fills every view it is given with one colour, to find panels in the drawing.
+class MarkPainter final : public PanelViewPainter {
+  public:
+    bool paint(QPainter& painter, const PanelView&, const QRectF& frame, double) const override {
+        painter.fillRect(frame, Qt::magenta);
+        return true;
+    }
+};
+
 class SimulatedScreensWindowTest : public testing::Test {
   protected:
     SimulatedScreensWindowTest() {
@@ -34,8 +45,23 @@ class SimulatedScreensWindowTest : public testing::Test {
 
     ManualMainQueue queue;
     SimulatedDesktop desktop{queue};
-    SimulatedScreensWindow window{desktop};
+    MarkPainter painter;
+    SimulatedScreensWindow window{desktop, &painter};
 };
+
+// The desktop tells of a change before it makes it: what the view draws must be the state after it.
+TEST_F(SimulatedScreensWindowTest, APanelShownByTheApplicationIsDrawnWithItsView) {
+    const std::unique_ptr<Panel> panel =
+        desktop.makePanel({.level = WindowLevel::floating, .animates = false});
+    panel->setContent(std::make_shared<MarkView>());
+    // The screens' coordinates count from the bottom of the first display, 982 points high.
+    panel->setFrame(Rect(1000, 982 - 500, 200, 100));
+    panel->orderFrontRegardless();
+    const QImage drawn = window.view().grab().toImage();
+    EXPECT_EQ(drawn.pixelColor(onView({1100, 450})), QColor(Qt::magenta));
+    panel->orderOut();
+    EXPECT_NE(window.view().grab().toImage().pixelColor(onView({1100, 450})), QColor(Qt::magenta));
+}
 
 TEST_F(SimulatedScreensWindowTest, AClickFocusesTheWindowUnderThePointerAndADragMovesIt) {
     // Inbox of Mail stands at (1700, 120) on the second display.
