@@ -19,7 +19,7 @@ AppDelegate::AppDelegate(AppDelegateServices services)
       spaces_(services_.desktop.windowServer, services_.desktop.windowList, services_.desktop.displays),
       switcher_(spaces_, services_.desktop.windowServer, services_.desktop.events,
                 services_.desktop.preferences, services_.desktop.notifications,
-                services_.desktop.applications, services_.queue),
+                services_.desktop.applications, services_.queue, services_.desktop.directSpaceSwitching),
       focus_(services_.desktop.windowServer, services_.desktop.accessibility, services_.desktop.applications,
              services_.queue, services_.ownPid),
       previews_(services_.desktop.screenCapture),

@@ -5,6 +5,7 @@
 #include "platform/ActivationPolicySwitch.h"
 #include "platform/ApplicationWindows.h"
 #include "platform/DesktopPictures.h"
+#include "platform/DirectSpaceSwitching.h"
 #include "platform/Displays.h"
 #include "platform/EventMonitors.h"
 #include "platform/EventTaps.h"
@@ -49,6 +50,8 @@ struct Desktop {
     ScreenCapture& screenCapture;
     DesktopPictures& desktopPictures;
     ImageSource& images;
+    // None where a Space is shown the Mac's way, by swipes and the system's shortcuts.
+    DirectSpaceSwitching* directSpaceSwitching = nullptr;
 };
 
 } // namespace quillmere

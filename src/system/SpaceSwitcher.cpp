@@ -33,9 +33,10 @@ SpaceSwitcher::Completion once(SpaceSwitcher::Completion work) {
 
 SpaceSwitcher::SpaceSwitcher(Spaces& spaces, WindowServer& windowServer, Events& events,
                              Preferences& preferences, WorkspaceNotificationCenter& notifications,
-                             RunningApplications& applications, MainQueue& queue)
+                             RunningApplications& applications, MainQueue& queue,
+                             DirectSpaceSwitching* direct)
     : spaces_(spaces), windowServer_(windowServer), events_(events), preferences_(preferences),
-      notifications_(notifications), applications_(applications), queue_(queue) {}
+      notifications_(notifications), applications_(applications), queue_(queue), direct_(direct) {}
 
 void SpaceSwitcher::switchTo(SpaceId target, Completion then) {
     const bool guarded = !std::exchange(undoingBounce_, false);
@@ -70,7 +71,8 @@ bool SpaceSwitcher::swipe(SpaceId target, bool guarded, Completion then) {
     const Point pointer = probe ? probe->location : Point{};
     const DisplaySpaces* underPointer = model.display(pointer);
     // With one Space list for every display, any display can take the swipe.
-    const bool moveFirst = !model.spansDisplays() && (!underPointer || underPointer->id != display->id);
+    const bool moveFirst =
+        !direct_ && !model.spansDisplays() && (!underPointer || underPointer->id != display->id);
 
     log(LogLevel::default_, "switch %{public}s %{public}s → %{public}s: %ld step(s) %{public}s%{public}s",
         display->identity.name, Spaces::describe(display->current, *display),
@@ -88,6 +90,11 @@ bool SpaceSwitcher::swipe(SpaceId target, bool guarded, Completion then) {
         signposter.endInterval("Switch Space", interval);
         complete(then);
     });
+
+    if (direct_) {
+        switchDirectly(target, guarded, generation, done);
+        return true;
+    }
 
     const double velocity = count * velocityPerStep;
     for (int step = 0; step < count; ++step) {
@@ -107,6 +114,26 @@ bool SpaceSwitcher::swipe(SpaceId target, bool guarded, Completion then) {
                 });
     }
     return true;
+}
+
+void SpaceSwitcher::switchDirectly(SpaceId target, bool guarded, std::int64_t generation,
+                                   const Completion& done) {
+    if (!direct_->showSpace(target)) {
+        log(LogLevel::error, "cannot switch to space %llu: the desktop refused it", target);
+        done();
+        return;
+    }
+    const auto arrival = [this, target, guarded, generation, done](bool arrived) {
+        if (!arrived)
+            log(LogLevel::error, "space %llu was not shown in time", target);
+        else if (switchGeneration.value == generation && guarded)
+            guardAgainstBounce(target, generation);
+        done();
+    };
+    if (shows(target))
+        arrival(true);
+    else
+        waitFor([this, target] { return shows(target); }, arrivalTimeout, arrival);
 }
 
 void SpaceSwitcher::complete(const Completion& then) {

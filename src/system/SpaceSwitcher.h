@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/WindowId.h"
+#include "platform/DirectSpaceSwitching.h"
 #include "platform/Events.h"
 #include "platform/LifetimeGuard.h"
 #include "platform/MainQueue.h"
@@ -22,6 +23,7 @@ namespace quillmere {
 // Makes the display that holds a Space show it, as a trackpad swipe would: one swipe per step in the
 // display's Space order, the system's own keyboard shortcuts when the display does not arrive, and one
 // switch back when the system moves the display away right after arrival without the user doing anything.
+// A desktop that shows a Space by its id is asked straight for it instead of swipes and shortcuts.
 //
 // Requests are serialized: one switch runs at a time and at most one request waits; a newer request replaces
 // the waiting one, whose completion runs at once. A completion runs at most once, on the main thread, when
@@ -45,7 +47,7 @@ class SpaceSwitcher {
 
     SpaceSwitcher(Spaces& spaces, WindowServer& windowServer, Events& events, Preferences& preferences,
                   WorkspaceNotificationCenter& notifications, RunningApplications& applications,
-                  MainQueue& queue);
+                  MainQueue& queue, DirectSpaceSwitching* direct = nullptr);
     // Queued work and waits hold this object.
     SpaceSwitcher(const SpaceSwitcher&) = delete;
     SpaceSwitcher& operator=(const SpaceSwitcher&) = delete;
@@ -66,6 +68,7 @@ class SpaceSwitcher {
     };
 
     bool swipe(SpaceId target, bool guarded, Completion then);
+    void switchDirectly(SpaceId target, bool guarded, std::int64_t generation, const Completion& done);
     void complete(const Completion& then);
     void startWaiting();
     void afterArrivalWait(SpaceId target, bool guarded, std::int64_t generation, bool arrived,
@@ -84,6 +87,7 @@ class SpaceSwitcher {
     WorkspaceNotificationCenter& notifications_;
     RunningApplications& applications_;
     MainQueue& queue_;
+    DirectSpaceSwitching* direct_;
 
     // From the start of a switch until pauseAfterSwitch after its completion ran.
     bool switching_ = false;

@@ -401,3 +401,60 @@ TEST_F(SharedSpaceSwitcherTest, WithOneSpaceListForAllDisplaysThePointerStays) {
 
 } // namespace
 } // namespace quillmere
+
+namespace quillmere {
+namespace {
+
+// Shows a Space of the simulated desktop at once, as a window manager asked for a desktop by number does.
+class ShowingAtOnce final : public DirectSpaceSwitching {
+  public:
+    explicit ShowingAtOnce(SimulatedDesktop& desktop) : desktop_(desktop) {}
+    bool showSpace(SpaceId space) override {
+        asked.push_back(space);
+        for (const DisplayId display : desktop_.activeDisplays())
+            for (const SpaceId held : desktop_.spaceOrder(display))
+                if (held == space && !refusing) {
+                    desktop_.switchSpace(display, space);
+                    return true;
+                }
+        return false;
+    }
+    std::vector<SpaceId> asked;
+    bool refusing = false;
+
+  private:
+    SimulatedDesktop& desktop_;
+};
+
+class DirectSwitchTest : public SpaceSwitcherTest {
+  protected:
+    ShowingAtOnce direct{desktop};
+    SpaceSwitcher directSwitcher{spaces, desktop, desktop, desktop, desktop, desktop, queue, &direct};
+};
+
+TEST_F(DirectSwitchTest, ADesktopThatShowsSpacesByIdIsAskedOnceWithoutSwipesOrKeys) {
+    int ran = 0;
+    directSwitcher.switchTo(desktops[3], counting(ran));
+    settle();
+    EXPECT_THAT(direct.asked, ElementsAre(desktops[3]));
+    EXPECT_EQ(shown(), desktops[3]);
+    EXPECT_EQ(ran, 1);
+    EXPECT_THAT(swipePhases(), IsEmpty());
+    EXPECT_THAT(keys(), IsEmpty());
+    // The pointer stays where the user left it.
+    EXPECT_EQ(desktop.pointer(), Point(700, 450));
+}
+
+TEST_F(DirectSwitchTest, ARefusedSwitchRunsItsCompletionAndSaysWhy) {
+    direct.refusing = true;
+    int ran = 0;
+    directSwitcher.switchTo(desktops[2], counting(ran));
+    settle();
+    EXPECT_EQ(ran, 1);
+    EXPECT_EQ(shown(), desktops[0]);
+    EXPECT_THAT(messages(), Contains(testing::HasSubstr("the desktop refused it")));
+    EXPECT_THAT(swipePhases(), IsEmpty());
+}
+
+} // namespace
+} // namespace quillmere
