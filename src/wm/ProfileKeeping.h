@@ -60,9 +60,9 @@ struct ProfileServices {
 // Desktop. Windows of the profile that are not open yet are owed their Spaces: each new window of the
 // application takes the next one, until the next load.
 //
-// What it keeps true: the current profile is kept in the user defaults under "lastProfile" and is one that
-// is stored once start-up has checked it; a capture makes a profile current only once it is saved, a load
-// always. A load that came by itself runs no profile's commands. The full-screen Spaces of a load follow
+// What it keeps true: the current profile is kept in the user defaults under "lastProfile", and one no longer
+// stored is forgotten when checked at start; a capture makes a profile current only once it is saved, a
+// load always. A load that came by itself runs no profile's commands. The full-screen Spaces of a load follow
 // over the next seconds; destroying this object drops what is still to come. Main thread only; the target
 // outlives it.
 class ProfileKeeping {
