@@ -2,8 +2,10 @@
 
 #include "core/Geometry.h"
 #include "core/WindowId.h"
+#include "core/WindowRef.h"
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -29,6 +31,10 @@ struct WindowPlace {
     SpaceId space = 0;
     friend bool operator==(const WindowPlace&, const WindowPlace&) = default;
 };
+
+// The stable reference of each window, numbered per application in ascending id order; where two windows
+// get one reference the first keeps it.
+std::map<WindowRef, WindowId> liveRefs(const std::vector<WindowPlace>& windows);
 
 // At least half of the rectangle lies on one of the displays; overlaps with several are not added up.
 bool mostlyOnScreen(const Rect& rect, const std::vector<Rect>& displays);

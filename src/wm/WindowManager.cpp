@@ -1,22 +1,15 @@
 #include "wm/WindowManager.h"
 
 #include "core/SettingFields.h"
-#include "stores/ProfileSymbol.h"
 #include "system/ColorHex.h"
 
 #include <utility>
 
 namespace quillmere {
 
-namespace {
-
-constexpr std::string_view lastProfileKey = "lastProfile";
-
-} // namespace
-
 WindowManager::WindowManager(const WindowManagerServices& services)
     : services_(services), ax_(services.desktop.accessibility), spaces_(services.spaces),
-      queue_(services.queue), profile_{services.defaults.string(lastProfileKey), std::nullopt},
+      queue_(services.queue),
       notice_(services.desktop.panels, services.desktop.displays, services.queue),
       preselectOverlay_(services.desktop.panels, services.desktop.displays, services.queue),
       highlight_(services.desktop.accessibility, services.desktop.windowList, services.desktop.displays, services.desktop.panels,
@@ -25,7 +18,21 @@ WindowManager::WindowManager(const WindowManagerServices& services)
                   services.switcher.switchGeneration),
       statusRecheck_(services.queue), displaySettle_(services.queue),
       session_(services.sessions, services.queue, [this] { saveSession(); }),
-      lastDisplay_(services.spaces.desktops().fingerprint()), previewCapture_(services.queue) {}
+      lastDisplay_(services.spaces.desktops().fingerprint()), previewCapture_(services.queue),
+      profiles_(*this, ProfileServices{.accessibility = services.desktop.accessibility,
+                                       .applications = services.desktop.applications,
+                                       .workspace = services.desktop.workspace,
+                                       .spaces = services.spaces,
+                                       .switcher = services.switcher,
+                                       .fullScreen = fullScreen_,
+                                       .queue = services.queue,
+                                       .defaults = services.defaults,
+                                       .symbols = services.symbols,
+                                       .profiles = services.profiles,
+                                       .alerts = services.alerts,
+                                       .launchScripts = services.launchScripts,
+                                       .homeFolder = services.homeFolder,
+                                       .ownPid = services.ownPid}) {}
 
 WindowManager::~WindowManager() {
     for (ObserverToken token : subscriptions_)
@@ -52,14 +59,6 @@ void WindowManager::subscribeToApplication(std::string_view name,
         name, std::function<void(const WorkspaceNotification&)>(block)));
 }
 
-void WindowManager::setLastProfile(std::optional<std::string> name) {
-    profile_.name = std::move(name);
-    if (profile_.name)
-        services_.defaults.setString(lastProfileKey, *profile_.name);
-    else
-        services_.defaults.remove(lastProfileKey);
-}
-
 void WindowManager::start() {
     if (gates_.started)
         return;
@@ -68,15 +67,7 @@ void WindowManager::start() {
     // Refused, messages wait the system's own longer timeout: slower against a hung application, no more.
     (void)ax_.setMessagingTimeout(ax_.systemWideElement(), messagingTimeout);
 
-    profile_.icon.reset();
-    if (profile_.name)
-        for (const Profile& profile : services_.profiles.load().profiles)
-            if (profile.name == *profile_.name) {
-                profile_.icon = symbol(profile, services_.symbols);
-                break;
-            }
-    if (!profile_.icon)
-        setLastProfile(std::nullopt);
+    profiles_.checkCurrent();
 
     subscribeToApplication(didLaunchApplicationNotification, [this](const auto& app) { launched(app); });
     subscribeToApplication(didTerminateApplicationNotification,

@@ -21,6 +21,8 @@
 #include "system/Overlay.h"
 #include "wm/MiniMap.h"
 #include "wm/MouseTarget.h"
+#include "wm/ProfileKeeping.h"
+#include "wm/ProfileTarget.h"
 #include "wm/SessionKeeping.h"
 #include "wm/WindowInventory.h"
 #include "wm/WindowManagerServices.h"
@@ -49,7 +51,7 @@ namespace quillmere {
 // Each deferred action is one held piece of work on the main queue that a new trigger pushes back; one-shot
 // delays check that the manager is still alive. Destroying the manager drops its subscriptions, observers
 // and queued work. Main thread only.
-class WindowManager final : public MouseTarget {
+class WindowManager final : public MouseTarget, private ProfileTarget {
   public:
     using Status = WindowManagerStatus;
     using DisplayIndex = quillmere::DisplayIndex;
@@ -107,27 +109,27 @@ class WindowManager final : public MouseTarget {
     bool pausedByHand() const override { return gates_.pausedByHand; }
     bool focusFollowsMouse() const override { return config_.focusFollowsMouse; }
     // The current profile; setting it keeps it in the user defaults under "lastProfile".
-    const std::optional<std::string>& lastProfile() const { return profile_.name; }
-    void setLastProfile(std::optional<std::string> name);
+    const std::optional<std::string>& lastProfile() const { return profiles_.current(); }
+    void setLastProfile(std::optional<std::string> name) { profiles_.setCurrent(std::move(name)); }
     // The symbol shown for the current profile.
-    const std::optional<std::string>& lastProfileIcon() const { return profile_.icon; }
-    void setLastProfileIcon(std::optional<std::string> icon) { profile_.icon = std::move(icon); }
+    const std::optional<std::string>& lastProfileIcon() const { return profiles_.currentIcon(); }
+    void setLastProfileIcon(std::optional<std::string> icon) { profiles_.setCurrentIcon(std::move(icon)); }
 
-    // A profile renamed from one name to another.
-    struct ProfileRename {
-        std::string from;
-        std::string to;
-    };
+    using ProfileRename = ProfileKeeping::ProfileRename;
     // Follows the stored profiles with the current one: a rename of it makes the new name current, its
     // file gone forgets it, a new icon is taken; the status is published when name or icon changed.
-    void profilesChanged(const std::vector<Profile>& profiles, const std::optional<ProfileRename>& renamed);
+    void profilesChanged(const std::vector<Profile>& profiles, const std::optional<ProfileRename>& renamed) {
+        profiles_.profilesChanged(profiles, renamed);
+    }
     // Builds the status afresh and tells onStatusChange.
-    void publishStatus();
+    void publishStatus() override;
     // Every window on screen, full-screen Spaces included, with its application and Space.
-    std::vector<WindowPlace> allWindows();
+    std::vector<WindowPlace> allWindows() override;
     // The stable reference of each window, numbered per application in ascending id order; where two windows
     // get one reference the first keeps it.
-    static std::map<WindowRef, WindowId> liveRefs(const std::vector<WindowPlace>& windows);
+    static std::map<WindowRef, WindowId> liveRefs(const std::vector<WindowPlace>& windows) {
+        return quillmere::liveRefs(windows);
+    }
 
     // The title of every tracked window with its application's name, to try title rules on.
     std::vector<WindowTitle> windowTitles();
@@ -140,7 +142,7 @@ class WindowManager final : public MouseTarget {
     // The Space's display without menu bar and Dock, global points; none without any screen.
     std::optional<Rect> visibleArea(SpaceId space);
     // The stored layout, else a new one in the mode the Space rules give its Desktop; not stored here.
-    SpaceLayout layout(SpaceId space);
+    SpaceLayout layout(SpaceId space) override;
     // The first Space whose layout holds the window, tiled or floating.
     std::optional<SpaceId> layoutSpace(WindowId window) const;
 
@@ -223,8 +225,6 @@ class WindowManager final : public MouseTarget {
         std::map<SpaceId, WindowId> lastFocusedTiled;
         MinimumSizes minimumSizes;
         std::map<WindowId, Written> written;
-        // By bundle identifier, the Spaces a loaded profile still owes new windows of that application.
-        std::map<std::string, std::vector<SpaceId>> pendingPlacements;
     };
 
     // The configuration as the manager uses it.
@@ -258,11 +258,6 @@ class WindowManager final : public MouseTarget {
         bool pausedByHand = false;
         // From a display change until the displays settle.
         bool displaysUnsettled = false;
-    };
-
-    struct CurrentProfile {
-        std::optional<std::string> name;
-        std::optional<std::string> icon;
     };
 
     struct Occupancy {
@@ -387,7 +382,6 @@ class WindowManager final : public MouseTarget {
     void stepSpace(bool forward);
     void stepFullScreen(bool forward);
     void lastSpace();
-    void loadByName(const std::string& name);
     void toggleFullScreen();
     Ending place(const Region& region, CommandTarget& target);
     void close(const AXWindow& window);
@@ -400,7 +394,7 @@ class WindowManager final : public MouseTarget {
     void relocate(WindowId window, SpaceId from, SpaceId to);
     // Front process, key window and raise; the pointer follows when the settings say so.
     void focus(WindowId window);
-    void bringForward(const AXWindow& window);
+    void bringForward(const AXWindow& window) override;
     // Focuses the window once a Space switch has arrived, unless the manager is gone by then.
     std::function<void()> focusOnArrival(WindowId window);
     void focusDisplay(bool forward);
@@ -432,7 +426,8 @@ class WindowManager final : public MouseTarget {
     bool restoreFromSession(SpaceId space);
     // Rebuilds the Space's layout from a snapshot; `live` names the window each reference stood for.
     // Windows of the old layout that the snapshot lacks are kept, appended.
-    void restore(const SpaceSnapshot& snapshot, SpaceId space, const std::map<WindowRef, WindowId>& live);
+    void restore(const SpaceSnapshot& snapshot, SpaceId space,
+                 const std::map<WindowRef, WindowId>& live) override;
     // On resume, keeps what is on screen in every visible Space.
     void adoptOnScreen();
     // Keeps the Space's arrangement on screen when it reads as a layout; answers whether it did.
@@ -465,7 +460,6 @@ class WindowManager final : public MouseTarget {
     Configuration config_;
     SpaceHistory history_;
     Gates gates_;
-    CurrentProfile profile_;
     Occupancy occupancy_;
     Status status_;
     // The display to which focus last went although it showed no window; any focus change clears it.
@@ -554,8 +548,7 @@ class WindowManager final : public MouseTarget {
 
     // ---- Profiles: capture and load ----
   public:
-    // What started a load: one that came by itself on a display change never runs a profile's commands.
-    enum class LoadOrigin { user, automatic };
+    using LoadOrigin = ProfileKeeping::LoadOrigin;
 
     // Told, when a profile loads, of its Desktops that found no Space; only when there is at least one.
     std::function<void(const Profile&, const std::vector<ProfilePlacement>&)> onProfileWarning =
@@ -563,42 +556,29 @@ class WindowManager final : public MouseTarget {
 
     // Saves what is on screen under the name; a stored profile of exactly that name is recaptured. An unusable
     // name is refused with a notice. The profile becomes current only when it was saved.
-    void capture(const std::string& name, bool makeCurrent);
+    void capture(const std::string& name, bool makeCurrent) { profiles_.capture(name, makeCurrent); }
     // The profile's Desktops, displays, Spaces mode and full-screen Spaces are taken anew; its options stay.
-    void recapture(const Profile& profile, bool makeCurrent);
+    void recapture(const Profile& profile, bool makeCurrent) { profiles_.recapture(profile, makeCurrent); }
     // Puts the profile's arrangement back and makes it current; full-screen Spaces follow over the next seconds.
-    void load(const Profile& profile, LoadOrigin origin = LoadOrigin::user);
+    void load(const Profile& profile, LoadOrigin origin = LoadOrigin::user) {
+        profiles_.load(profile, origin);
+    }
 
   private:
-    // A full-screen Space being put back takes its time: the application first tiles or fills the screen.
-    static constexpr Duration fullScreenSettleDelay = std::chrono::milliseconds(300);
-    // The user picks the pair's other window; the next Space waits for that.
-    static constexpr Duration pairRestoreDelay = std::chrono::seconds(5);
-    static constexpr Duration singleRestoreDelay = std::chrono::milliseconds(1500);
-
-    Profile snapshotProfile(const std::string& name);
-    // False when the file could not be written, after telling the user.
-    bool save(const Profile& profile);
-    void makeCurrent(const Profile& profile);
+    // What capture and load ask of the manager besides the public questions above.
+    std::vector<InventoryWindow> windowsWithBounds() override;
+    std::optional<AXWindow> tracked(WindowId id) const override;
+    bool loadsInOtherMode(const Profile& profile, bool spansDisplays) override;
+    void takeOut(WindowId window, SpaceId space) override;
+    void admit(WindowId window, SpaceId space) override;
+    void layOut(SpaceId space) override;
+    void sendTo(WindowId window, SpaceId space) override;
+    void pairBeside(const AXWindow& partner, const Rect& screen) override;
     // For three seconds over the middle of the active display.
-    void flashNotice(const std::string& text);
-    // The windows a load moved, to their Spaces, and the Spaces they left.
-    struct ProfileMoves {
-        std::map<WindowId, SpaceId> moved;
-        std::set<SpaceId> vacated;
-    };
-    // Moves the open windows to the Spaces of their Desktops.
-    ProfileMoves moveIntoPlace(const Profile& profile, const std::vector<ProfilePlacement>& restorable,
-                               const std::map<WindowRef, WindowId>& live, const std::map<WindowId, SpaceId>& spaceOf);
-    // A moved window that its new Space's snapshot does not tile joins that Space's layout as a new one would.
-    void admitMoved(const std::map<WindowId, SpaceId>& moved);
-    void launchMissing(const Profile& profile, LoadOrigin origin);
-    void handleUnlisted(const Profile& profile, std::optional<std::int32_t> frontmost);
-    void restoreFullScreen(std::vector<FullScreenSnapshot> snapshots, const std::string& profile,
-                           std::map<WindowRef, WindowId> live, std::function<void()> then);
-    void fillScreen(WindowId first, std::optional<WindowId> second, SpaceId space);
-    void showLoadedDesktop(std::optional<std::int64_t> show);
-    std::optional<Profile> automaticProfile(const Desktops& desktops);
+    void flashNotice(const std::string& text) override;
+    void warnUnplaced(const Profile& profile, const std::vector<ProfilePlacement>& unplaced) override;
+
+    ProfileKeeping profiles_;
 
   private:
     // ---- Pointer queries and drops ----

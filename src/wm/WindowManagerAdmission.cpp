@@ -71,13 +71,10 @@ void WindowManager::layoutIfTileable(const AXWindow& window, bool applyingRules)
 
 std::optional<WindowManager::Placement> WindowManager::placement(const AXWindow& window) {
     const std::string key = window.bundleID(services_.desktop.applications);
-    if (const auto owed = arrangement_.pendingPlacements.find(key);
-        owed != arrangement_.pendingPlacements.end() && !owed->second.empty()) {
-        const SpaceId space = owed->second.front();
-        owed->second.erase(owed->second.begin());
+    if (const auto owed = profiles_.takeOwedSpace(key)) {
         log(LogLevel::default_, "profile owes %{public}s desktop %ld: routing window %u", key,
-            spaces_.desktops().number(space).value_or(0), window.id);
-        return Placement{space, false};
+            spaces_.desktops().number(*owed).value_or(0), window.id);
+        return Placement{*owed, false};
     }
 
     const auto rule = config_.spaceRules.apps.find(localizedName(window.pid));

@@ -25,24 +25,16 @@ void WindowManager::displaysSettled() {
         // The layouts of a display that left are parked before anything may replace the arrangement
         // wholesale; the pass below then finds nothing more to park or give back.
         settleDisplayChange(desktops);
-        if (const auto automatic = automaticProfile(desktops)) {
+        if (const auto automatic = profiles_.automaticProfile(desktops)) {
             log(LogLevel::default_, "displays changed to %{public}s, applying %{public}s", fingerprint,
                 automatic->name);
-            load(*automatic, LoadOrigin::automatic);
+            profiles_.load(*automatic, LoadOrigin::automatic);
             gates_.displaysUnsettled = false;
             return;
         }
     }
     spaceChanged();
     gates_.displaysUnsettled = false;
-}
-
-// The first stored profile, by name, that applies itself to exactly these displays.
-std::optional<Profile> WindowManager::automaticProfile(const Desktops& desktops) {
-    for (const Profile& profile : services_.profiles.load().profiles)
-        if (profile.autoApply == true && desktops.matchesExactly(profile))
-            return profile;
-    return std::nullopt;
 }
 
 std::set<WindowId> WindowManager::settleDisplayChange(const Desktops& desktops) {

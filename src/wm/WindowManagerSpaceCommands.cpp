@@ -47,21 +47,6 @@ void WindowManager::lastSpace() {
         services_.switcher.switchTo(previous->second);
 }
 
-void WindowManager::loadByName(const std::string& name) {
-    const auto profile = services_.profiles.named(name);
-    if (!profile) {
-        log(LogLevel::error, "no profile %{public}s", name);
-        return;
-    }
-    const bool spansDisplays = spaces_.desktops().spansDisplays();
-    if (profile->spansDisplays.value_or(false) != spansDisplays &&
-        !(confirmModeMismatch && confirmModeMismatch(*profile, spansDisplays))) {
-        log(LogLevel::default_, "load %{public}s: cancelled, captured in the other Spaces mode", name);
-        return;
-    }
-    load(*profile);
-}
-
 void WindowManager::toggleFullScreen() {
     const auto window = focusedWindow();
     if (!window) {

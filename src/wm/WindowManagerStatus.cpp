@@ -55,8 +55,8 @@ void WindowManager::publishStatus(const Desktops& desktops) {
         else
             status.order.push_back(StepSlot::desktop(i < occupancy_.spaces.size() && occupancy_.spaces[i]));
     }
-    status.profile = profile_.name;
-    status.profileIcon = profile_.name ? profile_.icon : std::nullopt;
+    status.profile = profiles_.current();
+    status.profileIcon = profiles_.current() ? profiles_.currentIcon() : std::nullopt;
 
     status_ = std::move(status);
     const Status published = status_;

@@ -50,11 +50,11 @@ class WindowManagerProbe {
     void forgetWrite(WindowId window) { manager_.arrangement_.written.erase(window); }
     bool adoptArrangement(SpaceId space) { return manager_.adoptArrangement(space); }
     void owe(const std::string& app, std::vector<SpaceId> spaces) {
-        manager_.arrangement_.pendingPlacements[app] = std::move(spaces);
+        manager_.profiles_.owed_[app] = std::move(spaces);
     }
     const std::vector<SpaceId>* owed(const std::string& app) const {
-        const auto found = manager_.arrangement_.pendingPlacements.find(app);
-        return found == manager_.arrangement_.pendingPlacements.end() ? nullptr : &found->second;
+        const auto found = manager_.profiles_.owed_.find(app);
+        return found == manager_.profiles_.owed_.end() ? nullptr : &found->second;
     }
     bool isSettled(SpaceId space) const { return manager_.history_.settledSpaces.contains(space); }
     std::size_t pendingSessionSpaces() const { return manager_.session_.pendingSpaces(); }
@@ -64,7 +64,7 @@ class WindowManagerProbe {
     }
     bool displaysUnsettled() const { return manager_.gates_.displaysUnsettled; }
     bool isAnimating() const { return !manager_.animations_.empty(); }
-    const std::optional<std::string>& lastProfileIcon() const { return manager_.profile_.icon; }
+    const std::optional<std::string>& lastProfileIcon() const { return manager_.lastProfileIcon(); }
 
     void restore(const SpaceSnapshot& snapshot, SpaceId space, const std::map<WindowRef, WindowId>& live) {
         manager_.restore(snapshot, space, live);

@@ -82,6 +82,21 @@ TEST(ProfileFullScreenTest, AWindowNotOpenOrInFullScreenAlreadyIsSkipped) {
     EXPECT_TRUE(world.managed.logged("profile Focus: com.example.Notes full screen skipped, already full screen or not open"));
 }
 
+// The Spaces of a load follow over seconds; a manager gone by then must not reach its windows any more.
+TEST(ProfileFullScreenTest, AManagerGoneMidwayPutsNoMoreSpacesBack) {
+    FullScreenDesktop world;
+    world.manager().load(
+        {.name = "Focus",
+         .fullScreen = std::vector<FullScreenSnapshot>{{{{editorId, 0}}}, {{{notesId, 0}}}}});
+    world.managed.advance(200ms);
+    ASSERT_FALSE(world.inFullScreen(world.a));
+
+    world.managed.made.reset();
+    world.managed.advance(10s);
+    EXPECT_FALSE(world.inFullScreen(world.a));
+    EXPECT_FALSE(world.inFullScreen(world.c));
+}
+
 TEST(ProfileFullScreenTest, TheDesktopToShowIsShownWhenItExists) {
     struct Case {
         const char* name;

@@ -1,19 +1,12 @@
 #include "core/ProfileEditing.h"
+#include "platform/Log.h"
 #include "stores/ProfileSymbol.h"
 #include "wm/FullScreenSnapshots.h"
-#include "wm/WindowManager.h"
+#include "wm/ProfileKeeping.h"
 
 namespace quillmere {
 
-namespace {
-
-constexpr double noticeSeconds = 3;
-constexpr double noticeWidth = 440;
-constexpr double noticeHeight = 120;
-
-} // namespace
-
-void WindowManager::capture(const std::string& name, bool makeCurrent) {
+void ProfileKeeping::capture(const std::string& name, bool makeCurrent) {
     const std::vector<Profile> stored = services_.profiles.load().profiles;
     for (const Profile& profile : stored)
         if (profile.name == name) {
@@ -25,7 +18,7 @@ void WindowManager::capture(const std::string& name, bool makeCurrent) {
         taken.insert(profile.name);
     if (const auto problem = profileNameProblem(name, std::nullopt, taken)) {
         log(LogLevel::error, "capture %{public}s: %{public}s", name, *problem);
-        flashNotice("Can't save profile: " + *problem);
+        target_.flashNotice("Can't save profile: " + *problem);
         return;
     }
     const Profile profile = snapshotProfile(name);
@@ -33,7 +26,7 @@ void WindowManager::capture(const std::string& name, bool makeCurrent) {
         this->makeCurrent(profile);
 }
 
-void WindowManager::recapture(const Profile& profile, bool makeCurrent) {
+void ProfileKeeping::recapture(const Profile& profile, bool makeCurrent) {
     const Profile snapshot = snapshotProfile(profile.name);
     Profile recaptured = profile;
     recaptured.spansDisplays = snapshot.spansDisplays;
@@ -44,14 +37,14 @@ void WindowManager::recapture(const Profile& profile, bool makeCurrent) {
         this->makeCurrent(recaptured);
 }
 
-void WindowManager::makeCurrent(const Profile& profile) {
-    setLastProfile(profile.name);
-    profile_.icon = symbol(profile, services_.symbols);
-    publishStatus();
+void ProfileKeeping::makeCurrent(const Profile& profile) {
+    setCurrent(profile.name);
+    current_.icon = symbol(profile, services_.symbols);
+    target_.publishStatus();
 }
 
-Profile WindowManager::snapshotProfile(const std::string& name) {
-    const std::vector<InventoryWindow> inventory = allWindowsWithBounds(true);
+Profile ProfileKeeping::snapshotProfile(const std::string& name) {
+    const std::vector<InventoryWindow> inventory = target_.windowsWithBounds();
     std::vector<std::pair<WindowId, std::string>> pairs;
     for (const InventoryWindow& window : inventory)
         pairs.emplace_back(window.id, window.app);
@@ -60,7 +53,7 @@ Profile WindowManager::snapshotProfile(const std::string& name) {
         const auto found = refs.find(window);
         return found == refs.end() ? std::nullopt : std::optional(found->second);
     };
-    const Desktops desktops = spaces_.desktops();
+    const Desktops desktops = services_.spaces.desktops();
 
     Profile profile{.name = name};
     for (const DisplaySpaces& display : desktops.displays()) {
@@ -72,7 +65,7 @@ Profile WindowManager::snapshotProfile(const std::string& name) {
                     onSpace.push_back(window.id);
             if (onSpace.empty())
                 continue;
-            const SpaceLayout laidOut = layout(space);
+            const SpaceLayout laidOut = target_.layout(space);
             std::vector<WindowRef> others;
             for (WindowId window : onSpace)
                 if (const auto found = ref(window); found && !laidOut.contains(window))
@@ -88,25 +81,16 @@ Profile WindowManager::snapshotProfile(const std::string& name) {
     return profile;
 }
 
-bool WindowManager::save(const Profile& profile) {
+bool ProfileKeeping::save(const Profile& profile) {
     if (const auto failure = services_.profiles.save(profile)) {
-        log(LogLevel::error, "saving profile %{public}s failed: %{public}s", profile.name, failure->description);
-        flashNotice("Couldn't save profile \u201C" + profile.name + "\u201D");
+        log(LogLevel::error, "saving profile %{public}s failed: %{public}s", profile.name,
+            failure->description);
+        target_.flashNotice("Couldn't save profile \u201C" + profile.name + "\u201D");
         return false;
     }
     log(LogLevel::default_, "saved profile %{public}s: %ld Spaces", profile.name,
         static_cast<std::int64_t>(profile.spaces.size()));
     return true;
-}
-
-void WindowManager::flashNotice(const std::string& text) {
-    const Desktops desktops = spaces_.desktops();
-    const DisplaySpaces* active = desktops.active();
-    if (!active)
-        return;
-    const Rect& frame = active->frame;
-    notice_.flash(Rect(frame.midX() - noticeWidth / 2, frame.midY() - noticeHeight / 2, noticeWidth, noticeHeight),
-                  Overlay::Kind::refused(text), noticeSeconds);
 }
 
 } // namespace quillmere
