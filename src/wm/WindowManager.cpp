@@ -19,13 +19,15 @@ WindowManager::WindowManager(const WindowManagerServices& services)
       queue_(services.queue), profile_{services.defaults.string(lastProfileKey), std::nullopt},
       notice_(services.desktop.panels, services.desktop.displays, services.queue),
       preselectOverlay_(services.desktop.panels, services.desktop.displays, services.queue),
-      highlight_(services.desktop.accessibility, services.desktop.windowList, services.desktop.displays, services.desktop.panels,
-                 services.queue, services.ownPid),
-      fullScreen_(services.desktop.accessibility, services.desktop.windowList, services.desktop.events, services.queue,
-                  services.switcher.switchGeneration),
+      highlight_(services.desktop.accessibility, services.desktop.windowList, services.desktop.displays,
+                 services.desktop.panels, services.queue, services.ownPid),
+      fullScreen_(services.desktop.accessibility, services.desktop.windowList, services.desktop.events,
+                  services.queue, services.switcher.switchGeneration),
       statusRecheck_(services.queue), displaySettle_(services.queue),
       session_(services.sessions, services.queue, [this] { saveSession(); }),
-      lastDisplay_(services.spaces.desktops().fingerprint()), previewCapture_(services.queue) {}
+      lastDisplay_(services.spaces.desktops().fingerprint()), previewCapture_(services.queue),
+      outsideMoves_(*this, services.desktop.accessibility, services.desktop.mouseButtons, services.spaces,
+                    services.queue, fullScreen_, notice_) {}
 
 WindowManager::~WindowManager() {
     for (ObserverToken token : subscriptions_)

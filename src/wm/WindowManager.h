@@ -21,7 +21,10 @@
 #include "system/Overlay.h"
 #include "wm/MiniMap.h"
 #include "wm/MouseTarget.h"
+#include "wm/OutsideMoves.h"
+#include "wm/OutsideMovesTarget.h"
 #include "wm/SessionKeeping.h"
+#include "wm/SpaceGeometry.h"
 #include "wm/WindowInventory.h"
 #include "wm/WindowManagerServices.h"
 #include "wm/WindowManagerStatus.h"
@@ -49,7 +52,7 @@ namespace quillmere {
 // Each deferred action is one held piece of work on the main queue that a new trigger pushes back; one-shot
 // delays check that the manager is still alive. Destroying the manager drops its subscriptions, observers
 // and queued work. Main thread only.
-class WindowManager final : public MouseTarget {
+class WindowManager final : public MouseTarget, private OutsideMovesTarget {
   public:
     using Status = WindowManagerStatus;
     using DisplayIndex = quillmere::DisplayIndex;
@@ -138,11 +141,11 @@ class WindowManager final : public MouseTarget {
     // and no minimum size is learned. Nothing is written before start(), while launching or while paused.
     void apply(SpaceId space, std::optional<WindowId> skipping = std::nullopt, bool learning = true);
     // The Space's display without menu bar and Dock, global points; none without any screen.
-    std::optional<Rect> visibleArea(SpaceId space);
+    std::optional<Rect> visibleArea(SpaceId space) override;
     // The stored layout, else a new one in the mode the Space rules give its Desktop; not stored here.
     SpaceLayout layout(SpaceId space);
     // The first Space whose layout holds the window, tiled or floating.
-    std::optional<SpaceId> layoutSpace(WindowId window) const;
+    std::optional<SpaceId> layoutSpace(WindowId window) const override;
 
     // ---- Commands, focus and sends ----
 
@@ -271,13 +274,6 @@ class WindowManager final : public MouseTarget {
         std::optional<MainQueue::Instant> at;
     };
 
-    // Where and how a Space is laid out: its screen's spacing and the area the tiles share.
-    struct SpaceGeometry {
-        Spacing spacing;
-        // The visible area inset by the padding.
-        Rect area;
-    };
-
     // One apply under way: its pass, and where it writes.
     struct ApplyRun {
         SpaceId space = 0;
@@ -313,6 +309,7 @@ class WindowManager final : public MouseTarget {
     void forgetFocus(SpaceId space, WindowId window);
     void handle(const std::string& notification, AXElement element, std::int32_t pid);
     std::optional<AXWindow> trackedWindow(AXElement element) const;
+    std::optional<AXWindow> trackedWindow(WindowId window) const override;
     void miniaturized(const AXWindow& window);
     void returned(const AXWindow& window);
     void launched(const RunningApplication& app);
@@ -337,11 +334,11 @@ class WindowManager final : public MouseTarget {
     void answered(std::int32_t pid);
     std::optional<Placement> placement(const AXWindow& window);
     std::optional<SpaceId> spaceOf(const AXWindow& window);
-    std::string localizedName(std::int32_t pid);
+    std::string localizedName(std::int32_t pid) override;
     std::string title(const AXWindow& window);
 
     // Writing layouts.
-    std::optional<SpaceGeometry> geometry(SpaceId space, const Desktops& desktops);
+    std::optional<SpaceGeometry> geometry(SpaceId space, const Desktops& desktops) override;
     std::optional<Screen> screen(SpaceId space, const Desktops& desktops);
     Rect visibleFrame(const Screen& screen);
     void runPasses(ApplyRun run);
@@ -353,17 +350,18 @@ class WindowManager final : public MouseTarget {
     void restoreEnhancedUserInterface(const std::vector<std::int32_t>& pids);
     bool learnMinimumSizes(const FrameMap& frames, const FrameMap& before, const Rect& area);
     // Lowers a learned minimum size to a frame the window was seen in; answers whether it did.
-    bool correctMinimumSize(WindowId id, const Rect& seen);
+    bool correctMinimumSize(WindowId id, const Rect& seen) override;
     void logMinimumSize(WindowId id, Size size);
     // The minimum sizes the tiling engine works with: every tracked window's learned size, raised to the
     // smallest tile.
-    MinimumSizes tileMinimumSizes() const;
+    MinimumSizes tileMinimumSizes() const override;
 
     // The glide of the first pass.
     bool startAnimation(const ApplyRun& run, const FrameMap& frames);
     void stepAnimation(SpaceId space);
     void cancelAnimation(SpaceId space);
     void cancelAnimations();
+    bool isAnimated(WindowId window) const override;
 
     // Pause.
     void pauseChanged();
@@ -435,8 +433,6 @@ class WindowManager final : public MouseTarget {
     void restore(const SpaceSnapshot& snapshot, SpaceId space, const std::map<WindowRef, WindowId>& live);
     // On resume, keeps what is on screen in every visible Space.
     void adoptOnScreen();
-    // Keeps the Space's arrangement on screen when it reads as a layout; answers whether it did.
-    bool adoptArrangement(SpaceId space);
 
     void saveSession();
     // None for a layout without a tracked window.
@@ -496,61 +492,16 @@ class WindowManager final : public MouseTarget {
     HeldWork previewCapture_;
 
     // ---- Moves by others, the system's own tiling and the full-screen pair ----
-    // A frame read back within this many points of the one written, on every edge, is the manager's own write.
-    static constexpr double echoTolerance = 2;
-    // A window the system tiles glides for a while; it is read once it has been still this long.
-    static constexpr Duration outsideMoveSettleDelay = std::chrono::milliseconds(250);
-    // Frames whose straight cuts line up within this many points read as one tree.
-    static constexpr double arrangementTolerance = 12;
-    // The share of the visible area that moved windows must cover to be taken as a whole arrangement.
-    static constexpr double arrangementShare = 0.85;
-    // An application that moves its window this soon after the manager wrote it answers that write, and
-    // putting it back would only start a tug of war. Measured up to the last move, not to the settle after it.
-    static constexpr Duration recentWriteAge = std::chrono::milliseconds(500);
-    // A window within this many points of its tile from before the system tiled it has gone back.
-    static constexpr double returnTolerance = 6;
+    // The rest of what they ask is answered above.
+    bool adoptsNativeTiling() const override { return config_.adoptsNativeTiling; }
+    bool displaysUnsettled() const override { return gates_.displaysUnsettled; }
+    const SpaceLayout* storedLayout(SpaceId space) const override;
+    void storeLayout(SpaceId space, SpaceLayout layout) override;
+    void applyLayout(SpaceId space) override { apply(space); }
+    std::optional<Rect> writtenFrame(WindowId window) const override;
+    std::optional<MainQueue::Instant> writtenAt(WindowId window) const override;
 
-    // True when each edge of the one rectangle lies within the tolerance of the other's, the bound included.
-    static bool close(const Rect& a, const Rect& b, double tolerance);
-    void movedByOther(const AXWindow& window);
-    bool isAnimated(WindowId window) const;
-    void settleMovedWindows();
-    void readNativeTiling(const std::vector<WindowId>& windows, SpaceId space);
-    // The frames read now of the listed windows the manager tracks, by id.
-    FrameMap currentFrames(const std::vector<WindowId>& windows) const;
-    bool wasWrittenRecently(const std::vector<WindowId>& windows) const;
-    // What a settle knows of one Space while it reads the moves there.
-    struct NativeReading {
-        SpaceId space = 0;
-        // The visible area, where the system tiles, and the padded one, where the layout tiles.
-        Rect visible;
-        Rect area;
-        double gap = 0;
-        // The tiles the layout gave before the moves.
-        FrameMap expected;
-        // The Space's desktop number, 0 for none, for the log.
-        std::int64_t desktop = 0;
-        bool recent = false;
-    };
-    // Takes the moved tiles as one arrangement when they read as a tree that covers the area or one half of
-    // it; answers whether it did.
-    bool adoptMovedArrangement(const FrameMap& moved, const NativeReading& reading, SpaceLayout& layout);
-    // Turns one moved tile into zoom, placement or restore; answers whether the layout is to be written.
-    bool readMovedTile(WindowId window, const Rect& frame, const NativeReading& reading, SpaceLayout& layout);
-    void rememberTileBeforeNativeTiling(WindowId window, const FrameMap& expected);
-
-    void fullScreenPair();
-    std::optional<WindowId> pairPartner(const SpaceLayout& layout, WindowId focused, const Rect& area) const;
-    void finishPair(const AXWindow& partner, const Rect& farHalfOf, bool left);
-
-    // While the system's picker makes a pair, the Space it moves windows on; those moves are the pair's own.
-    std::optional<SpaceId> pairing_;
-    // Tiled windows someone else moved since the last settle, and when the last of those moves came.
-    std::set<WindowId> movedByOthers_;
-    MainQueue::Instant lastOutsideMove_{};
-    // The tile each window had just before the system tiled or filled it.
-    std::map<WindowId, Rect> beforeNativeTile_;
-    HeldWork nativeSettle_{queue_};
+    OutsideMoves outsideMoves_;
 
     // ---- Profiles: capture and load ----
   public:

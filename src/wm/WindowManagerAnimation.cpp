@@ -76,4 +76,12 @@ void WindowManager::cancelAnimations() {
         cancelAnimation(animations_.begin()->first);
 }
 
+// The manager's own glide passes through frames it never wrote as a whole.
+bool WindowManager::isAnimated(WindowId window) const {
+    for (const auto& [space, animation] : animations_)
+        if (animation.target.contains(window))
+            return true;
+    return false;
+}
+
 } // namespace quillmere

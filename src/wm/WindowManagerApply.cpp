@@ -191,6 +191,16 @@ bool WindowManager::correctMinimumSize(WindowId id, const Rect& seen) {
     return true;
 }
 
+std::optional<Rect> WindowManager::writtenFrame(WindowId window) const {
+    const auto found = arrangement_.written.find(window);
+    return found == arrangement_.written.end() ? std::nullopt : std::optional(found->second.frame);
+}
+
+std::optional<MainQueue::Instant> WindowManager::writtenAt(WindowId window) const {
+    const auto found = arrangement_.written.find(window);
+    return found == arrangement_.written.end() ? std::nullopt : found->second.at;
+}
+
 void WindowManager::logMinimumSize(WindowId id, Size size) {
     log(LogLevel::default_, "window %u minimum size %ldx%ld", id, static_cast<std::int64_t>(size.width),
         static_cast<std::int64_t>(size.height));
@@ -218,7 +228,7 @@ std::optional<Screen> WindowManager::screen(SpaceId space, const Desktops& deskt
     return screens.empty() ? std::nullopt : std::optional(screens.front());
 }
 
-std::optional<WindowManager::SpaceGeometry> WindowManager::geometry(SpaceId space, const Desktops& desktops) {
+std::optional<SpaceGeometry> WindowManager::geometry(SpaceId space, const Desktops& desktops) {
     const auto shown = screen(space, desktops);
     if (!shown)
         return std::nullopt;
@@ -246,6 +256,15 @@ SpaceLayout WindowManager::layout(SpaceId space) {
     const auto number = spaces_.desktops().number(space);
     return SpaceLayout(config_.spaceRules.layout(number ? std::optional<std::int64_t>(*number) : std::nullopt),
                        config_.tiling, config_.stacking);
+}
+
+const SpaceLayout* WindowManager::storedLayout(SpaceId space) const {
+    const auto found = arrangement_.layouts.find(space);
+    return found == arrangement_.layouts.end() ? nullptr : &found->second;
+}
+
+void WindowManager::storeLayout(SpaceId space, SpaceLayout layout) {
+    arrangement_.layouts.insert_or_assign(space, std::move(layout));
 }
 
 std::optional<SpaceId> WindowManager::layoutSpace(WindowId window) const {

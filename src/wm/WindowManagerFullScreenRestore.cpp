@@ -65,7 +65,7 @@ void WindowManager::fillScreen(WindowId first, std::optional<WindowId> second, S
     if (partner != tracking_.windows.end() && fullScreen_.tile(window->second.pid, true)) {
         const Desktops desktops = spaces_.desktops();
         if (const DisplaySpaces* display = desktops.display(space)) {
-            finishPair(partner->second, display->frame, true);
+            outsideMoves_.finishPair(partner->second, display->frame, true);
             return;
         }
     }

@@ -46,9 +46,9 @@ class WindowManagerProbe {
         const auto found = manager_.arrangement_.written.find(window);
         return found == manager_.arrangement_.written.end() ? std::nullopt : found->second.at;
     }
-    const std::set<WindowId>& collectedMoves() const { return manager_.movedByOthers_; }
+    const std::set<WindowId>& collectedMoves() const { return manager_.outsideMoves_.moved_; }
     void forgetWrite(WindowId window) { manager_.arrangement_.written.erase(window); }
-    bool adoptArrangement(SpaceId space) { return manager_.adoptArrangement(space); }
+    bool adoptArrangement(SpaceId space) { return manager_.outsideMoves_.adoptArrangement(space); }
     void owe(const std::string& app, std::vector<SpaceId> spaces) {
         manager_.arrangement_.pendingPlacements[app] = std::move(spaces);
     }
