@@ -24,15 +24,16 @@
 
 namespace quillmere {
 
-// Answers what others do to tiled windows: the system's own tiling, an application, the user through the
-// system. A move or resize of a tiled window that is no echo of the manager's own write is collected, and
-// once the moves have been still for settleDelay each Space's moved tiles are read together: a whole
-// arrangement that reads as a tree is adopted, a tile the system tiled or filled becomes a placement or a
-// zoom, a return to the tile from before that restores it, and anything else is put back, unless it answers
-// a recent write of the manager's own. Nothing is collected while tiling is paused, the displays are
-// unsettled or a mouse button is held (drags belong to the mouse gestures), from the manager's own glide,
-// or on the Space where the system's picker makes a full-screen pair; making that pair is this object's too.
-// Owned by the window manager, which it asks through OutsideMovesTarget. Main thread only.
+// Answers what others do to the windows under management: the system's own tiling, an application, the user
+// through the system. A move or resize of a window in a layout that is no echo of the manager's own write is
+// collected; once the moves have been still for settleDelay, each Space's moved tiles are read together. A
+// whole arrangement that reads as a tree is adopted, a tile the system tiled or filled becomes a placement or
+// a zoom, a return to the tile from before that restores it, and anything else is put back unless it answers
+// a recent write of the manager's own; floating windows keep whatever frame they were given. Nothing is
+// collected while the system's tiling is not adopted, tiling is paused, the displays are unsettled or a mouse
+// button is held (drags belong to the mouse gestures), from the manager's own glide, or on the Space where
+// the system's picker makes a full-screen pair, which this object starts too. Owned by the window manager,
+// which it asks through OutsideMovesTarget. Main thread only.
 class OutsideMoves {
   public:
     // A frame read back within this many points of the one written, on every edge, is an echo of the write.

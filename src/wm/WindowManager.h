@@ -3,7 +3,6 @@
 #include "core/Command.h"
 #include "core/DepartedLayouts.h"
 #include "core/FloatRules.h"
-#include "core/FrameAnimation.h"
 #include "core/Profile.h"
 #include "core/ProfilePlacement.h"
 #include "core/Session.h"
@@ -19,6 +18,8 @@
 #include "system/FocusHighlight.h"
 #include "system/FullScreen.h"
 #include "system/Overlay.h"
+#include "wm/LayoutWriter.h"
+#include "wm/LayoutWriterTarget.h"
 #include "wm/MiniMap.h"
 #include "wm/MouseTarget.h"
 #include "wm/OutsideMoves.h"
@@ -52,7 +53,7 @@ namespace quillmere {
 // Each deferred action is one held piece of work on the main queue that a new trigger pushes back; one-shot
 // delays check that the manager is still alive. Destroying the manager drops its subscriptions, observers
 // and queued work. Main thread only.
-class WindowManager final : public MouseTarget, private OutsideMovesTarget {
+class WindowManager final : public MouseTarget, private OutsideMovesTarget, private LayoutWriterTarget {
   public:
     using Status = WindowManagerStatus;
     using DisplayIndex = quillmere::DisplayIndex;
@@ -85,8 +86,6 @@ class WindowManager final : public MouseTarget, private OutsideMovesTarget {
     static constexpr Duration fullScreenRuleDelay = std::chrono::milliseconds(300);
     // Reading which Spaces hold windows walks the whole window list, so the answer is kept this long.
     static constexpr Duration occupancyLifetime = std::chrono::milliseconds(500);
-    // At most this many passes of writing and learning minimum sizes per apply.
-    static constexpr int maximumPasses = 3;
     // No tile is laid out narrower or lower than this, even for a window that has not shown a minimum size of
     // its own: a smaller window shows nothing usable and is hard to hit, so the layout moves its borders or
     // stacks the window instead.
@@ -197,12 +196,6 @@ class WindowManager final : public MouseTarget, private OutsideMovesTarget {
         SpaceLayout::Slot slot;
     };
 
-    struct Written {
-        Rect frame;
-        // When the manager last really wrote the window; none when it never had to.
-        std::optional<MainQueue::Instant> at;
-    };
-
     // The tracked windows and where they came from.
     struct Tracking {
         std::map<WindowId, AXWindow> windows;
@@ -225,7 +218,6 @@ class WindowManager final : public MouseTarget, private OutsideMovesTarget {
         std::map<SpaceId, SpaceLayout> layouts;
         std::map<SpaceId, WindowId> lastFocusedTiled;
         MinimumSizes minimumSizes;
-        std::map<WindowId, Written> written;
         // By bundle identifier, the Spaces a loaded profile still owes new windows of that application.
         std::map<std::string, std::vector<SpaceId>> pendingPlacements;
     };
@@ -274,30 +266,6 @@ class WindowManager final : public MouseTarget, private OutsideMovesTarget {
         std::optional<MainQueue::Instant> at;
     };
 
-    // One apply under way: its pass, and where it writes.
-    struct ApplyRun {
-        SpaceId space = 0;
-        std::optional<WindowId> skipping;
-        bool learning = true;
-        bool animated = false;
-        Rect area;
-        double gap = 0;
-        int pass = 1;
-        SignpostIntervalState interval;
-    };
-
-    // Windows gliding to the frames of an apply's first pass, one step per tick of the main queue.
-    struct Animation {
-        ApplyRun run;
-        FrameMap target;
-        FrameAnimation moves;
-        // Applications whose enhanced user interface is off until the glide ends.
-        std::vector<std::int32_t> enhancedPids;
-        MainQueue::Instant began;
-        TaskToken nextStep;
-        SignpostIntervalState interval;
-    };
-
     // Tracking.
     void observe(std::int32_t pid, bool applyingRules);
     void track(const AXWindow& window, bool applyingRules);
@@ -337,31 +305,17 @@ class WindowManager final : public MouseTarget, private OutsideMovesTarget {
     std::string localizedName(std::int32_t pid) override;
     std::string title(const AXWindow& window);
 
-    // Writing layouts.
+    // Writing layouts: the manager keeps the layouts and the learned minimum sizes, the writer writes them.
     std::optional<SpaceGeometry> geometry(SpaceId space, const Desktops& desktops) override;
     std::optional<Screen> screen(SpaceId space, const Desktops& desktops);
     Rect visibleFrame(const Screen& screen);
-    void runPasses(ApplyRun run);
-    bool learnAfterWrite(ApplyRun& run, const FrameMap& frames, const FrameMap& before);
-    void finishApply(const ApplyRun& run);
-    FrameMap write(const FrameMap& frames);
-    FrameMap writeFrames(const FrameMap& frames);
-    std::vector<std::int32_t> suspendEnhancedUserInterface(const FrameMap& frames);
-    void restoreEnhancedUserInterface(const std::vector<std::int32_t>& pids);
-    bool learnMinimumSizes(const FrameMap& frames, const FrameMap& before, const Rect& area);
-    // Lowers a learned minimum size to a frame the window was seen in; answers whether it did.
-    bool correctMinimumSize(WindowId id, const Rect& seen) override;
-    void logMinimumSize(WindowId id, Size size);
+    bool animatesWindows() const override { return config_.animatesWindows; }
+    std::optional<FrameMap> fitLayout(SpaceId space, const Rect& area, double gap) override;
+    void rememberMinimumSize(WindowId window, Size size) override;
+    void activeSpaceWritten(SpaceId space, const Desktops& desktops, const Rect& area, double gap) override;
     // The minimum sizes the tiling engine works with: every tracked window's learned size, raised to the
     // smallest tile.
     MinimumSizes tileMinimumSizes() const override;
-
-    // The glide of the first pass.
-    bool startAnimation(const ApplyRun& run, const FrameMap& frames);
-    void stepAnimation(SpaceId space);
-    void cancelAnimation(SpaceId space);
-    void cancelAnimations();
-    bool isAnimated(WindowId window) const override;
 
     // Pause.
     void pauseChanged();
@@ -474,7 +428,7 @@ class WindowManager final : public MouseTarget, private OutsideMovesTarget {
     FocusHighlight highlight_;
     FullScreen fullScreen_;
 
-    std::map<SpaceId, Animation> animations_;
+    LayoutWriter writer_;
     HeldWork statusRecheck_;
     HeldWork displaySettle_;
     std::vector<ObserverToken> subscriptions_;
@@ -498,8 +452,14 @@ class WindowManager final : public MouseTarget, private OutsideMovesTarget {
     const SpaceLayout* storedLayout(SpaceId space) const override;
     void storeLayout(SpaceId space, SpaceLayout layout) override;
     void applyLayout(SpaceId space) override { apply(space); }
-    std::optional<Rect> writtenFrame(WindowId window) const override;
-    std::optional<MainQueue::Instant> writtenAt(WindowId window) const override;
+    std::optional<Rect> writtenFrame(WindowId window) const override { return writer_.writtenFrame(window); }
+    std::optional<MainQueue::Instant> writtenAt(WindowId window) const override {
+        return writer_.writtenAt(window);
+    }
+    bool isAnimated(WindowId window) const override { return writer_.isAnimated(window); }
+    bool correctMinimumSize(WindowId window, const Rect& seen) override {
+        return writer_.correctMinimumSize(window, seen);
+    }
 
     OutsideMoves outsideMoves_;
 

@@ -80,7 +80,7 @@ void WindowManager::untrack(WindowId id) {
         tracking_.windows.erase(tracked);
     }
     arrangement_.minimumSizes.erase(id);
-    arrangement_.written.erase(id);
+    writer_.forget(id);
     tracking_.sentFrom.erase(id);
     outsideMoves_.forget(id);
     removeFromLayouts(id);
