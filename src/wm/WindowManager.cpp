@@ -12,13 +12,17 @@ WindowManager::WindowManager(const WindowManagerServices& services)
       queue_(services.queue),
       notice_(services.desktop.panels, services.desktop.displays, services.queue),
       preselectOverlay_(services.desktop.panels, services.desktop.displays, services.queue),
-      highlight_(services.desktop.accessibility, services.desktop.windowList, services.desktop.displays, services.desktop.panels,
-                 services.queue, services.ownPid),
-      fullScreen_(services.desktop.accessibility, services.desktop.windowList, services.desktop.events, services.queue,
-                  services.switcher.switchGeneration),
+      highlight_(services.desktop.accessibility, services.desktop.windowList, services.desktop.displays,
+                 services.desktop.panels, services.queue, services.ownPid),
+      fullScreen_(services.desktop.accessibility, services.desktop.windowList, services.desktop.events,
+                  services.queue, services.switcher.switchGeneration),
+      writer_(*this, services.desktop.accessibility, services.desktop.accessibilityDisplay, services.spaces,
+              services.queue),
       statusRecheck_(services.queue), displaySettle_(services.queue),
       session_(services.sessions, services.queue, [this] { saveSession(); }),
       lastDisplay_(services.spaces.desktops().fingerprint()), previewCapture_(services.queue),
+      outsideMoves_(*this, services.desktop.accessibility, services.desktop.mouseButtons, services.spaces,
+                    services.queue, fullScreen_, notice_),
       profiles_(*this, ProfileServices{.accessibility = services.desktop.accessibility,
                                        .applications = services.desktop.applications,
                                        .workspace = services.desktop.workspace,
@@ -37,8 +41,6 @@ WindowManager::WindowManager(const WindowManagerServices& services)
 WindowManager::~WindowManager() {
     for (ObserverToken token : subscriptions_)
         services_.desktop.notifications.removeObserver(token);
-    for (const auto& [space, animation] : animations_)
-        queue_.cancel(animation.nextStep);
 }
 
 void WindowManager::later(Duration delay, std::function<void()> work) {
@@ -155,7 +157,7 @@ void WindowManager::onPause(std::function<void()> endGestures) {
 void WindowManager::pauseChanged() {
     log(LogLevel::default_, "tiling %{public}s", gates_.pausedByHand ? "paused" : "resumed");
     if (gates_.pausedByHand) {
-        cancelAnimations();
+        writer_.cancelAnimations();
         preselectOverlay_.hide();
         if (pausedGestures_)
             pausedGestures_();

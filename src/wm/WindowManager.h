@@ -3,7 +3,6 @@
 #include "core/Command.h"
 #include "core/DepartedLayouts.h"
 #include "core/FloatRules.h"
-#include "core/FrameAnimation.h"
 #include "core/Profile.h"
 #include "core/ProfilePlacement.h"
 #include "core/Session.h"
@@ -19,11 +18,16 @@
 #include "system/FocusHighlight.h"
 #include "system/FullScreen.h"
 #include "system/Overlay.h"
+#include "wm/LayoutWriter.h"
+#include "wm/LayoutWriterTarget.h"
 #include "wm/MiniMap.h"
 #include "wm/MouseTarget.h"
+#include "wm/OutsideMoves.h"
+#include "wm/OutsideMovesTarget.h"
 #include "wm/ProfileKeeping.h"
 #include "wm/ProfileTarget.h"
 #include "wm/SessionKeeping.h"
+#include "wm/SpaceGeometry.h"
 #include "wm/WindowInventory.h"
 #include "wm/WindowManagerServices.h"
 #include "wm/WindowManagerStatus.h"
@@ -51,7 +55,10 @@ namespace quillmere {
 // Each deferred action is one held piece of work on the main queue that a new trigger pushes back; one-shot
 // delays check that the manager is still alive. Destroying the manager drops its subscriptions, observers
 // and queued work. Main thread only.
-class WindowManager final : public MouseTarget, private ProfileTarget {
+class WindowManager final : public MouseTarget,
+                            private OutsideMovesTarget,
+                            private LayoutWriterTarget,
+                            private ProfileTarget {
   public:
     using Status = WindowManagerStatus;
     using DisplayIndex = quillmere::DisplayIndex;
@@ -84,8 +91,6 @@ class WindowManager final : public MouseTarget, private ProfileTarget {
     static constexpr Duration fullScreenRuleDelay = std::chrono::milliseconds(300);
     // Reading which Spaces hold windows walks the whole window list, so the answer is kept this long.
     static constexpr Duration occupancyLifetime = std::chrono::milliseconds(500);
-    // At most this many passes of writing and learning minimum sizes per apply.
-    static constexpr int maximumPasses = 3;
     // No tile is laid out narrower or lower than this, even for a window that has not shown a minimum size of
     // its own: a smaller window shows nothing usable and is hard to hit, so the layout moves its borders or
     // stacks the window instead.
@@ -140,11 +145,11 @@ class WindowManager final : public MouseTarget, private ProfileTarget {
     // and no minimum size is learned. Nothing is written before start(), while launching or while paused.
     void apply(SpaceId space, std::optional<WindowId> skipping = std::nullopt, bool learning = true);
     // The Space's display without menu bar and Dock, global points; none without any screen.
-    std::optional<Rect> visibleArea(SpaceId space);
+    std::optional<Rect> visibleArea(SpaceId space) override;
     // The stored layout, else a new one in the mode the Space rules give its Desktop; not stored here.
     SpaceLayout layout(SpaceId space) override;
     // The first Space whose layout holds the window, tiled or floating.
-    std::optional<SpaceId> layoutSpace(WindowId window) const;
+    std::optional<SpaceId> layoutSpace(WindowId window) const override;
 
     // ---- Commands, focus and sends ----
 
@@ -196,12 +201,6 @@ class WindowManager final : public MouseTarget, private ProfileTarget {
         SpaceLayout::Slot slot;
     };
 
-    struct Written {
-        Rect frame;
-        // When the manager last really wrote the window; none when it never had to.
-        std::optional<MainQueue::Instant> at;
-    };
-
     // The tracked windows and where they came from.
     struct Tracking {
         std::map<WindowId, AXWindow> windows;
@@ -224,7 +223,6 @@ class WindowManager final : public MouseTarget, private ProfileTarget {
         std::map<SpaceId, SpaceLayout> layouts;
         std::map<SpaceId, WindowId> lastFocusedTiled;
         MinimumSizes minimumSizes;
-        std::map<WindowId, Written> written;
     };
 
     // The configuration as the manager uses it.
@@ -266,37 +264,6 @@ class WindowManager final : public MouseTarget, private ProfileTarget {
         std::optional<MainQueue::Instant> at;
     };
 
-    // Where and how a Space is laid out: its screen's spacing and the area the tiles share.
-    struct SpaceGeometry {
-        Spacing spacing;
-        // The visible area inset by the padding.
-        Rect area;
-    };
-
-    // One apply under way: its pass, and where it writes.
-    struct ApplyRun {
-        SpaceId space = 0;
-        std::optional<WindowId> skipping;
-        bool learning = true;
-        bool animated = false;
-        Rect area;
-        double gap = 0;
-        int pass = 1;
-        SignpostIntervalState interval;
-    };
-
-    // Windows gliding to the frames of an apply's first pass, one step per tick of the main queue.
-    struct Animation {
-        ApplyRun run;
-        FrameMap target;
-        FrameAnimation moves;
-        // Applications whose enhanced user interface is off until the glide ends.
-        std::vector<std::int32_t> enhancedPids;
-        MainQueue::Instant began;
-        TaskToken nextStep;
-        SignpostIntervalState interval;
-    };
-
     // Tracking.
     void observe(std::int32_t pid, bool applyingRules);
     void track(const AXWindow& window, bool applyingRules);
@@ -308,6 +275,7 @@ class WindowManager final : public MouseTarget, private ProfileTarget {
     void forgetFocus(SpaceId space, WindowId window);
     void handle(const std::string& notification, AXElement element, std::int32_t pid);
     std::optional<AXWindow> trackedWindow(AXElement element) const;
+    std::optional<AXWindow> trackedWindow(WindowId window) const override;
     void miniaturized(const AXWindow& window);
     void returned(const AXWindow& window);
     void launched(const RunningApplication& app);
@@ -332,33 +300,20 @@ class WindowManager final : public MouseTarget, private ProfileTarget {
     void answered(std::int32_t pid);
     std::optional<Placement> placement(const AXWindow& window);
     std::optional<SpaceId> spaceOf(const AXWindow& window);
-    std::string localizedName(std::int32_t pid);
+    std::string localizedName(std::int32_t pid) override;
     std::string title(const AXWindow& window);
 
-    // Writing layouts.
-    std::optional<SpaceGeometry> geometry(SpaceId space, const Desktops& desktops);
+    // Writing layouts: the manager keeps the layouts and the learned minimum sizes, the writer writes them.
+    std::optional<SpaceGeometry> geometry(SpaceId space, const Desktops& desktops) override;
     std::optional<Screen> screen(SpaceId space, const Desktops& desktops);
     Rect visibleFrame(const Screen& screen);
-    void runPasses(ApplyRun run);
-    bool learnAfterWrite(ApplyRun& run, const FrameMap& frames, const FrameMap& before);
-    void finishApply(const ApplyRun& run);
-    FrameMap write(const FrameMap& frames);
-    FrameMap writeFrames(const FrameMap& frames);
-    std::vector<std::int32_t> suspendEnhancedUserInterface(const FrameMap& frames);
-    void restoreEnhancedUserInterface(const std::vector<std::int32_t>& pids);
-    bool learnMinimumSizes(const FrameMap& frames, const FrameMap& before, const Rect& area);
-    // Lowers a learned minimum size to a frame the window was seen in; answers whether it did.
-    bool correctMinimumSize(WindowId id, const Rect& seen);
-    void logMinimumSize(WindowId id, Size size);
+    bool animatesWindows() const override { return config_.animatesWindows; }
+    std::optional<FrameMap> fitLayout(SpaceId space, const Rect& area, double gap) override;
+    void rememberMinimumSize(WindowId window, Size size) override;
+    void activeSpaceWritten(SpaceId space, const Desktops& desktops, const Rect& area, double gap) override;
     // The minimum sizes the tiling engine works with: every tracked window's learned size, raised to the
     // smallest tile.
-    MinimumSizes tileMinimumSizes() const;
-
-    // The glide of the first pass.
-    bool startAnimation(const ApplyRun& run, const FrameMap& frames);
-    void stepAnimation(SpaceId space);
-    void cancelAnimation(SpaceId space);
-    void cancelAnimations();
+    MinimumSizes tileMinimumSizes() const override;
 
     // Pause.
     void pauseChanged();
@@ -430,8 +385,6 @@ class WindowManager final : public MouseTarget, private ProfileTarget {
                  const std::map<WindowRef, WindowId>& live) override;
     // On resume, keeps what is on screen in every visible Space.
     void adoptOnScreen();
-    // Keeps the Space's arrangement on screen when it reads as a layout; answers whether it did.
-    bool adoptArrangement(SpaceId space);
 
     void saveSession();
     // None for a layout without a tracked window.
@@ -472,7 +425,7 @@ class WindowManager final : public MouseTarget, private ProfileTarget {
     FocusHighlight highlight_;
     FullScreen fullScreen_;
 
-    std::map<SpaceId, Animation> animations_;
+    LayoutWriter writer_;
     HeldWork statusRecheck_;
     HeldWork displaySettle_;
     std::vector<ObserverToken> subscriptions_;
@@ -490,61 +443,22 @@ class WindowManager final : public MouseTarget, private ProfileTarget {
     HeldWork previewCapture_;
 
     // ---- Moves by others, the system's own tiling and the full-screen pair ----
-    // A frame read back within this many points of the one written, on every edge, is the manager's own write.
-    static constexpr double echoTolerance = 2;
-    // A window the system tiles glides for a while; it is read once it has been still this long.
-    static constexpr Duration outsideMoveSettleDelay = std::chrono::milliseconds(250);
-    // Frames whose straight cuts line up within this many points read as one tree.
-    static constexpr double arrangementTolerance = 12;
-    // The share of the visible area that moved windows must cover to be taken as a whole arrangement.
-    static constexpr double arrangementShare = 0.85;
-    // An application that moves its window this soon after the manager wrote it answers that write, and
-    // putting it back would only start a tug of war. Measured up to the last move, not to the settle after it.
-    static constexpr Duration recentWriteAge = std::chrono::milliseconds(500);
-    // A window within this many points of its tile from before the system tiled it has gone back.
-    static constexpr double returnTolerance = 6;
+    // The rest of what they ask is answered above.
+    bool adoptsNativeTiling() const override { return config_.adoptsNativeTiling; }
+    bool displaysUnsettled() const override { return gates_.displaysUnsettled; }
+    const SpaceLayout* storedLayout(SpaceId space) const override;
+    void storeLayout(SpaceId space, SpaceLayout layout) override;
+    void applyLayout(SpaceId space) override { apply(space); }
+    std::optional<Rect> writtenFrame(WindowId window) const override { return writer_.writtenFrame(window); }
+    std::optional<MainQueue::Instant> writtenAt(WindowId window) const override {
+        return writer_.writtenAt(window);
+    }
+    bool isAnimated(WindowId window) const override { return writer_.isAnimated(window); }
+    bool correctMinimumSize(WindowId window, const Rect& seen) override {
+        return writer_.correctMinimumSize(window, seen);
+    }
 
-    // True when each edge of the one rectangle lies within the tolerance of the other's, the bound included.
-    static bool close(const Rect& a, const Rect& b, double tolerance);
-    void movedByOther(const AXWindow& window);
-    bool isAnimated(WindowId window) const;
-    void settleMovedWindows();
-    void readNativeTiling(const std::vector<WindowId>& windows, SpaceId space);
-    // The frames read now of the listed windows the manager tracks, by id.
-    FrameMap currentFrames(const std::vector<WindowId>& windows) const;
-    bool wasWrittenRecently(const std::vector<WindowId>& windows) const;
-    // What a settle knows of one Space while it reads the moves there.
-    struct NativeReading {
-        SpaceId space = 0;
-        // The visible area, where the system tiles, and the padded one, where the layout tiles.
-        Rect visible;
-        Rect area;
-        double gap = 0;
-        // The tiles the layout gave before the moves.
-        FrameMap expected;
-        // The Space's desktop number, 0 for none, for the log.
-        std::int64_t desktop = 0;
-        bool recent = false;
-    };
-    // Takes the moved tiles as one arrangement when they read as a tree that covers the area or one half of
-    // it; answers whether it did.
-    bool adoptMovedArrangement(const FrameMap& moved, const NativeReading& reading, SpaceLayout& layout);
-    // Turns one moved tile into zoom, placement or restore; answers whether the layout is to be written.
-    bool readMovedTile(WindowId window, const Rect& frame, const NativeReading& reading, SpaceLayout& layout);
-    void rememberTileBeforeNativeTiling(WindowId window, const FrameMap& expected);
-
-    void fullScreenPair();
-    std::optional<WindowId> pairPartner(const SpaceLayout& layout, WindowId focused, const Rect& area) const;
-    void finishPair(const AXWindow& partner, const Rect& farHalfOf, bool left);
-
-    // While the system's picker makes a pair, the Space it moves windows on; those moves are the pair's own.
-    std::optional<SpaceId> pairing_;
-    // Tiled windows someone else moved since the last settle, and when the last of those moves came.
-    std::set<WindowId> movedByOthers_;
-    MainQueue::Instant lastOutsideMove_{};
-    // The tile each window had just before the system tiled or filled it.
-    std::map<WindowId, Rect> beforeNativeTile_;
-    HeldWork nativeSettle_{queue_};
+    OutsideMoves outsideMoves_;
 
     // ---- Profiles: capture and load ----
   public:

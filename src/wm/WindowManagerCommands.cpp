@@ -45,7 +45,7 @@ void WindowManager::perform(const Command& command) {
                    [this](const Command::Load& c) { profiles_.loadNamed(c.name); },
                    [this](const Command::Retile&) { spaceChanged(); },
                    [this](const Command::ToggleFullScreen&) { toggleFullScreen(); },
-                   [this](const Command::FullScreenPair&) { fullScreenPair(); },
+                   [this](const Command::FullScreenPair&) { outsideMoves_.pairFullScreen(); },
                    [this, &command](const OnFocusedWindow auto&) { performOnFocusedWindow(command); },
                },
                command.value);

@@ -56,7 +56,7 @@ void WindowManager::sendTo(WindowId window, SpaceId space) {
 }
 
 void WindowManager::pairBeside(const AXWindow& partner, const Rect& screen) {
-    finishPair(partner, screen, true);
+    outsideMoves_.finishPair(partner, screen, true);
 }
 
 void WindowManager::flashNotice(const std::string& text) {

@@ -31,7 +31,7 @@ void WindowManager::settle(const std::vector<SpaceId>& spaces) {
             continue;
         if (restoreFromSession(space))
             continue;
-        if (adoptArrangement(space))
+        if (outsideMoves_.adoptArrangement(space))
             log(LogLevel::default_, "first shown: keeping the arrangement on desktop %ld",
                 spaces_.desktops().number(space).value_or(0));
     }
@@ -120,7 +120,7 @@ void WindowManager::adoptOnScreen() {
     reconcileSpaceMembership({});
     const Desktops desktops = spaces_.desktops();
     for (SpaceId space : desktops.visible())
-        if (adoptArrangement(space))
+        if (outsideMoves_.adoptArrangement(space))
             log(LogLevel::default_, "resumed: keeping the arrangement on desktop %ld",
                 desktops.number(space).value_or(0));
 }

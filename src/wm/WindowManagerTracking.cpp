@@ -80,10 +80,9 @@ void WindowManager::untrack(WindowId id) {
         tracking_.windows.erase(tracked);
     }
     arrangement_.minimumSizes.erase(id);
-    arrangement_.written.erase(id);
+    writer_.forget(id);
     tracking_.sentFrom.erase(id);
-    movedByOthers_.erase(id);
-    beforeNativeTile_.erase(id);
+    outsideMoves_.forget(id);
     removeFromLayouts(id);
 }
 
@@ -110,6 +109,11 @@ std::optional<AXWindow> WindowManager::trackedWindow(AXElement element) const {
     if (found == tracking_.byElement.end())
         return std::nullopt;
     return tracking_.windows.at(found->second);
+}
+
+std::optional<AXWindow> WindowManager::trackedWindow(WindowId window) const {
+    const auto found = tracking_.windows.find(window);
+    return found == tracking_.windows.end() ? std::nullopt : std::optional(found->second);
 }
 
 std::vector<AXWindow> WindowManager::windowsOf(std::int32_t pid) const {
@@ -143,7 +147,7 @@ void WindowManager::handle(const std::string& notification, AXElement element, s
         else if (notification == "AXWindowDeminiaturized")
             returned(*window);
         else if (notification == "AXMoved" || notification == "AXResized")
-            movedByOther(*window);
+            outsideMoves_.moved(*window);
     }
 }
 

@@ -41,14 +41,13 @@ class WindowManagerProbe {
         return found == manager_.arrangement_.minimumSizes.end() ? std::nullopt : std::optional(found->second);
     }
     void learnMinimumSize(WindowId window, Size size) { manager_.arrangement_.minimumSizes[window] = size; }
-    bool wasWritten(WindowId window) const { return manager_.arrangement_.written.contains(window); }
+    bool wasWritten(WindowId window) const { return manager_.writer_.writtenFrame(window).has_value(); }
     std::optional<MainQueue::Instant> writtenAt(WindowId window) const {
-        const auto found = manager_.arrangement_.written.find(window);
-        return found == manager_.arrangement_.written.end() ? std::nullopt : found->second.at;
+        return manager_.writer_.writtenAt(window);
     }
-    const std::set<WindowId>& collectedMoves() const { return manager_.movedByOthers_; }
-    void forgetWrite(WindowId window) { manager_.arrangement_.written.erase(window); }
-    bool adoptArrangement(SpaceId space) { return manager_.adoptArrangement(space); }
+    const std::set<WindowId>& collectedMoves() const { return manager_.outsideMoves_.moved_; }
+    void forgetWrite(WindowId window) { manager_.writer_.written_.erase(window); }
+    bool adoptArrangement(SpaceId space) { return manager_.outsideMoves_.adoptArrangement(space); }
     void owe(const std::string& app, std::vector<SpaceId> spaces) {
         manager_.profiles_.owed_[app] = std::move(spaces);
     }
@@ -63,7 +62,7 @@ class WindowManagerProbe {
         return found == manager_.history_.previousSpace.end() ? std::nullopt : std::optional(found->second);
     }
     bool displaysUnsettled() const { return manager_.gates_.displaysUnsettled; }
-    bool isAnimating() const { return !manager_.animations_.empty(); }
+    bool isAnimating() const { return !manager_.writer_.animations_.empty(); }
     const std::optional<std::string>& lastProfileIcon() const { return manager_.lastProfileIcon(); }
 
     void restore(const SpaceSnapshot& snapshot, SpaceId space, const std::map<WindowRef, WindowId>& live) {

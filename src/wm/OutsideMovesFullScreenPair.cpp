@@ -1,4 +1,5 @@
-#include "wm/WindowManager.h"
+#include "platform/Log.h"
+#include "wm/OutsideMoves.h"
 
 namespace quillmere {
 
@@ -12,27 +13,27 @@ constexpr double hintSeconds = 4;
 
 // The system makes the split full-screen Space; the layouts stay as they are, and the Space change that
 // follows is handled like any other.
-void WindowManager::fullScreenPair() {
-    const auto window = focusedWindow();
-    const auto space = window ? layoutSpace(window->id) : std::nullopt;
-    if (!space || !arrangement_.layouts.at(*space).tree.contains(window->id)) {
+void OutsideMoves::pairFullScreen() {
+    const auto window = target_.focusedWindow();
+    const auto space = window ? target_.layoutSpace(window->id) : std::nullopt;
+    const SpaceLayout* layout = space ? target_.storedLayout(*space) : nullptr;
+    if (!layout || !layout->tree.contains(window->id)) {
         log(LogLevel::default_, "fullscreen pair: no tiled window has focus");
         return;
     }
-    const SpaceLayout& layout = arrangement_.layouts.at(*space);
     const Desktops desktops = spaces_.desktops();
-    const auto laidOut = geometry(*space, desktops);
-    const FrameMap tiles = laidOut ? layout.frames(laidOut->area, laidOut->spacing.gap) : FrameMap{};
-    const auto partner = laidOut ? pairPartner(layout, window->id, laidOut->area) : std::nullopt;
-    if (!partner || !tracking_.windows.contains(*partner) || !tiles.contains(window->id) ||
-        !tiles.contains(*partner)) {
+    const auto laidOut = target_.geometry(*space, desktops);
+    const FrameMap tiles = laidOut ? layout->frames(laidOut->area, laidOut->spacing.gap) : FrameMap{};
+    const auto partner = laidOut ? pairPartner(*layout, window->id, laidOut->area) : std::nullopt;
+    const auto partnerWindow = partner ? target_.trackedWindow(*partner) : std::nullopt;
+    if (!partnerWindow || !tiles.contains(window->id) || !tiles.contains(*partner)) {
         log(LogLevel::default_, "fullscreen pair: %u has no neighbour to pair with", window->id);
         return;
     }
 
     const Rect& tile = tiles.at(window->id);
     const bool left = tile.midX() <= tiles.at(*partner).midX();
-    const std::string app = localizedName(window->pid);
+    const std::string app = target_.localizedName(window->pid);
     pairing_ = *space;
     if (!fullScreen_.tile(window->pid, left)) {
         pairing_.reset();
@@ -41,20 +42,19 @@ void WindowManager::fullScreenPair() {
                       refusalSeconds);
         return;
     }
-    const AXWindow& partnerWindow = tracking_.windows.at(*partner);
     log(LogLevel::default_, "fullscreen pair: %u %{public}s beside %u %{public}s", window->id,
-        std::string(left ? "left" : "right"), *partner, localizedName(partnerWindow.pid));
+        std::string(left ? "left" : "right"), *partner, target_.localizedName(partnerWindow->pid));
     // Pressing the item has begun a Space change, so the display is read anew.
     const Desktops afterPress = spaces_.desktops();
     if (const DisplaySpaces* display = afterPress.display(*space))
-        finishPair(partnerWindow, display->frame, left);
+        finishPair(*partnerWindow, display->frame, left);
     else
         pairing_.reset();
 }
 
 // A sibling that is one real window is the partner; otherwise the nearest neighbour, east first.
-std::optional<WindowId> WindowManager::pairPartner(const SpaceLayout& layout, WindowId focused,
-                                                   const Rect& area) const {
+std::optional<WindowId> OutsideMoves::pairPartner(const SpaceLayout& layout, WindowId focused,
+                                                  const Rect& area) const {
     if (const auto slot = layout.slot(focused))
         if (const auto* tiled = std::get_if<SpaceLayout::Slot::Tiled>(&slot->value))
             if (const auto* split = std::get_if<BSPTree::Slot::Split>(&tiled->slot.value);
@@ -66,18 +66,19 @@ std::optional<WindowId> WindowManager::pairPartner(const SpaceLayout& layout, Wi
     return std::nullopt;
 }
 
-void WindowManager::finishPair(const AXWindow& partner, const Rect& farHalfOf, bool left) {
+void OutsideMoves::finishPair(const AXWindow& partner, const Rect& farHalfOf, bool left) {
     const double halfWidth = farHalfOf.width() / 2;
-    const Rect farHalf(left ? farHalfOf.midX() : farHalfOf.minX(), farHalfOf.minY(), halfWidth, farHalfOf.height());
-    const std::string app = localizedName(partner.pid);
-    fullScreen_.choose(partner.id, farHalf,
-                       lifetime_.guarded([this, id = partner.id, farHalf, app](bool chosen) {
-                           pairing_.reset();
-                           if (chosen)
-                               return;
-                           log(LogLevel::default_, "fullscreen pair: no thumbnail for %u to choose", id);
-                           notice_.flash(farHalf, Overlay::Kind::hint("Choose " + app + " to finish"), hintSeconds);
-                       }));
+    const Rect farHalf(left ? farHalfOf.midX() : farHalfOf.minX(), farHalfOf.minY(), halfWidth,
+                       farHalfOf.height());
+    const std::string app = target_.localizedName(partner.pid);
+    fullScreen_.choose(
+        partner.id, farHalf, lifetime_.guarded([this, id = partner.id, farHalf, app](bool chosen) {
+            pairing_.reset();
+            if (chosen)
+                return;
+            log(LogLevel::default_, "fullscreen pair: no thumbnail for %u to choose", id);
+            notice_.flash(farHalf, Overlay::Kind::hint("Choose " + app + " to finish"), hintSeconds);
+        }));
 }
 
 } // namespace quillmere

@@ -1,6 +1,7 @@
-#include "wm/WindowManager.h"
+#include "wm/LayoutWriter.h"
 
 #include <chrono>
+#include <utility>
 
 namespace quillmere {
 
@@ -13,25 +14,30 @@ const MainQueue::Duration animationStep =
 
 // The glide runs on the main queue, one step per tick, so that nothing waits for it; the exact write, the
 // read-back and any later pass follow its last step.
-bool WindowManager::startAnimation(const ApplyRun& run, const FrameMap& frames) {
-    if (services_.desktop.accessibilityDisplay.shouldReduceMotion())
+bool LayoutWriter::startAnimation(const Run& run, const FrameMap& frames) {
+    if (accessibilityDisplay_.shouldReduceMotion())
         return false;
     FrameMap start;
     for (const auto& [id, frame] : frames)
-        if (const auto tracked = tracking_.windows.find(id); tracked != tracking_.windows.end())
-            if (const auto current = tracked->second.frame(ax_))
+        if (const auto tracked = target_.trackedWindow(id))
+            if (const auto current = tracked->frame(ax_))
                 start.emplace(id, *current);
     FrameAnimation moves(start, frames);
     if (moves.isEmpty())
         return false;
     std::vector<std::int32_t> pids = suspendEnhancedUserInterface(frames);
-    animations_.emplace(run.space, Animation{run, frames, std::move(moves), std::move(pids), queue_.now(), {},
+    animations_.emplace(run.space, Animation{run,
+                                             frames,
+                                             std::move(moves),
+                                             std::move(pids),
+                                             queue_.now(),
+                                             {},
                                              signposter.beginInterval("Animate")});
     stepAnimation(run.space);
     return true;
 }
 
-void WindowManager::stepAnimation(SpaceId space) {
+void LayoutWriter::stepAnimation(SpaceId space) {
     const auto found = animations_.find(space);
     if (found == animations_.end())
         return;
@@ -40,10 +46,10 @@ void WindowManager::stepAnimation(SpaceId space) {
     const double progress = elapsed / FrameAnimation::duration;
     if (progress < 1) {
         for (const auto& [id, frame] : animation.moves.frames(progress))
-            if (const auto tracked = tracking_.windows.find(id); tracked != tracking_.windows.end()) {
+            if (const auto tracked = target_.trackedWindow(id)) {
                 // A step that does not take is overtaken by the next one and by the passes after the glide.
-                (void)ax_.setAttribute(tracked->second.element, "AXPosition", AXValue(frame.origin));
-                (void)ax_.setAttribute(tracked->second.element, "AXSize", AXValue(frame.size));
+                (void)ax_.setAttribute(tracked->element, "AXPosition", AXValue(frame.origin));
+                (void)ax_.setAttribute(tracked->element, "AXSize", AXValue(frame.size));
             }
         animation.nextStep = queue_.after(animationStep, [this, space] { stepAnimation(space); });
         return;
@@ -57,10 +63,10 @@ void WindowManager::stepAnimation(SpaceId space) {
     if (learnAfterWrite(done.run, done.target, before))
         runPasses(done.run);
     else
-        finishApply(done.run);
+        finish(done.run);
 }
 
-void WindowManager::cancelAnimation(SpaceId space) {
+void LayoutWriter::cancelAnimation(SpaceId space) {
     const auto found = animations_.find(space);
     if (found == animations_.end())
         return;
@@ -71,9 +77,17 @@ void WindowManager::cancelAnimation(SpaceId space) {
     animations_.erase(found);
 }
 
-void WindowManager::cancelAnimations() {
+void LayoutWriter::cancelAnimations() {
     while (!animations_.empty())
         cancelAnimation(animations_.begin()->first);
+}
+
+// The manager's own glide passes through frames it never wrote as a whole.
+bool LayoutWriter::isAnimated(WindowId window) const {
+    for (const auto& [space, animation] : animations_)
+        if (animation.target.contains(window))
+            return true;
+    return false;
 }
 
 } // namespace quillmere

@@ -2,7 +2,8 @@
 #include "core/NativeTiling.h"
 #include "core/Overloaded.h"
 #include "core/RegionText.h"
-#include "wm/WindowManager.h"
+#include "platform/Log.h"
+#include "wm/OutsideMoves.h"
 
 #include <algorithm>
 
@@ -39,68 +40,68 @@ bool standsAsLaidOut(const FrameMap& seen, const FrameMap& laidOut) {
 
 } // namespace
 
-bool WindowManager::adoptArrangement(SpaceId space) {
-    const auto found = arrangement_.layouts.find(space);
-    if (found == arrangement_.layouts.end() || found->second.mode != LayoutMode::bsp)
+bool OutsideMoves::adoptArrangement(SpaceId space) {
+    const SpaceLayout* stored = target_.storedLayout(space);
+    if (!stored || stored->mode != LayoutMode::bsp)
         return false;
-    const FrameMap frames = currentFrames(found->second.tree.windows());
-    const auto visible = visibleArea(space);
-    const auto laidOut = geometry(space, spaces_.desktops());
-    if (frames.size() < 2 || !visible || !laidOut || !NativeTiling::covers(rects(frames), *visible, arrangementShare))
+    const FrameMap frames = currentFrames(stored->tree.windows());
+    const auto visible = target_.visibleArea(space);
+    const auto laidOut = target_.geometry(space, spaces_.desktops());
+    if (frames.size() < 2 || !visible || !laidOut ||
+        !NativeTiling::covers(rects(frames), *visible, arrangementShare))
         return false;
     // Windows that stand where the layout puts them show its own arrangement: read back into ratios, their
     // whole-point frames would move borders by a point.
-    if (standsAsLaidOut(frames, found->second.frames(laidOut->area, laidOut->spacing.gap)))
+    if (standsAsLaidOut(frames, stored->frames(laidOut->area, laidOut->spacing.gap)))
         return false;
     const auto arranged = NativeTiling::tree(frames, arrangementTolerance);
     if (!arranged)
         return false;
-    SpaceLayout adopted = found->second;
+    SpaceLayout adopted = *stored;
     adopted.adopt(*arranged);
-    if (adopted.tree.root == found->second.tree.root)
+    if (adopted.tree.root == stored->tree.root)
         return false;
-    adopted.normalize(laidOut->area, laidOut->spacing.gap, tileMinimumSizes());
-    found->second = std::move(adopted);
+    adopted.normalize(laidOut->area, laidOut->spacing.gap, target_.tileMinimumSizes());
+    target_.storeLayout(space, std::move(adopted));
     return true;
 }
 
-FrameMap WindowManager::currentFrames(const std::vector<WindowId>& windows) const {
+FrameMap OutsideMoves::currentFrames(const std::vector<WindowId>& windows) const {
     FrameMap frames;
     for (WindowId id : windows)
-        if (const auto tracked = tracking_.windows.find(id); tracked != tracking_.windows.end())
-            if (const auto frame = tracked->second.frame(ax_))
+        if (const auto tracked = target_.trackedWindow(id))
+            if (const auto frame = tracked->frame(ax_))
                 frames.emplace(id, *frame);
     return frames;
 }
 
 // Only real writes renew the time, so a re-apply that found every window in place hides no later move. The
 // settle comes a while after the moves; measured at the settle, a move soon after a write would look late.
-bool WindowManager::wasWrittenRecently(const std::vector<WindowId>& windows) const {
+bool OutsideMoves::wasWrittenRecently(const std::vector<WindowId>& windows) const {
     return std::ranges::any_of(windows, [&](WindowId id) {
-        const auto written = arrangement_.written.find(id);
-        return written != arrangement_.written.end() && written->second.at &&
-               lastOutsideMove_ - *written->second.at < recentWriteAge;
+        const auto written = target_.writtenAt(id);
+        return written && lastMove_ - *written < recentWriteAge;
     });
 }
 
-void WindowManager::readNativeTiling(const std::vector<WindowId>& windows, SpaceId space) {
-    const auto found = arrangement_.layouts.find(space);
-    if (found == arrangement_.layouts.end())
+void OutsideMoves::readNativeTiling(const std::vector<WindowId>& windows, SpaceId space) {
+    const SpaceLayout* stored = target_.storedLayout(space);
+    if (!stored)
         return;
-    SpaceLayout layout = found->second;
+    SpaceLayout layout = *stored;
     const FrameMap moved = currentFrames(windows);
     const bool recent = wasWrittenRecently(windows);
     if (layout.mode == LayoutMode::float_)
         return;
     if (layout.mode == LayoutMode::stack) {
         if (!recent)
-            apply(space);
+            target_.applyLayout(space);
         return;
     }
 
     const Desktops desktops = spaces_.desktops();
-    const auto visible = visibleArea(space);
-    const auto laidOut = geometry(space, desktops);
+    const auto visible = target_.visibleArea(space);
+    const auto laidOut = target_.geometry(space, desktops);
     if (!visible || !laidOut)
         return;
     const NativeReading reading{space,
@@ -123,11 +124,12 @@ void WindowManager::readNativeTiling(const std::vector<WindowId>& windows, Space
         changed = readMovedTile(id, frame, reading, layout) || changed;
     if (!changed)
         return;
-    arrangement_.layouts.insert_or_assign(space, std::move(layout));
-    apply(space);
+    target_.storeLayout(space, std::move(layout));
+    target_.applyLayout(space);
 }
 
-bool WindowManager::adoptMovedArrangement(const FrameMap& moved, const NativeReading& reading, SpaceLayout& layout) {
+bool OutsideMoves::adoptMovedArrangement(const FrameMap& moved, const NativeReading& reading,
+                                         SpaceLayout& layout) {
     if (moved.size() < 2)
         return false;
     const auto arranged = NativeTiling::tree(moved, arrangementTolerance);
@@ -148,20 +150,20 @@ bool WindowManager::adoptMovedArrangement(const FrameMap& moved, const NativeRea
         layout.adopt(*arranged, *half);
     else
         layout.adopt(*arranged);
-    layout.normalize(reading.area, reading.gap, tileMinimumSizes());
-    arrangement_.layouts.insert_or_assign(reading.space, layout);
-    apply(reading.space);
+    layout.normalize(reading.area, reading.gap, target_.tileMinimumSizes());
+    target_.storeLayout(reading.space, layout);
+    target_.applyLayout(reading.space);
     return true;
 }
 
-bool WindowManager::readMovedTile(WindowId window, const Rect& frame, const NativeReading& reading,
-                                  SpaceLayout& layout) {
+bool OutsideMoves::readMovedTile(WindowId window, const Rect& frame, const NativeReading& reading,
+                                 SpaceLayout& layout) {
     if (const auto tile = NativeTiling::classify(frame, reading.visible)) {
         rememberTileBeforeNativeTiling(window, reading.expected);
         std::visit(Overloaded{
                        [&](const NativeTile::Fill&) {
-                           log(LogLevel::default_, "macOS filled the display with %u on desktop %ld: zoom", window,
-                               reading.desktop);
+                           log(LogLevel::default_, "macOS filled the display with %u on desktop %ld: zoom",
+                               window, reading.desktop);
                            layout.zoom(window);
                        },
                        [&](const Region& region) {
@@ -185,11 +187,12 @@ bool WindowManager::readMovedTile(WindowId window, const Rect& frame, const Nati
     }
     if (reading.recent)
         return false;
-    log(LogLevel::default_, "%u moved on desktop %ld, not to a tile: putting it back", window, reading.desktop);
+    log(LogLevel::default_, "%u moved on desktop %ld, not to a tile: putting it back", window,
+        reading.desktop);
     return true;
 }
 
-void WindowManager::rememberTileBeforeNativeTiling(WindowId window, const FrameMap& expected) {
+void OutsideMoves::rememberTileBeforeNativeTiling(WindowId window, const FrameMap& expected) {
     if (const auto tile = expected.find(window); tile != expected.end())
         beforeNativeTile_.insert_or_assign(window, tile->second);
     else
