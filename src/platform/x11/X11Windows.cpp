@@ -23,7 +23,7 @@ std::uint32_t lowOf(AXElement element) {
 
 // The source indication of a pager: the request comes from a tool acting for the user, not an application.
 constexpr std::uint32_t sourcePager = 2;
-constexpr std::uint32_t staticGravity = 10;
+constexpr std::uint32_t northWestGravity = 1;
 constexpr std::uint32_t moveResizeX = 1u << 8, moveResizeY = 1u << 9, moveResizeWidth = 1u << 10,
                         moveResizeHeight = 1u << 11;
 constexpr std::uint32_t stateRemove = 0, stateAdd = 1;
@@ -410,20 +410,20 @@ std::int32_t X11Windows::pidOf(XWindow window) {
 
 // Writes
 
-// With static gravity the position is the client's own, so the frame's extents are taken off first: the
-// outer frame then lands exactly where asked.
+// With north-west gravity the position is the frame's own, whatever border the client asked for (static
+// gravity would count that border in); the size is the client's, so the frame's extents are taken off.
 void X11Windows::moveResize(XWindow window, std::optional<Point> position, std::optional<Size> size) {
     const auto frameExtents = extents(window);
     const FrameExtents around = frameExtents ? *frameExtents : FrameExtents{};
-    const Rect client =
-        around.client(Rect(position.value_or(Point{}), size.value_or(around.outer(Size{1, 1}))));
-    std::uint32_t flags = staticGravity | sourcePager << 12;
+    const Point origin = position.value_or(Point{});
+    const Rect client = around.client(Rect(origin, size.value_or(around.outer(Size{1, 1}))));
+    std::uint32_t flags = northWestGravity | sourcePager << 12;
     if (position)
         flags |= moveResizeX | moveResizeY;
     if (size)
         flags |= moveResizeWidth | moveResizeHeight;
     connection_.sendToWindowManager(window, connection_.atom(X11Atom::netMoveresizeWindow),
-                                    {flags, coordinate(client.origin.x), coordinate(client.origin.y),
+                                    {flags, coordinate(origin.x), coordinate(origin.y),
                                      pixels(client.size.width), pixels(client.size.height)});
 }
 

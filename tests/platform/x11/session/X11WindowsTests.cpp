@@ -212,5 +212,41 @@ TEST_F(X11WindowsTests, TheWindowListHoldsTwoHundredWindowsFrontToBack) {
     EXPECT_EQ(described[1].number, many.window(1));
 }
 
+// A real application: xterm sizes itself in whole character cells.
+TEST_F(X11WindowsTests, AnXtermIsAStandardWindowWhoseFrameLandsWithinACell) {
+    std::string program = "xterm", title = "-T", name = "a real terminal";
+    char* argv[] = {program.data(), title.data(), name.data(), nullptr};
+    pid_t pid = 0;
+    ASSERT_EQ(::posix_spawnp(&pid, "xterm", nullptr, nullptr, argv, environ), 0);
+    const struct Stop {
+        pid_t pid;
+        ~Stop() {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+        }
+    } stop{pid};
+    std::vector<AXElement> elements;
+    ASSERT_TRUE(waitFor([&] {
+        const auto listed = windows->attribute(windows->applicationElement(pid), "AXWindows");
+        if (listed)
+            elements = std::get<std::vector<AXElement>>(*listed);
+        return elements.size() == 1 && extents(windows->windowNumber(elements[0]).value()).top > 0;
+    }));
+    const AXElement terminal = elements[0];
+    EXPECT_EQ(text(terminal, "AXSubrole"), "AXStandardWindow");
+    EXPECT_EQ(text(terminal, "AXTitle"), "a real terminal");
+
+    const Rect target(50, 40, 603, 407);
+    EXPECT_EQ(windows->setAttribute(terminal, "AXPosition", AXValue(target.origin)), AXError::success);
+    EXPECT_EQ(windows->setAttribute(terminal, "AXSize", AXValue(target.size)), AXError::success);
+    ASSERT_TRUE(waitFor([&] {
+        const auto now = frame(terminal);
+        return now && now->origin == target.origin && now->size.width <= target.size.width &&
+               now->size.width > target.size.width - 20 && now->size.height <= target.size.height &&
+               now->size.height > target.size.height - 30;
+    })) << ::testing::PrintToString(frame(terminal));
+    EXPECT_EQ(managerFrame(windows->windowNumber(terminal).value()), frame(terminal));
+}
+
 } // namespace
 } // namespace quillmere
