@@ -1,7 +1,9 @@
 #include "platform/x11/X11Windows.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <csignal>
 
 namespace quillmere {
 
@@ -137,7 +139,8 @@ AXResult<AXAttributeValue> X11Windows::applicationAttribute(std::int32_t pid, st
     for (const auto& [window, known] : known_)
         if (known.pid == pid)
             owned.push_back(window);
-    if (owned.empty())
+    // A running process with no window yet (one just launched) has an empty list, as any application.
+    if (owned.empty() && !(pid > 0 && (::kill(pid, 0) == 0 || errno == EPERM)))
         return AXError::cannotComplete;
     if (name == "AXRole")
         return AXAttributeValue(std::string("AXApplication"));

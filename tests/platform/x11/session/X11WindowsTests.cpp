@@ -172,6 +172,14 @@ TEST_F(X11WindowsTests, NotificationsFollowWhatHappensToTheWindows) {
 
     first.stop();
     EXPECT_TRUE(waitFor([&] { return heardOf("AXUIElementDestroyed"); }));
+    EXPECT_EQ(windows->attribute(application, "AXWindows").error(), AXError::cannotComplete);
+}
+
+TEST_F(X11WindowsTests, ARunningProcessWithoutWindowsHasAnEmptyList) {
+    const AXElement self = windows->applicationElement(::getpid());
+    EXPECT_EQ(std::get<std::vector<AXElement>>(*windows->attribute(self, "AXWindows")),
+              std::vector<AXElement>{});
+    EXPECT_EQ(windows->attribute(self, "AXFocusedWindow").error(), AXError::noValue);
 }
 
 TEST_F(X11WindowsTests, AWindowCreatedIsToldToTheObserversOfItsApplication) {
