@@ -149,6 +149,7 @@ void X11Connection::send(XWindow destination, std::uint32_t mask, XWindow window
 
 void X11Connection::flush() {
     xcb_flush(connection_);
+    afterReply();
     checkConnection();
 }
 
@@ -184,10 +185,12 @@ void X11Connection::onDisconnect(std::function<void()> handler) {
     checkConnection();
 }
 
-// A reply read from the socket may have brought events with it, which then wait in xcb's queue while the
-// descriptor reads as empty: they are fetched on the main queue right after.
+// A reply (or a flush, which reads while it writes) may have brought events along, which then wait in
+// xcb's queue while the descriptor reads as empty: they are taken out and dispatched on the main queue.
 void X11Connection::afterReply() {
-    if (pendingDrain_)
+    while (xcb_generic_event_t* event = xcb_poll_for_queued_event(connection_))
+        queued_.emplace_back(event);
+    if (queued_.empty() || pendingDrain_)
         return;
     pendingDrain_ = queue_.after(MainQueue::Duration::zero(), [this] {
         pendingDrain_.reset();
@@ -196,10 +199,13 @@ void X11Connection::afterReply() {
 }
 
 void X11Connection::dispatchPending() {
-    while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
-        const std::unique_ptr<xcb_generic_event_t, X11ReplyFree> owned(event);
-        dispatch(*owned);
+    while (!queued_.empty()) {
+        const Event event = std::move(queued_.front());
+        queued_.pop_front();
+        dispatch(*event);
     }
+    while (xcb_generic_event_t* event = xcb_poll_for_event(connection_))
+        dispatch(*Event(event));
     checkConnection();
 }
 

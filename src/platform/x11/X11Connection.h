@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -141,6 +142,8 @@ class X11Connection {
     ListenerId nextListener_ = 1;
     std::function<void()> disconnectHandler_;
     bool disconnectTold_ = false;
+    using Event = std::unique_ptr<xcb_generic_event_t, X11ReplyFree>;
+    std::deque<Event> queued_;
     std::optional<SourceToken> source_;
     std::optional<TaskToken> pendingDrain_;
 };

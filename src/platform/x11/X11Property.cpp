@@ -6,7 +6,8 @@
 namespace quillmere {
 
 std::vector<std::uint32_t> X11Property::cardinals() const {
-    if (format != 32)
+    // An empty vector's data may be null, which memcpy must not be given even for no bytes.
+    if (format != 32 || bytes.size() < sizeof(std::uint32_t))
         return {};
     std::vector<std::uint32_t> items(bytes.size() / sizeof(std::uint32_t));
     std::memcpy(items.data(), bytes.data(), items.size() * sizeof(std::uint32_t));

@@ -37,7 +37,7 @@ TEST_F(X11ConnectionTests, AVanishedWindowReadsAsGoneAndAFailedWriteCostsNothing
     TestClient client({"--title", "short-lived"});
     const XWindow window = client.window();
     client.stop();
-    connection->sync();
+    ASSERT_TRUE(waitUntilGone(window));
     const auto title = connection->property(window, connection->atom(X11Atom::netWmName));
     ASSERT_FALSE(title.ok());
     EXPECT_EQ(title.error(), X11Error::gone);

@@ -45,9 +45,20 @@ class X11Session : public ::testing::Test {
                 std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
             if (left.count() <= 0)
                 return false;
+            // Events that the predicate's own reads brought along wait on the queue: no blocking then.
             pollfd watched{xcb_get_file_descriptor(connection->raw()), POLLIN, 0};
-            ::poll(&watched, 1, static_cast<int>(left.count()));
+            ::poll(&watched, 1, queue.scheduledCount() > 0 ? 0 : static_cast<int>(left.count()));
         }
+    }
+
+    // The server destroys a client's windows once it sees the client's connection close, some time after
+    // the client ended.
+    bool waitUntilGone(XWindow window) {
+        return waitFor([&] {
+            const auto read =
+                connection->reply(xcb_get_geometry_reply, xcb_get_geometry(connection->raw(), window));
+            return !read && read.error() == X11Error::gone;
+        });
     }
 
     ManualMainQueue queue;
