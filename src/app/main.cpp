@@ -1,5 +1,7 @@
-// The application: settles which copy runs, then starts Qt with the window manager on the simulated desktop,
-// shown in the simulated screens, driven by its hot keys and by commands from the command line.
+// The application: picks the desktop it runs on, settles which copy runs, then starts Qt with the window
+// manager on that desktop, driven by its hot keys and by commands from the command line. On the user's own
+// X11 session it arranges the real windows; elsewhere it runs on the simulated desktop, shown in the
+// simulated screens.
 
 #include "app/AppDelegate.h"
 #include "menubar/FeedbackPainter.h"
@@ -10,9 +12,11 @@
 #include "platform/qt/SimulatedScreensWindow.h"
 #include "platform/sim/SimulatedDesktop.h"
 #include "platform/sim/SimulatedScenario.h"
+#include "platform/x11/WindowManagerProbe.h"
 #include "settings/DockPresence.h"
 #include "shell/ChildProcess.h"
 #include "shell/CommandReceiver.h"
+#include "shell/DesktopChoice.h"
 #include "shell/DesktopDumpFile.h"
 #include "shell/LaunchOptions.h"
 #include "shell/RelaunchScenario.h"
@@ -25,6 +29,7 @@
 #include <QMessageBox>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -79,6 +84,33 @@ bool relaunch(BuildVariant variant, const std::vector<std::string>& given) {
     return startChildProcess("/bin/sh", arguments).has_value();
 }
 
+// What the session offers to run on. The X server is asked only when DISPLAY names one.
+DisplayFacts displayFacts() {
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    DisplayFacts facts{.waylandDisplay = wayland && *wayland};
+    if (!x11 || !*x11)
+        return facts;
+    facts.x11Display = x11;
+    const WindowManagerProbe probe = probeWindowManager(x11);
+    facts.x11Reached = probe.reached;
+    facts.ewmhWindowManager = probe.windowManager.has_value();
+    return facts;
+}
+
+// What differs between the desktops once one is running.
+struct RunningDesktop {
+    Desktop bundle;
+    std::int32_t ownPid = 0;
+    // Delivers the will-terminate notification, so that the session is saved.
+    std::function<void()> willTerminate;
+    // The arguments a relaunch starts with.
+    std::function<std::vector<std::string>()> relaunchArguments;
+    std::function<void(const std::string&)> openSystemSettings;
+    // Shows what the desktop shows of its own, just before the application has finished launching.
+    std::function<void()> show = [] {};
+};
+
 // A message that needs no answer, in a window of its own that does not hold up the application.
 void tell(const std::string& text, DockPresence& dockPresence) {
     auto* message = new QMessageBox(QMessageBox::Information, "Quillmere", QString::fromStdString(text));
@@ -86,15 +118,104 @@ void tell(const std::string& text, DockPresence& dockPresence) {
     dockPresence.show(*message);
 }
 
+// Builds and connects every part over the desktop and runs until the application ends.
+int run(QtMainQueue& queue, const RunningDesktop& desktop, const std::optional<InstanceLock>& lock,
+        const Result<std::filesystem::path, RuntimeFolderProblem>& folder, BuildVariant variant) {
+    // Every ordinary end goes through here: the will-terminate notification is delivered first, so that the
+    // session is saved, and the event loop ends on the turn after it.
+    const auto endInOrder = [&] {
+        desktop.willTerminate();
+        queue.after(MainQueue::Duration::zero(), [] { QApplication::quit(); });
+    };
+    // The application's Dock icon is its place in the system, where the window manager sees it.
+    DockPresence dockPresence([&](ActivationPolicy policy) {
+        desktop.bundle.activationPolicy.setActivationPolicy(desktop.ownPid, policy);
+    });
+    InotifyFileWatching watching(queue);
+    JsonUserDefaults defaults(userDefaultsFile());
+    std::optional<CommandReceiver> receiver;
+    AppDelegate delegate({
+        .queue = queue,
+        .desktop = desktop.bundle,
+        .watching = watching,
+        .defaults = defaults,
+        .dockPresence = dockPresence,
+        .ownPid = desktop.ownPid,
+        // Only the holder of the variant's lock may replace its socket.
+        .receiveCommands =
+            [&](std::function<void(const std::string&)> onText) {
+                if (lock)
+                    if (auto socket = commandSocket(*folder, variant))
+                        receiver.emplace(queue, std::move(*socket), std::move(onText));
+            },
+        .relaunch = [&] { return relaunch(variant, desktop.relaunchArguments()); },
+        .terminate = endInOrder,
+        .openSystemSettings = desktop.openSystemSettings,
+        .tell = [&](const std::string& text) { tell(text, dockPresence); },
+    });
+    TerminationSignals termination(queue, [&](int) { endInOrder(); });
+
+    desktop.show();
+    delegate.applicationDidFinishLaunching();
+    const int status = QApplication::exec();
+    receiver.reset();
+    return status;
+}
+
+// The simulated desktop from the scenario, shown in the simulated screens.
+int runSimulated(QtMainQueue& queue, const LaunchOptions& options, const SimulatedScenario& scenario,
+                 const std::vector<std::string>& arguments, const std::optional<InstanceLock>& lock,
+                 const Result<std::filesystem::path, RuntimeFolderProblem>& folder, BuildVariant variant) {
+    SimulatedDesktop desktop(queue);
+    // Launched first, as the system starts the application before the user works with the others.
+    const std::int32_t ownPid = desktop.launch({.bundleIdentifier = std::string(bundleIdentifier),
+                                                .name = "Quillmere",
+                                                .policy = ActivationPolicy::accessory});
+    desktop.setOwnApplication(ownPid);
+    scenario.applyTo(desktop);
+    // An application that does not answer holds the caller for real, as on a Mac.
+    desktop.setBlockingWait([](MainQueue::Duration wait) { std::this_thread::sleep_for(wait); });
+
+    const FeedbackPainter feedbackPainter(QApplication::palette());
+    SimulatedScreensWindow screens(desktop, &feedbackPainter);
+    std::optional<DesktopDumpFile> dump;
+    if (options.dumpDesktop)
+        dump.emplace(queue, desktop, *options.dumpDesktop);
+    desktop.setChangeCallback([&] {
+        screens.view().desktopChanged();
+        if (dump)
+            dump->desktopChanged();
+    });
+    const int status = run(
+        queue,
+        {.bundle = desktop.bundle(),
+         .ownPid = ownPid,
+         .willTerminate = [&] { desktop.quitOwnApplication(); },
+         .relaunchArguments =
+             [&] { return relaunchArguments(arguments, SimulatedScenario::of(desktop), folder, variant); },
+         .openSystemSettings = [&](const std::string& address) { screens.openSystemSettings(address); },
+         .show = [&] { screens.show(); }},
+        lock, folder, variant);
+    desktop.setChangeCallback(nullptr);
+    return status;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     blockTerminationSignals();
     const BuildVariant variant = variantOfProgram(argv[0]);
-    const auto options = LaunchOptions::parse(std::vector<std::string>(argv + 1, argv + argc));
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const auto options = LaunchOptions::parse(arguments);
     if (!options) {
         std::fprintf(stderr, "quillmere: %s\n", options.error().c_str());
         return 2;
+    }
+    // Settled before the lock is taken, so that a start that cannot run leaves nothing behind.
+    const auto kind = chooseDesktop(*options, displayFacts());
+    if (!kind) {
+        std::fprintf(stderr, "%s\n", kind.error().c_str());
+        return 1;
     }
     const auto scenario = scenarioFrom(*options);
     if (!scenario)
@@ -116,70 +237,8 @@ int main(int argc, char** argv) {
 
     QApplication application(argc, argv);
     QtMainQueue queue;
-    SimulatedDesktop desktop(queue);
-    // Launched first, as the system starts the application before the user works with the others.
-    const std::int32_t ownPid =
-        desktop.launch({.bundleIdentifier = std::string(bundleIdentifier), .name = "Quillmere",
-                        .policy = ActivationPolicy::accessory});
-    desktop.setOwnApplication(ownPid);
-    scenario->applyTo(desktop);
-    // An application that does not answer holds the caller for real, as on a Mac.
-    desktop.setBlockingWait([](MainQueue::Duration wait) { std::this_thread::sleep_for(wait); });
-
-    const FeedbackPainter feedbackPainter(application.palette());
-    SimulatedScreensWindow screens(desktop, &feedbackPainter);
-    std::optional<DesktopDumpFile> dump;
-    if (options->dumpDesktop)
-        dump.emplace(queue, desktop, *options->dumpDesktop);
-    desktop.setChangeCallback([&] {
-        screens.view().desktopChanged();
-        if (dump)
-            dump->desktopChanged();
-    });
-
-    // Every ordinary end goes through here: the will-terminate notification is delivered first, so that the
-    // session is saved, and the event loop ends on the turn after it.
-    const auto endInOrder = [&] {
-        desktop.quitOwnApplication();
-        queue.after(MainQueue::Duration::zero(), [] { QApplication::quit(); });
-    };
-
-    const Desktop bundle = desktop.bundle();
-    // The application's Dock icon is its place in the simulated system, where the window manager sees it.
-    DockPresence dockPresence(
-        [&](ActivationPolicy policy) { bundle.activationPolicy.setActivationPolicy(ownPid, policy); });
-    InotifyFileWatching watching(queue);
-    JsonUserDefaults defaults(userDefaultsFile());
-    std::optional<CommandReceiver> receiver;
-    AppDelegate delegate({
-        .queue = queue,
-        .desktop = bundle,
-        .watching = watching,
-        .defaults = defaults,
-        .dockPresence = dockPresence,
-        .ownPid = ownPid,
-        // Only the holder of the variant's lock may replace its socket.
-        .receiveCommands =
-            [&](std::function<void(const std::string&)> onText) {
-                if (lock)
-                    if (auto socket = commandSocket(*folder, variant))
-                        receiver.emplace(queue, std::move(*socket), std::move(onText));
-            },
-        .relaunch =
-            [&] {
-                return relaunch(variant, relaunchArguments({argv + 1, argv + argc},
-                                                           SimulatedScenario::of(desktop), folder, variant));
-            },
-        .terminate = endInOrder,
-        .openSystemSettings = [&](const std::string& address) { screens.openSystemSettings(address); },
-        .tell = [&](const std::string& text) { tell(text, dockPresence); },
-    });
-    TerminationSignals termination(queue, [&](int) { endInOrder(); });
-
-    screens.show();
-    delegate.applicationDidFinishLaunching();
-    const int status = QApplication::exec();
-    receiver.reset();
-    desktop.setChangeCallback(nullptr);
-    return status;
+    if (*kind == DesktopKind::x11)
+        quillmere::log(LogLevel::default_,
+                       "this build cannot arrange X11 windows yet: running on the simulated desktop");
+    return runSimulated(queue, *options, *scenario, arguments, lock, folder, variant);
 }

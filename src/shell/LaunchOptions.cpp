@@ -10,6 +10,7 @@ bool takesFile(const std::string& argument) { return argument == "--scenario" ||
 Result<LaunchOptions, std::string> LaunchOptions::parse(const std::vector<std::string>& arguments) {
     LaunchOptions options;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
+        options.simulated = options.simulated || arguments[i] == "--simulated";
         if (!takesFile(arguments[i]))
             continue;
         if (i + 1 == arguments.size() || arguments[i + 1].empty())

@@ -9,10 +9,12 @@
 
 namespace quillmere {
 
-// What the application was started with: "--scenario FILE" sets up the simulated desktop from FILE,
+// What the application was started with: "--simulated" runs it on the simulated desktop even in an X11
+// session, "--scenario FILE" sets up the simulated desktop from FILE (and so asks for it too),
 // "--dump-desktop FILE" keeps FILE telling the simulated desktop's state as text. Other arguments are
 // left alone, as a system may add its own.
 struct LaunchOptions {
+    bool simulated = false;
     std::optional<std::filesystem::path> scenario;
     std::optional<std::filesystem::path> dumpDesktop;
 

@@ -11,7 +11,11 @@ TEST(LaunchOptions, ReadTheScenarioAndTheDumpFileAndLeaveOtherArgumentsAlone) {
     ASSERT_TRUE(options.ok());
     EXPECT_EQ(options->scenario, "desk.json");
     EXPECT_EQ(options->dumpDesktop, "/tmp/d.txt");
+    EXPECT_FALSE(options->simulated);
     EXPECT_FALSE(LaunchOptions::parse({}).value().scenario.has_value());
+    EXPECT_TRUE(LaunchOptions::parse({"-psn_0_1234", "--simulated"}).value().simulated);
+    // A file may be called like the option.
+    EXPECT_FALSE(LaunchOptions::parse({"--dump-desktop", "--simulated"}).value().simulated);
 }
 
 TEST(LaunchOptions, RefuseAnOptionWithoutItsFile) {

@@ -19,6 +19,7 @@
 #include "platform/MouseButtons.h"
 #include "platform/Panels.h"
 #include "platform/Preferences.h"
+#include "platform/QueuedNotificationCenter.h"
 #include "platform/RunningApplications.h"
 #include "platform/ScreenCapture.h"
 #include "platform/UserDefaults.h"
@@ -660,8 +661,7 @@ class SimulatedDesktop final : public Accessibility,
         preferences_;
     // By application identifier, then key.
     std::map<std::pair<std::string, std::string>, PropertyList, std::less<>> appPreferences_;
-    std::map<std::uint64_t, sim::NotificationObserver> notificationObservers_;
-    std::uint64_t nextNotificationObserver_ = 1;
+    QueuedNotificationCenter notifications_{queue_};
     std::map<std::uint64_t, sim::Panel> panels_;
     std::uint64_t nextPanel_ = 1;
     std::uint64_t nextFade_ = 1;

@@ -9,7 +9,6 @@
 #include "platform/MainQueue.h"
 #include "platform/RunningApplications.h"
 #include "platform/WindowServer.h"
-#include "platform/WorkspaceNotifications.h"
 
 #include <chrono>
 #include <cstdint>
@@ -152,13 +151,6 @@ struct FrontProcessRequest {
     WindowId window = 0;
     FrontProcessOptions options = FrontProcessOptions::bringForward;
     friend bool operator==(const FrontProcessRequest&, const FrontProcessRequest&) = default;
-};
-
-struct NotificationObserver {
-    std::string name;
-    // Set for every observer: an observer that reads the notification gets it through `informed`.
-    std::function<void()> block;
-    std::function<void(const WorkspaceNotification&)> informed;
 };
 
 } // namespace quillmere::sim

@@ -32,30 +32,9 @@ void SimulatedDesktop::setAppPreference(const std::string& applicationId, const 
         appPreferences_.erase(stored);
 }
 
-ObserverToken SimulatedDesktop::addObserver(std::string_view name, std::function<void()> block) {
-    const std::uint64_t token = nextNotificationObserver_++;
-    notificationObservers_.emplace(token, sim::NotificationObserver{std::string(name), std::move(block)});
-    return {token};
-}
-
-void SimulatedDesktop::removeObserver(ObserverToken token) {
-    notificationObservers_.erase(token.value);
-}
-
 void SimulatedDesktop::spaceChanged() {
     changed();
-    for (const auto& [token, observer] : notificationObservers_) {
-        if (observer.name != activeSpaceDidChangeNotification)
-            continue;
-        queue_.after(MainQueue::Duration::zero(), lifetime_.guarded([this, token] {
-            const auto found = notificationObservers_.find(token);
-            if (found == notificationObservers_.end())
-                return;
-            // A copy, because the block may remove its own observer.
-            const auto block = found->second.block;
-            block();
-        }));
-    }
+    post(activeSpaceDidChangeNotification);
 }
 
 } // namespace quillmere

@@ -292,5 +292,48 @@ TEST_F(EndToEndTest, ARuntimeFolderOthersCouldUseIsNeverUsedAndTheApplicationDoe
     EXPECT_EQ(command({"balance"}), 1);
 }
 
+TEST_F(EndToEndTest, WithoutADisplayItSaysSoInOneLineAndLeavesNoLockBehind) {
+    const ScopedEnvironment noX11("DISPLAY", std::nullopt);
+    const ScopedEnvironment noWayland("WAYLAND_DISPLAY", std::nullopt);
+    auto app = launch("quillmere", "release");
+    EXPECT_EQ(app->exitStatus(), 1);
+    EXPECT_EQ(read(folder / "log" / "release"),
+              "quillmere: no display to show Quillmere on (DISPLAY is not set)\n");
+    EXPECT_FALSE(fs::exists(runtime / "quillmere" / "com.brenvald.quillmere.lock"));
+}
+
+TEST_F(EndToEndTest, ForwardingACommandNeedsNoDisplay) {
+    auto app = launch("quillmere", "release");
+    ASSERT_TRUE(accepting());
+    const ScopedEnvironment noX11("DISPLAY", std::nullopt);
+    EXPECT_EQ(command({"balance"}), 0);
+    EXPECT_TRUE(logged("release", "remote command balance"));
+}
+
+// A virtual X server of the test's own with Openbox managing it, which publishes _NET_SUPPORTING_WM_CHECK.
+class WindowManagerTest : public EndToEndTest {
+  protected:
+    WindowManagerTest() {
+        // xprop tells of every change of the root's properties, a line at a time as it comes.
+        Process spy({"stdbuf", "-oL", "xprop", "-root", "-spy"}, folder / "log" / "root");
+        manager.emplace(std::vector<std::string>{"openbox", "--sm-disable"}, folder / "log" / "openbox");
+        EXPECT_TRUE(logged("root", "_NET_SUPPORTING_WM_CHECK(WINDOW)")) << "Openbox manages the display";
+    }
+
+    VirtualDisplay server;
+    ScopedEnvironment ownScreen{"DISPLAY", server.name()};
+    std::optional<Process> manager;
+};
+
+TEST_F(WindowManagerTest, AskedForItTheSimulatedDesktopRunsEvenBesideAWindowManager) {
+    returningUser();
+    auto app = std::make_unique<Process>(
+        std::vector<std::string>{programs + "/quillmere", "--simulated", "--dump-desktop", dump.string()},
+        folder / "log" / "release");
+    ASSERT_TRUE(accepting());
+    EXPECT_TRUE(waitUntil(folder.path(), [&] { return !windowLine("Release Notes").empty(); }))
+        << read(folder / "log" / "release");
+}
+
 } // namespace
 } // namespace quillmere
