@@ -1,4 +1,4 @@
-#include "settings/InstalledApps.h"
+#include "settings/model/InstalledApps.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>

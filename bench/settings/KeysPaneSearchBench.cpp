@@ -4,7 +4,7 @@
 #include "platform/linux/InotifyFileWatching.h"
 #include "platform/sim/SimulatedTrash.h"
 #include "settings/KeysPane.h"
-#include "settings/SettingsModel.h"
+#include "settings/model/SettingsModel.h"
 #include "stores/ConfigStore.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "app/CommandLineSection.h"
 
-#include "settings/FileReveal.h"
-#include "settings/SwitchRow.h"
-#include "settings/SymbolPixmap.h"
+#include "widgets/FileReveal.h"
+#include "widgets/SwitchRow.h"
+#include "widgets/SymbolPixmap.h"
 
 #include <QFontDatabase>
 #include <QGroupBox>

@@ -4,7 +4,7 @@
 #include "core/Settings.h"
 #include "platform/Accessibility.h"
 #include "platform/Preferences.h"
-#include "settings/SetupCheck.h"
+#include "settings/model/SetupCheck.h"
 
 #include <functional>
 #include <optional>

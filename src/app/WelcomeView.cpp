@@ -2,10 +2,10 @@
 
 #include "app/WelcomeTexts.h"
 #include "platform/qt/WindowPlacement.h"
-#include "settings/Keycap.h"
 #include "settings/SetupTab.h"
-#include "settings/SwitchRow.h"
-#include "settings/SymbolPixmap.h"
+#include "widgets/Keycap.h"
+#include "widgets/SwitchRow.h"
+#include "widgets/SymbolPixmap.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

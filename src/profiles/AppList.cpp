@@ -1,8 +1,8 @@
 #include "profiles/AppList.h"
 
 #include "profiles/AppMenu.h"
-#include "settings/SwitchRow.h"
-#include "settings/SymbolPixmap.h"
+#include "widgets/SwitchRow.h"
+#include "widgets/SymbolPixmap.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings/AppIcons.h"
-#include "settings/InstalledApps.h"
+#include "settings/model/InstalledApps.h"
+#include "widgets/AppIcons.h"
 
 #include <QToolButton>
 #include <QWidget>

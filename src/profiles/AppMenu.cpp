@@ -1,6 +1,6 @@
 #include "profiles/AppMenu.h"
 
-#include "settings/AppMenuItems.h"
+#include "widgets/AppMenuItems.h"
 
 #include <QMenu>
 

@@ -1,7 +1,7 @@
 #include "profiles/DesktopChip.h"
 
 #include "profiles/TileDragData.h"
-#include "settings/SymbolPixmap.h"
+#include "widgets/SymbolPixmap.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>

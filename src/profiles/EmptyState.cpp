@@ -1,7 +1,7 @@
 #include "profiles/EmptyState.h"
 
-#include "settings/SwitchRow.h"
-#include "settings/SymbolPixmap.h"
+#include "widgets/SwitchRow.h"
+#include "widgets/SymbolPixmap.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

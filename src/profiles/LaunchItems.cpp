@@ -1,6 +1,6 @@
 #include "profiles/LaunchItems.h"
 
-#include "settings/TextComparison.h"
+#include "settings/model/TextComparison.h"
 
 #include <algorithm>
 

@@ -1,13 +1,13 @@
 #include "profiles/LayoutCanvas.h"
 
 #include "menubar/PanelColors.h"
-#include "menubar/PanelPictures.h"
 #include "menubar/PanelPainting.h"
+#include "menubar/PanelPictures.h"
 #include "profiles/MenuPlacement.h"
 #include "profiles/TileDragData.h"
 #include "profiles/TileMenu.h"
-#include "settings/SymbolPixmap.h"
 #include "system/Wallpaper.h"
+#include "widgets/SymbolPixmap.h"
 
 #include <QApplication>
 #include <QDrag>

@@ -3,7 +3,7 @@
 #include "profiles/CanvasEditing.h"
 #include "profiles/ProfilesServices.h"
 #include "profiles/TileMenu.h"
-#include "settings/SettingsModel.h"
+#include "settings/model/SettingsModel.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "profiles/OpenOnLaunch.h"
 
-#include "settings/AppViews.h"
-#include "settings/SwitchRow.h"
+#include "widgets/AppViews.h"
+#include "widgets/SwitchRow.h"
 
 #include <QEvent>
 #include <QFontDatabase>

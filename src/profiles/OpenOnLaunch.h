@@ -2,8 +2,8 @@
 
 #include "profiles/LaunchItems.h"
 #include "profiles/ProfilesServices.h"
-#include "settings/SettingsModel.h"
 #include "profiles/SectionBox.h"
+#include "settings/model/SettingsModel.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -5,9 +5,9 @@
 #include "profiles/Popover.h"
 #include "profiles/ProfileIconPicker.h"
 #include "profiles/RenameSheet.h"
-#include "settings/SwitchRow.h"
-#include "settings/SymbolPixmap.h"
 #include "stores/ProfileSymbol.h"
+#include "widgets/SwitchRow.h"
+#include "widgets/SymbolPixmap.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>

@@ -5,7 +5,7 @@
 #include "profiles/ProfilesServices.h"
 #include "profiles/SpaceDesigner.h"
 #include "profiles/WhenAppliedSection.h"
-#include "settings/DeferredCall.h"
+#include "widgets/DeferredCall.h"
 
 #include <QLabel>
 #include <QPushButton>

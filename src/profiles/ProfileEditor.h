@@ -4,7 +4,7 @@
 #include "core/LayoutSnapshot.h"
 #include "core/Profile.h"
 #include "platform/Displays.h"
-#include "settings/SettingsModel.h"
+#include "settings/model/SettingsModel.h"
 
 #include <cstdint>
 #include <functional>

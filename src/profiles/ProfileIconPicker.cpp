@@ -1,7 +1,7 @@
 #include "profiles/ProfileIconPicker.h"
 
 #include "core/Profile.h"
-#include "settings/SymbolPixmap.h"
+#include "widgets/SymbolPixmap.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "profiles/ProfileShortcut.h"
 
 #include "menubar/PanelColors.h"
-#include "settings/ChordControls.h"
-#include "settings/SymbolPixmap.h"
+#include "widgets/ChordControls.h"
+#include "widgets/SymbolPixmap.h"
 
 #include <QHBoxLayout>
 

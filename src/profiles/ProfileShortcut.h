@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings/DeferredCall.h"
-#include "settings/SettingsModel.h"
+#include "settings/model/SettingsModel.h"
+#include "widgets/DeferredCall.h"
 
 #include <QWidget>
 #include <string>

@@ -3,11 +3,11 @@
 #include "core/Command.h"
 #include "profiles/ProfileTexts.h"
 #include "profiles/RenameSheet.h"
-#include "settings/Divider.h"
-#include "settings/Keycap.h"
-#include "settings/SwitchRow.h"
-#include "settings/SymbolPixmap.h"
 #include "stores/ProfileSymbol.h"
+#include "widgets/Divider.h"
+#include "widgets/Keycap.h"
+#include "widgets/SwitchRow.h"
+#include "widgets/SymbolPixmap.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

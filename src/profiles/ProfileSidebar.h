@@ -2,7 +2,7 @@
 
 #include "core/Profile.h"
 #include "profiles/ProfilesServices.h"
-#include "settings/SettingsModel.h"
+#include "settings/model/SettingsModel.h"
 
 #include <QListWidget>
 #include <QMenu>

@@ -6,10 +6,10 @@
 #include "platform/Image.h"
 #include "platform/RunningApplications.h"
 #include "platform/SymbolImages.h"
-#include "settings/AppIcons.h"
-#include "settings/FileReveal.h"
-#include "settings/InstalledApps.h"
+#include "settings/model/InstalledApps.h"
 #include "system/WindowPreviews.h"
+#include "widgets/AppIcons.h"
+#include "widgets/FileReveal.h"
 
 #include <QWidget>
 #include <filesystem>

@@ -4,9 +4,9 @@
 #include "profiles/ProfileDetail.h"
 #include "profiles/ProfileSidebar.h"
 #include "profiles/ProfilesServices.h"
-#include "settings/DeferredCall.h"
-#include "settings/ErrorBanner.h"
-#include "settings/SettingsModel.h"
+#include "settings/model/SettingsModel.h"
+#include "widgets/DeferredCall.h"
+#include "widgets/ErrorBanner.h"
 
 #include <QWidget>
 #include <optional>

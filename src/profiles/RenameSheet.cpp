@@ -2,7 +2,7 @@
 
 #include "core/ProfileEditing.h"
 #include "profiles/ProfileTexts.h"
-#include "settings/SymbolPixmap.h"
+#include "widgets/SymbolPixmap.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Profile.h"
-#include "settings/SettingsModel.h"
+#include "settings/model/SettingsModel.h"
 
 #include <QDialog>
 #include <QLabel>

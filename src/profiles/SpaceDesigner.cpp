@@ -2,8 +2,8 @@
 
 #include "menubar/PanelColors.h"
 #include "profiles/AppList.h"
-#include "settings/SwitchRow.h"
-#include "settings/SymbolPixmap.h"
+#include "widgets/SwitchRow.h"
+#include "widgets/SymbolPixmap.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

@@ -2,10 +2,10 @@
 
 #include "profiles/LayoutCanvas.h"
 #include "profiles/ProfilesServices.h"
-#include "settings/SettingsModel.h"
 #include "profiles/SectionBox.h"
 #include "profiles/SpaceDesign.h"
 #include "profiles/TemplateButton.h"
+#include "settings/model/SettingsModel.h"
 
 #include <QAbstractButton>
 #include <QLabel>

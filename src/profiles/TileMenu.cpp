@@ -1,7 +1,7 @@
 #include "profiles/TileMenu.h"
 
 #include "menubar/PanelColors.h"
-#include "settings/SymbolPixmap.h"
+#include "widgets/SymbolPixmap.h"
 
 #include <QFrame>
 #include <QVBoxLayout>

@@ -3,7 +3,7 @@
 #include "core/Overloaded.h"
 #include "core/ProfileEditing.h"
 #include "core/ProfilePlacement.h"
-#include "settings/TextComparison.h"
+#include "settings/model/TextComparison.h"
 
 #include <memory>
 #include <unicode/listformatter.h>

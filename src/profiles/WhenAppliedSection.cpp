@@ -2,9 +2,9 @@
 
 #include "menubar/PanelColors.h"
 #include "profiles/SectionBox.h"
-#include "settings/FocusedWheel.h"
-#include "settings/SwitchRow.h"
-#include "settings/SymbolPixmap.h"
+#include "widgets/FocusedWheel.h"
+#include "widgets/SwitchRow.h"
+#include "widgets/SymbolPixmap.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

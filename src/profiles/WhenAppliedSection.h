@@ -1,11 +1,11 @@
 #pragma once
 
 #include "profiles/OpenOnLaunch.h"
-#include "profiles/ProfilesServices.h"
-#include "settings/SettingsModel.h"
 #include "profiles/ProfileShortcut.h"
+#include "profiles/ProfilesServices.h"
 #include "profiles/WhenApplied.h"
-#include "settings/DeferredCall.h"
+#include "settings/model/SettingsModel.h"
+#include "widgets/DeferredCall.h"
 
 #include <QCheckBox>
 #include <QComboBox>

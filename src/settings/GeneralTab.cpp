@@ -1,11 +1,11 @@
 #include "settings/GeneralTab.h"
 
-#include "settings/FileReveal.h"
-#include "settings/FocusedWheel.h"
 #include "settings/GeneralTexts.h"
 #include "settings/RestoreDefaultsBar.h"
-#include "settings/SymbolPixmap.h"
 #include "system/ColorHex.h"
+#include "widgets/FileReveal.h"
+#include "widgets/FocusedWheel.h"
+#include "widgets/SymbolPixmap.h"
 
 #include <QColorDialog>
 #include <QFontDatabase>

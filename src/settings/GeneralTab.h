@@ -1,19 +1,19 @@
 #pragma once
 
 #include "settings/LoginItemToggle.h"
-#include "settings/NumberField.h"
 #include "settings/OpacitySlider.h"
-#include "settings/SettingsModel.h"
 #include "settings/SettingsPaneContent.h"
 #include "settings/SettingsServices.h"
-#include "settings/SwitchRow.h"
+#include "settings/model/SettingsModel.h"
+#include "widgets/NumberField.h"
+#include "widgets/SwitchRow.h"
 
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFormLayout>
-#include <QVBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <array>
 #include <functional>
 #include <optional>

@@ -1,7 +1,7 @@
 #include "settings/KeyBindingRows.h"
 
 #include "core/KeyChord.h"
-#include "settings/TextComparison.h"
+#include "settings/model/TextComparison.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,10 +1,10 @@
 #include "settings/KeySections.h"
 
-#include "settings/ChordControls.h"
 #include "settings/KeyBindingRows.h"
-#include "settings/Keycap.h"
-#include "settings/SwitchRow.h"
-#include "settings/SymbolPixmap.h"
+#include "widgets/ChordControls.h"
+#include "widgets/Keycap.h"
+#include "widgets/SwitchRow.h"
+#include "widgets/SymbolPixmap.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/KeyCatalog.h"
-#include "settings/SettingsModel.h"
+#include "settings/model/SettingsModel.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,12 +1,12 @@
 #include "settings/KeysPane.h"
 
 #include "core/KeyPresets.h"
-#include "settings/Divider.h"
 #include "settings/KeyBindingRows.h"
 #include "settings/KeySections.h"
 #include "settings/RestoreDefaultsBar.h"
-#include "settings/SwitchRow.h"
-#include "settings/SymbolPixmap.h"
+#include "widgets/Divider.h"
+#include "widgets/SwitchRow.h"
+#include "widgets/SymbolPixmap.h"
 
 #include <QHBoxLayout>
 #include <QMenu>

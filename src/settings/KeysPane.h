@@ -1,9 +1,9 @@
 #pragma once
 
 #include "settings/Confirmation.h"
-#include "settings/DeferredCall.h"
-#include "settings/SettingsModel.h"
 #include "settings/SettingsPaneContent.h"
+#include "settings/model/SettingsModel.h"
+#include "widgets/DeferredCall.h"
 
 #include <QLabel>
 #include <QLineEdit>

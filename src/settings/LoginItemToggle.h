@@ -1,7 +1,7 @@
 #pragma once
 
 #include "settings/LoginItem.h"
-#include "settings/SwitchRow.h"
+#include "widgets/SwitchRow.h"
 
 namespace quillmere {
 

@@ -3,7 +3,7 @@
 #include "menubar/MenuBarRenderer.h"
 #include "settings/MenuBarRows.h"
 #include "settings/RestoreDefaultsBar.h"
-#include "settings/SymbolPixmap.h"
+#include "widgets/SymbolPixmap.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "settings/SettingsModel.h"
 #include "settings/SettingsPaneContent.h"
-#include "settings/SwitchRow.h"
+#include "settings/model/SettingsModel.h"
+#include "widgets/SwitchRow.h"
 
 #include <QButtonGroup>
 #include <QLabel>

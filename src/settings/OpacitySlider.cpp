@@ -1,7 +1,7 @@
 #include "settings/OpacitySlider.h"
 
-#include "settings/FocusedWheel.h"
-#include "settings/LocaleNumbers.h"
+#include "widgets/FocusedWheel.h"
+#include "widgets/LocaleNumbers.h"
 
 #include <QHBoxLayout>
 #include <QSignalBlocker>

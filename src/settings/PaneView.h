@@ -1,8 +1,8 @@
 #pragma once
 
-#include "settings/ErrorBanner.h"
-#include "settings/SettingsModel.h"
 #include "settings/SettingsPaneContent.h"
+#include "settings/model/SettingsModel.h"
+#include "widgets/ErrorBanner.h"
 
 #include <functional>
 

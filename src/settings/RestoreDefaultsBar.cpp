@@ -1,6 +1,6 @@
 #include "settings/RestoreDefaultsBar.h"
 
-#include "settings/Divider.h"
+#include "widgets/Divider.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #include "settings/RuleEdits.h"
 
 #include "core/Trimming.h"
-#include "settings/TextComparison.h"
+#include "settings/model/TextComparison.h"
 
 #include <algorithm>
 

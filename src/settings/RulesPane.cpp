@@ -1,12 +1,12 @@
 #include "settings/RulesPane.h"
 
 #include "core/Trimming.h"
-#include "settings/FocusedWheel.h"
 #include "settings/RestoreDefaultsBar.h"
 #include "settings/RuleEdits.h"
 #include "settings/RuleTexts.h"
-#include "settings/SwitchRow.h"
-#include "settings/SymbolPixmap.h"
+#include "widgets/FocusedWheel.h"
+#include "widgets/SwitchRow.h"
+#include "widgets/SymbolPixmap.h"
 
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -193,7 +193,7 @@ QWidget* RulesPane::ruleRow(const std::string& name, const std::string& action,
     auto* line = new QHBoxLayout(row);
     line->setContentsMargins(0, 2, 0, 2);
     line->addWidget(new AppLabel(icons_, name, row));
-    line->addWidget(new UnknownAppMark(apps_.knowsApp(name), name, row));
+    line->addWidget(new UnknownAppMark(apps_.knowsApp(name), unknownAppTooltip(name), row));
     line->addStretch();
     auto* button = new QToolButton(row);
     button->setIcon(QIcon(symbolPixmap("minus.circle", QColor(Qt::red), 14)));

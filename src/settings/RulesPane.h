@@ -1,11 +1,11 @@
 #pragma once
 
-#include "settings/AppIcons.h"
-#include "settings/AppViews.h"
-#include "settings/InstalledApps.h"
-#include "settings/DeferredCall.h"
-#include "settings/SettingsModel.h"
 #include "settings/SettingsPaneContent.h"
+#include "settings/model/InstalledApps.h"
+#include "settings/model/SettingsModel.h"
+#include "widgets/AppIcons.h"
+#include "widgets/AppViews.h"
+#include "widgets/DeferredCall.h"
 
 #include <QComboBox>
 #include <QLabel>

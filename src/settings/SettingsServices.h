@@ -3,10 +3,10 @@
 #include "platform/InstalledApplications.h"
 #include "platform/RunningApplications.h"
 #include "platform/UserDefaults.h"
-#include "settings/AppIcons.h"
 #include "settings/DockPresence.h"
-#include "settings/InstalledApps.h"
 #include "settings/LoginItem.h"
+#include "settings/model/InstalledApps.h"
+#include "widgets/AppIcons.h"
 
 #include <QWidget>
 #include <filesystem>

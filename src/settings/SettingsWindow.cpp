@@ -91,7 +91,8 @@ class SettingsWindow::Activity final : public QObject {
 
 SettingsWindow::SettingsWindow(std::unique_ptr<SettingsModel> model, SettingsServices services)
     : model_(std::move(model)), services_(std::move(services)),
-      apps_(services_.installed, services_.running, InstalledApps::Folders::fromEnvironment()), icons_(apps_),
+      apps_(services_.installed, services_.running, InstalledApps::Folders::fromEnvironment()),
+      icons_([this](std::string_view name) { return apps_.iconName(name); }),
       activity_(std::make_unique<Activity>(*this)) {
     model_->showProfiles = [this] { showProfiles(); };
     model_->didRefresh = [this] {

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "settings/AppIcons.h"
-#include "settings/InstalledApps.h"
 #include "settings/PaneView.h"
-#include "settings/SettingsModel.h"
 #include "settings/SettingsServices.h"
+#include "settings/model/InstalledApps.h"
+#include "settings/model/SettingsModel.h"
 #include "shell/MainMenu.h"
+#include "widgets/AppIcons.h"
 
 #include <QAction>
 #include <QStackedWidget>

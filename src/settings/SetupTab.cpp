@@ -1,7 +1,7 @@
 #include "settings/SetupTab.h"
 
-#include "settings/SwitchRow.h"
-#include "settings/SymbolPixmap.h"
+#include "widgets/SwitchRow.h"
+#include "widgets/SymbolPixmap.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "settings/SettingsModel.h"
 #include "settings/SettingsPaneContent.h"
-#include "settings/SetupCheck.h"
+#include "settings/model/SettingsModel.h"
+#include "settings/model/SetupCheck.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>

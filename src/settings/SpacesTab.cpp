@@ -2,7 +2,7 @@
 
 #include "settings/RestoreDefaultsBar.h"
 #include "settings/SpacesTexts.h"
-#include "settings/SwitchRow.h"
+#include "widgets/SwitchRow.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "settings/LayoutModePicker.h"
-#include "settings/SettingsModel.h"
 #include "settings/SettingsPaneContent.h"
+#include "settings/model/SettingsModel.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -2,9 +2,9 @@
 #include "app/WelcomeTexts.h"
 #include "platform/ManualMainQueue.h"
 #include "platform/sim/SimulatedDesktop.h"
-#include "settings/Keycap.h"
 #include "settings/SetupTab.h"
 #include "support/WidgetsOfType.h"
+#include "widgets/Keycap.h"
 
 #include <QLabel>
 #include <gtest/gtest.h>

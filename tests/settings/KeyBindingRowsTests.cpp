@@ -1,4 +1,3 @@
-#include "settings/ChordCaps.h"
 #include "settings/KeyBindingRows.h"
 
 #include <gmock/gmock.h>
@@ -102,22 +101,6 @@ TEST(PresetMessage, MentionsFallbacksOnlyWhenThePresetHasThem) {
     EXPECT_EQ(presetMessage(preset),
               "Tiler's set. Quillmere's own shortcuts stay for actions Tiler doesn't have; the few whose keys Tiler "
               "uses move to new ones in its style. Shortcuts you recorded are replaced. Edit › Undo takes this back.");
-}
-
-TEST(ChordCaps, ShowModifiersInFixedOrderThenTheKeyAndRawTextDimmed) {
-    struct Case {
-        std::string chord;
-        std::vector<Cap> caps;
-    };
-    for (const Case& c : std::vector<Case>{
-             {"cmd-ctrl-h", {{"⌃", false}, {"⌘", false}, {"H", false}}},
-             {"left", {{"←", false}}},
-             {"hyper-h", {{"hyper-h", true}}},
-         })
-        EXPECT_EQ(chordCaps(c.chord), c.caps) << c.chord;
-    EXPECT_EQ(prefixCaps(std::nullopt), (std::vector<Cap>{{"Mixed", true}}));
-    EXPECT_EQ(prefixCaps(KeyChord::Modifiers{KeyChord::Modifier::shift, KeyChord::Modifier::alt}),
-              (std::vector<Cap>{{"⌥", false}, {"⇧", false}}));
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include "platform/ManualKeyMonitors.h"
 #include "platform/linux/InotifyFileWatching.h"
 #include "platform/sim/SimulatedTrash.h"
-#include "settings/SettingsModel.h"
+#include "settings/model/SettingsModel.h"
 #include "stores/ConfigStore.h"
 #include "support/Files.h"
 #include "support/ManagedDesktop.h"

@@ -73,7 +73,7 @@ class DesignerTest : public SettingsModelTest {
     DesignerApps installed;
     TemporaryDirectory noFolders;
     InstalledApps apps{installed, managed.desktop, {{noFolders.path()}, "C"}};
-    AppIcons icons{apps};
+    AppIcons icons{[this](std::string_view name) { return apps.iconName(name); }};
     ProfilesServices services{.apps = apps,
                               .icons = icons,
                               .displays = managed.desktop,

@@ -90,7 +90,7 @@ class ProfilesTabTest : public SettingsModelTest {
     ListedApps installed;
     TemporaryDirectory noFolders;
     InstalledApps apps{installed, managed.desktop, {{noFolders.path()}, "C"}};
-    AppIcons icons{apps};
+    AppIcons icons{[this](std::string_view name) { return apps.iconName(name); }};
     DrawnSymbolImages symbols;
     std::vector<std::filesystem::path> opened;
     std::unique_ptr<ProfilesTab> tab;

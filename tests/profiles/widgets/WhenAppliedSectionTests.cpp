@@ -1,8 +1,8 @@
 #include "profiles/WhenAppliedSection.h"
 #include "profiles/widgets/DesignerFixture.h"
-#include "settings/ChordControls.h"
 #include "support/Snapshots.h"
 #include "support/WidgetsOfType.h"
+#include "widgets/ChordControls.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
-#include "settings/ChordControls.h"
 #include "settings/KeySections.h"
-#include "settings/Keycap.h"
 #include "settings/KeysPane.h"
-#include "settings/SwitchRow.h"
 #include "support/SettingsModelFixture.h"
 #include "support/WidgetsOfType.h"
+#include "widgets/ChordControls.h"
+#include "widgets/Keycap.h"
+#include "widgets/SwitchRow.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -50,7 +50,7 @@ TEST_F(PaneScreenshots, rulesPane) {
     SafariInstalled installed;
     TemporaryDirectory noFolders;
     InstalledApps apps(installed, managed.desktop, {{noFolders.path()}, "C"});
-    AppIcons icons(apps);
+    AppIcons icons([&apps](std::string_view name) { return apps.iconName(name); });
     RulesPane pane(*model, apps, icons);
     pane.newFloat().field().setText("Calculator");
     capture(pane, "rules.png");

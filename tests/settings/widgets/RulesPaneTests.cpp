@@ -54,7 +54,7 @@ class RulesPaneTest : public SettingsModelTest {
     ListedApps installed;
     TemporaryDirectory noFolders;
     InstalledApps apps{installed, managed.desktop, {{noFolders.path()}, "C"}};
-    AppIcons icons{apps};
+    AppIcons icons{[this](std::string_view name) { return apps.iconName(name); }};
     RulesPane pane{*model, apps, icons};
 };
 
