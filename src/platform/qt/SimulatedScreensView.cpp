@@ -53,19 +53,19 @@ void SimulatedScreensView::desktopChanged() {
     update();
 }
 
-const ScreensPicture& SimulatedScreensView::picture() {
+void SimulatedScreensView::takePictureIfStale() {
     if (pictureStale_) {
         picture_ = ScreensPicture::of(desktop_);
         pictureStale_ = false;
     }
-    return picture_;
 }
 
-ScreensLayout SimulatedScreensView::layout() {
-    return ScreensLayout(picture(), {static_cast<double>(width()), static_cast<double>(height())});
+ScreensLayout SimulatedScreensView::layout() const {
+    return ScreensLayout(picture_, {static_cast<double>(width()), static_cast<double>(height())});
 }
 
 void SimulatedScreensView::paintEvent(QPaintEvent*) {
+    takePictureIfStale();
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), background);
@@ -127,7 +127,7 @@ void SimulatedScreensView::paintEvent(QPaintEvent*) {
     }
 }
 
-Point SimulatedScreensView::globalPoint(QMouseEvent* event) {
+Point SimulatedScreensView::globalPoint(QMouseEvent* event) const {
     return layout().toGlobal({event->position().x(), event->position().y()});
 }
 

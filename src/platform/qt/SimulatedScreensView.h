@@ -37,10 +37,10 @@ class SimulatedScreensView final : public QWidget {
     void keyReleaseEvent(QKeyEvent* event) override;
 
   private:
-    // The picture taken at the latest change.
-    const ScreensPicture& picture();
-    ScreensLayout layout();
-    Point globalPoint(QMouseEvent* event);
+    // The mouse is placed on the picture the user saw, the one last drawn.
+    void takePictureIfStale();
+    ScreensLayout layout() const;
+    Point globalPoint(QMouseEvent* event) const;
     static std::optional<int> scriptButton(Qt::MouseButton button);
     void postKey(QKeyEvent* event, bool down);
 
