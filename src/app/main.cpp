@@ -12,7 +12,7 @@
 #include "platform/qt/SimulatedScreensWindow.h"
 #include "platform/sim/SimulatedDesktop.h"
 #include "platform/sim/SimulatedScenario.h"
-#include "platform/x11/WindowManagerProbe.h"
+#include "platform/x11/WindowManagerCheck.h"
 #include "settings/DockPresence.h"
 #include "shell/ChildProcess.h"
 #include "shell/CommandReceiver.h"
@@ -92,7 +92,7 @@ DisplayFacts displayFacts() {
     if (!x11 || !*x11)
         return facts;
     facts.x11Display = x11;
-    const WindowManagerProbe probe = probeWindowManager(x11);
+    const WindowManagerCheck probe = probeWindowManager(x11);
     facts.x11Reached = probe.reached;
     facts.ewmhWindowManager = probe.windowManager.has_value();
     return facts;

@@ -8,7 +8,7 @@
 
 namespace quillmere {
 
-class BorderView;
+struct BorderView;
 class OverlayView;
 
 // The drawings of the on-screen feedback: the overlays that say what a drop or a command does, and the

@@ -6,7 +6,7 @@
 namespace quillmere {
 
 // What an X server says of its window manager, asked once before the application starts.
-struct WindowManagerProbe {
+struct WindowManagerCheck {
     // The server answered.
     bool reached = false;
     // The name of the EWMH window manager that runs on it (empty when it gives none); none when no window
@@ -15,6 +15,6 @@ struct WindowManagerProbe {
 };
 
 // Asks the named display (DISPLAY when none), and closes the connection again.
-WindowManagerProbe probeWindowManager(const char* display = nullptr);
+WindowManagerCheck probeWindowManager(const char* display = nullptr);
 
 } // namespace quillmere

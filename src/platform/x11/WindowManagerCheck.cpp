@@ -1,4 +1,4 @@
-#include "platform/x11/WindowManagerProbe.h"
+#include "platform/x11/WindowManagerCheck.h"
 
 #include <cstdlib>
 #include <memory>
@@ -34,7 +34,7 @@ std::optional<xcb_window_t> windowValue(const xcb_get_property_reply_t* reply) {
 
 } // namespace
 
-WindowManagerProbe probeWindowManager(const char* display) {
+WindowManagerCheck probeWindowManager(const char* display) {
     int screenNumber = 0;
     const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection(
         xcb_connect(display, &screenNumber), &xcb_disconnect);
