@@ -78,16 +78,18 @@ std::optional<std::int32_t> X11Applications::pidOf(XWindow window, const X11Resu
     const xcb_query_extension_reply_t* extension = xcb_get_extension_data(connection_.raw(), &xcb_res_id);
     if (!extension || !extension->present)
         return std::nullopt;
-    xcb_res_client_id_spec_t spec{.client = window, .mask = XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
+    xcb_res_client_id_spec_t query{.client = window, .mask = XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
     const auto ids = connection_.reply(xcb_res_query_client_ids_reply,
-                                       xcb_res_query_client_ids(connection_.raw(), 1, &spec));
+                                       xcb_res_query_client_ids(connection_.raw(), 1, &query));
     if (!ids)
         return std::nullopt;
     for (auto id = xcb_res_query_client_ids_ids_iterator(ids->get()); id.rem;
-         xcb_res_client_id_value_next(&id))
-        if (id.data->spec.mask == XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID &&
-            xcb_res_client_id_value_value_length(id.data) >= 1)
+         xcb_res_client_id_value_next(&id)) {
+        // The length is in bytes; a process id takes four.
+        const auto& [answered, bytes] = *id.data;
+        if (answered.mask == XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID && bytes >= sizeof(std::uint32_t))
             return static_cast<std::int32_t>(*xcb_res_client_id_value_value(id.data));
+    }
     return std::nullopt;
 }
 
